@@ -1,0 +1,89 @@
+// One whole calculation, from the sheet's texts to the finished record.
+
+#include "engine/calculate.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace keld;
+
+class NullSink : public MessageSink {
+public:
+    void showMessage(std::string_view, MessageIcon) override {}
+};
+
+SheetEntries workedExample() {
+    SheetEntries e;
+    e.text[3] = "80";
+    e.text[4] = "Worked example";
+    e.text[5] = "95";
+    e.text[6] = "200";
+    e.text[7] = "120";
+    e.text[8] = "4";
+    e.text[9] = "E-1";
+    e.text[10] = "1";
+    e.text[11] = "30";
+    e.text[12] = "10";
+    e.service = {false, false, true};
+    e.fluid = "Process Water";
+    return e;
+}
+
+SizingCase freshCase() {
+    SizingCase c;
+    c.ENGLISH = true;
+    c.ROWSFIXED = false;
+    c.DRAFT = true;
+    c.MATERIAL = "Steel";
+    c.MATERIALFACTOR = 1;
+    return c;
+}
+
+void BM_CalculateWorkedExample(benchmark::State& state) {
+    const SheetEntries e = workedExample();
+    SizingCase c = freshCase();
+    NullSink sink;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Calculate_Output(e, c, sink));
+        benchmark::DoNotOptimize(c.COSTTOTAL);
+    }
+}
+BENCHMARK(BM_CalculateWorkedExample);
+
+// A mix of valid cases over the whole input range, both stream cases, fixed
+// and chosen rows.
+void BM_CalculateMix(benchmark::State& state) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::vector<SheetEntries> cases;
+    for (int i = 0; i < 256; ++i) {
+        SheetEntries e = workedExample();
+        const double air = -40 + 240 * unit(rng);
+        const double hotIn = air + 5 + (745 - air) * unit(rng);
+        e.text[3] = std::to_string(6 + 194 * unit(rng));
+        e.text[5] = std::to_string(air);
+        e.text[6] = std::to_string(hotIn);
+        e.text[7] = std::to_string(air + (hotIn - air) * (0.05 + 0.9 * unit(rng)));
+        e.text[8] = std::to_string(3 + i % 8);
+        e.text[11] = std::to_string(8 + 52 * unit(rng));
+        e.text[12] = std::to_string(0.1 + 100 * unit(rng));
+        cases.push_back(e);
+    }
+    SizingCase c = freshCase();
+    NullSink sink;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        c.ROWSFIXED = (i & 1) != 0;
+        benchmark::DoNotOptimize(Calculate_Output(cases[i++ & 255], c, sink));
+    }
+}
+BENCHMARK(BM_CalculateMix);
+
+} // namespace
+
+BENCHMARK_MAIN();

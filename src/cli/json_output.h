@@ -1,0 +1,17 @@
+#pragma once
+// The JSON form of one run: {"ok", "messages", "case"}.
+
+#include "case_run.h"
+
+#include <nlohmann/json.hpp>
+
+namespace keld::cli {
+
+// Every field of the record by its name: doubles so that they read back to the
+// same double, 32-bit integers as integers, flags as true, false or null when
+// unset, texts as UTF-8 strings.
+nlohmann::ordered_json caseToJson(const SizingCase& c);
+
+nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c);
+
+} // namespace keld::cli

@@ -1,0 +1,60 @@
+#include "text/lines.h"
+
+#include <fstream>
+#include <sys/stat.h>
+
+namespace keld {
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == '\r') {
+            lines.push_back(text.substr(start, i - start));
+            i += (i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) {
+        lines.push_back(text.substr(start));
+    }
+    return lines;
+}
+
+std::optional<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string data;
+    char buffer[65536];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (data.size() + got > maxBytes) {
+            return std::nullopt;
+        }
+        data.append(buffer, got);
+    }
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+std::string fileNameOfPath(std::string_view path) {
+    const std::size_t pos = path.find_last_of("\\/");
+    if (pos == std::string_view::npos || pos == 0) {
+        return std::string(path);
+    }
+    return std::string(path.substr(pos + 1));
+}
+
+} // namespace keld

@@ -1,0 +1,324 @@
+#include "text/number.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace keld {
+namespace {
+
+bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "&H..." and "&O...": digits of the base after the prefix; four digits or
+// fewer are a 16-bit value, more a 32-bit one, both two's complement.
+std::optional<double> readRadix(const std::string& s, int base) {
+    std::uint64_t value = 0;
+    std::size_t digits = 0;
+    for (std::size_t i = 2; i < s.size(); ++i) {
+        const char c = s[i];
+        int d = -1;
+        if (isDigit(c)) {
+            d = c - '0';
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            d = c - 'a' + 10;
+        } else if (base == 16 && c >= 'A' && c <= 'F') {
+            d = c - 'A' + 10;
+        }
+        if (d < 0 || d >= base) {
+            break;
+        }
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
+        if (value > 0xFFFFFFFFull) {
+            return std::nullopt;
+        }
+        if (value != 0) {
+            ++digits;
+        }
+    }
+    const bool shortForm = base == 16 ? (value <= 0xFFFF && digits <= 4) : (value <= 0177777);
+    if (shortForm) {
+        return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
+    }
+    return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+}
+
+} // namespace
+
+std::optional<double> readNumber(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (!isIgnoredBlank(c)) {
+            s.push_back(c);
+        }
+    }
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') {
+            return readRadix(s, 16);
+        }
+        if (s[1] == 'O' || s[1] == 'o') {
+            return readRadix(s, 8);
+        }
+        return 0.0;
+    }
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t mantissaStart = i;
+    std::size_t mantissaDigits = 0;
+    // Decimal order of the first non-zero digit, relative to the point; used
+    // only to tell an overflow from an underflow.
+    long long order = 0;
+    bool seenNonZero = false;
+    bool seenPoint = false;
+    long long integerDigits = 0;
+    long long leadingFractionZeros = 0;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (isDigit(c)) {
+            ++mantissaDigits;
+            if (!seenPoint) {
+                if (seenNonZero || c != '0') {
+                    ++integerDigits;
+                }
+            } else if (!seenNonZero && c == '0') {
+                ++leadingFractionZeros;
+            }
+            if (c != '0') {
+                seenNonZero = true;
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissaDigits == 0) {
+        return 0.0;
+    }
+    const std::size_t mantissaEnd = i;
+    std::size_t end = mantissaEnd;
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            for (; j < s.size() && isDigit(s[j]); ++j) {
+                if (exponent < 100000000) {
+                    exponent = exponent * 10 + (s[j] - '0');
+                }
+            }
+            if (expNegative) {
+                exponent = -exponent;
+            }
+            end = j;
+        }
+    }
+    if (!seenNonZero) {
+        return negative ? -0.0 : 0.0;
+    }
+    order = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+
+    double value = 0.0;
+    const char* first = s.data() + mantissaStart;
+    const char* last = s.data() + end;
+    auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range || !std::isfinite(value)) {
+        if (order > 0) {
+            return std::nullopt;
+        }
+        value = 0.0;
+    } else if (ec != std::errc()) {
+        return 0.0;
+    }
+    (void)ptr;
+    return negative ? -value : value;
+}
+
+std::optional<std::int32_t> roundHalfEvenToInt32(double x) {
+    if (!std::isfinite(x)) {
+        return std::nullopt;
+    }
+    const double r = std::nearbyint(x); // the default rounding mode: halves to even
+    if (r < -2147483648.0 || r > 2147483647.0) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+namespace {
+
+// Decimal digits of |x| to 15 significant digits and the decimal exponent of
+// the first digit: x = 0.d1d2...d15 * 10^(exp10).
+struct DecimalForm {
+    char digits[16];
+    int exp10;
+    bool negative;
+};
+
+DecimalForm decimalForm(double x) {
+    DecimalForm f{};
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", x);
+    const char* p = buf;
+    if (*p == '-') {
+        f.negative = true;
+        ++p;
+    }
+    int n = 0;
+    for (; *p && *p != 'e'; ++p) {
+        if (isDigit(*p)) {
+            f.digits[n++] = *p;
+        }
+    }
+    f.digits[n] = '\0';
+    const int e = std::atoi(p + 1);
+    f.exp10 = e + 1;
+    return f;
+}
+
+std::string groupThousands(const std::string& integerDigits) {
+    std::string out;
+    const std::size_t n = integerDigits.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        out.push_back(integerDigits[i]);
+        const std::size_t rest = n - i - 1;
+        if (rest > 0 && rest % 3 == 0) {
+            out.push_back(',');
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string formatFixed(double x, int decimals, bool thousands) {
+    if (!std::isfinite(x)) {
+        x = 0.0;
+    }
+    if (x == 0.0) {
+        std::string out = "0";
+        if (decimals > 0) {
+            out += '.';
+            out.append(static_cast<std::size_t>(decimals), '0');
+        }
+        return out;
+    }
+    const DecimalForm f = decimalForm(x);
+    // Digits of |x| as an integer count of units of 10^-decimals, rounded
+    // half away from zero: position p of digit i (0-based) is exp10-1-i.
+    std::string units; // most significant first
+    const int keep = f.exp10 + decimals; // number of digits kept from the 15
+    bool roundUp = false;
+    if (keep <= 0) {
+        roundUp = keep == 0 && f.digits[0] >= '5';
+        units = "0";
+    } else {
+        for (int i = 0; i < keep; ++i) {
+            units.push_back(i < 15 ? f.digits[i] : '0');
+        }
+        roundUp = keep < 15 && f.digits[keep] >= '5';
+    }
+    if (roundUp) {
+        int i = static_cast<int>(units.size()) - 1;
+        for (; i >= 0; --i) {
+            if (units[static_cast<std::size_t>(i)] == '9') {
+                units[static_cast<std::size_t>(i)] = '0';
+            } else {
+                ++units[static_cast<std::size_t>(i)];
+                break;
+            }
+        }
+        if (i < 0) {
+            units.insert(units.begin(), '1');
+        }
+    }
+    if (static_cast<int>(units.size()) < decimals + 1) {
+        units.insert(0, static_cast<std::size_t>(decimals + 1) - units.size(), '0');
+    }
+    std::string integerPart = units.substr(0, units.size() - static_cast<std::size_t>(decimals));
+    std::size_t firstNonZero = integerPart.find_first_not_of('0');
+    integerPart = firstNonZero == std::string::npos ? "0" : integerPart.substr(firstNonZero);
+    std::string out;
+    if (f.negative) {
+        out += '-';
+    }
+    out += thousands ? groupThousands(integerPart) : integerPart;
+    if (decimals > 0) {
+        out += '.';
+        out += units.substr(units.size() - static_cast<std::size_t>(decimals));
+    }
+    return out;
+}
+
+std::string FormatInputValue(double x) {
+    if (!std::isfinite(x) || x == 0.0) {
+        return "0";
+    }
+    const bool negative = x < 0;
+    double a = std::fabs(x);
+    int k = 0;
+    if (a < 1) {
+        while (a < 1) {
+            ++k;
+            a = a * 10;
+        }
+        a = std::floor(a * 1000 + 0.5) / std::pow(10.0, k + 3);
+        if (negative) {
+            a = -a;
+        }
+        return formatFixed(a, 3);
+    }
+    while (a >= 1) {
+        ++k;
+        a = a / 10;
+    }
+    a = a * 10000 * std::pow(10.0, k - 4);
+    if (negative) {
+        a = -a;
+    }
+    const int decimals = k == 1 ? 4 : k == 2 ? 3 : k == 3 ? 2 : 1;
+    return formatFixed(a, decimals);
+}
+
+std::string formatPlainDecimal(double x) {
+    if (!std::isfinite(x) || x == 0.0) {
+        return "0";
+    }
+    const DecimalForm f = decimalForm(x);
+    std::string digits(f.digits);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    const int n = static_cast<int>(digits.size());
+    std::string out;
+    if (f.negative) {
+        out += '-';
+    }
+    if (f.exp10 <= 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-f.exp10), '0');
+        out += digits;
+    } else if (f.exp10 >= n) {
+        out += digits;
+        out.append(static_cast<std::size_t>(f.exp10 - n), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(f.exp10));
+        out += '.';
+        out += digits.substr(static_cast<std::size_t>(f.exp10));
+    }
+    return out;
+}
+
+} // namespace keld

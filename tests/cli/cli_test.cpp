@@ -1,0 +1,137 @@
+// keld-size run as a user runs it: a process, its output and its exit status.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct ProcessRun {
+    int status;
+    std::string out;
+};
+
+ProcessRun keldSize(const std::string& args) {
+    const std::string command = std::string(KELD_SIZE_PATH) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ProcessRun run{-1, {}};
+    if (!pipe) {
+        return run;
+    }
+    std::array<char, 4096> buffer{};
+    size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        run.out.append(buffer.data(), n);
+    }
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+std::string data(const char* name) { return std::string(KELD_TEST_DATA) + "/" + name; }
+
+struct ExitCase {
+    const char* args;
+    int status;
+};
+
+class ExitStatusTest : public ::testing::TestWithParam<ExitCase> {};
+
+TEST_P(ExitStatusTest, TellsHowTheRunEnded) {
+    std::string args = GetParam().args;
+    const std::size_t at = args.find('@');
+    if (at != std::string::npos) {
+        const std::size_t end = args.find(' ', at);
+        const std::string name = args.substr(at + 1, end == std::string::npos ? end : end - at - 1);
+        args.replace(at, name.size() + 1, data(name.c_str()));
+    }
+    EXPECT_EQ(keldSize(args).status, GetParam().status) << args;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ExitStatusTest,
+    ::testing::Values(ExitCase{"@liquid_english.ini", 0}, ExitCase{"@condensing_metric.ini", 0},
+                      ExitCase{"--json @liquid_english.ini", 0},
+                      ExitCase{"@rows_out_of_range.ini", 1},
+                      ExitCase{"--auto-rows @rows_out_of_range.ini", 1},
+                      ExitCase{"@fluid_of_another_service.ini", 2},
+                      ExitCase{"@unknown_material.ini", 2}, ExitCase{"/no/such/file.ini", 2},
+                      ExitCase{"", 2}, ExitCase{"--bogus @liquid_english.ini", 2},
+                      ExitCase{"--price 0 @liquid_english.ini", 2},
+                      ExitCase{"--price -5 @liquid_english.ini", 2},
+                      ExitCase{"--help", 0}, ExitCase{"--version", 0}));
+
+nlohmann::json jsonRun(const std::string& args) {
+    const ProcessRun run = keldSize("--json " + args);
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(KeldSizeJson, CompletedRunCarriesEveryFieldAndMessage) {
+    const nlohmann::json j = jsonRun(data("liquid_english.ini"));
+    EXPECT_TRUE(j["ok"]);
+    EXPECT_EQ(j["messages"], nlohmann::json::array({"All calculation completed without error."}));
+    const auto& c = j["case"];
+    EXPECT_EQ(c.size(), 44u);
+    EXPECT_EQ(c["FILENM"], "liquid_english.ini");
+    EXPECT_EQ(c["TITLE"], "Cooling Water Return");
+    EXPECT_EQ(c["SERVICE"], "Liquid Cooling");
+    EXPECT_EQ(c["ROWSFIXED"], true);
+    EXPECT_EQ(c["NROWS"], 5); // the file's rows are kept
+    EXPECT_EQ(c["MATERIALFACTOR"], 1.0);
+    EXPECT_EQ(c["COSTFACTOR"], 1.1);
+    EXPECT_EQ(c["COSTUSER"], 0.0);
+    EXPECT_TRUE(c["NROWS"].is_number_integer());
+    EXPECT_TRUE(c["QTOTAL"].is_number_float());
+}
+
+TEST(KeldSizeJson, AutoRowsAndUserPrice) {
+    const nlohmann::json j =
+        jsonRun("--auto-rows --price 125000 " + data("condensing_metric.ini"));
+    EXPECT_EQ(j["case"]["ROWSFIXED"], false);
+    EXPECT_EQ(j["case"]["NROWS"], 4); // the file says 6
+    EXPECT_EQ(j["case"]["COSTTOTAL"], 125000.0);
+    EXPECT_EQ(j["case"]["COSTUSER"], 125000.0);
+}
+
+TEST(KeldSizeJson, ValidationFailureIsReportedWithItsMessage) {
+    const ProcessRun run = keldSize("--json " + data("rows_out_of_range.ini"));
+    EXPECT_EQ(run.status, 1);
+    const nlohmann::json j = nlohmann::json::parse(run.out);
+    EXPECT_FALSE(j["ok"]);
+    EXPECT_EQ(j["messages"], nlohmann::json::array({"The Number of Tube Rows (Item 6) is out of "
+                                                     "range.\nValues between 3 and 10 are valid."}));
+    EXPECT_EQ(j["case"]["NROWS"], 12);
+    EXPECT_EQ(j["case"]["ERRTHERMAL"], ""); // no stage ran
+}
+
+TEST(KeldSizeJson, UserLiquidAndForcedDraftMessage) {
+    const nlohmann::json j = jsonRun(data("user_liquid_hot_air.ini"));
+    EXPECT_TRUE(j["ok"]);
+    EXPECT_EQ(j["case"]["HOTSIDEFLUID"], "User Defined Liquid: Brine");
+    EXPECT_EQ(j["case"]["MATERIALFACTOR"], 6.75);
+    ASSERT_EQ(j["messages"].size(), 2u);
+    EXPECT_EQ(j["messages"][1], "Outlet air temperature > 250 Deg. F.\nTherefore, only  forced "
+                                "draft can be used.\nThis will be reflected in the output");
+    EXPECT_EQ(j["case"]["DRAFT"], true);
+}
+
+TEST(KeldSizeJson, MetricCaseReadsTheDegreeSignlessFluidAndConverts) {
+    const nlohmann::json j = jsonRun(data("condensing_metric.ini"));
+    EXPECT_TRUE(j["ok"]);
+    EXPECT_EQ(j["case"]["ENGLISH"], false);
+    EXPECT_EQ(j["case"]["UOVERALL"], 809.115 * 0.17612);
+    EXPECT_EQ(j["case"]["THOTIN"], 110 * 1.8 + 32);
+    EXPECT_EQ(j["case"]["QTOTAL"], 5 * 3.4123 * 1000000);
+}
+
+TEST(KeldSize, ShippedDefaultCaseCalculates) {
+    const ProcessRun run = keldSize(std::string(KELD_PROGRAM_DIR) + "/Files/default.ini");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Price"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#pragma once
+// Sheets and records shared by the engine tests.
+
+#include "engine/calculate.h"
+#include "engine/sizing_case.h"
+
+#include <string>
+#include <vector>
+
+namespace keld::test {
+
+// The worked example: 10 million Btu/hr, hot fluid 200 to 120 °F, air in at
+// 95 °F, U = 80, 30 ft tubes, Liquid Cooling, steel, factor 1.
+inline SheetEntries workedExample() {
+    SheetEntries e;
+    e.text[3] = "80";
+    e.text[4] = "Worked example";
+    e.text[5] = "95";
+    e.text[6] = "200";
+    e.text[7] = "120";
+    e.text[8] = "4";
+    e.text[9] = "E-1";
+    e.text[10] = "1";
+    e.text[11] = "30";
+    e.text[12] = "10";
+    e.service = {false, false, true};
+    e.fluid = "Process Water";
+    return e;
+}
+
+// A record as the sheet leaves it after start-up with steel selected.
+inline SizingCase freshCase(bool english = true) {
+    SizingCase c;
+    c.ENGLISH = english;
+    c.ROWSFIXED = false;
+    c.DRAFT = true;
+    c.MATERIAL = "Steel";
+    c.MATERIALFACTOR = 1.0;
+    return c;
+}
+
+class Messages : public MessageSink {
+public:
+    void showMessage(std::string_view text, MessageIcon icon) override {
+        texts.emplace_back(text);
+        icons.push_back(icon);
+    }
+    std::vector<std::string> texts;
+    std::vector<MessageIcon> icons;
+};
+
+} // namespace keld::test
