@@ -3,8 +3,9 @@
 
 Run from the repository root:
 
-    /usr/bin/python3 tools/make_pictures.py            # writes data/Pictures/
-    /usr/bin/python3 tools/make_pictures.py OUTDIR     # writes elsewhere
+    /usr/bin/python3 tools/make_pictures.py                  # data/Pictures/
+    /usr/bin/python3 tools/make_pictures.py OUTDIR           # elsewhere
+    /usr/bin/python3 tools/make_pictures.py OUTDIR tut03 cover   # only these
 
 Needs the Debian packages python3-pil and fonts-dejavu-core
 (apt-get install -y python3-pil fonts-dejavu-core).
@@ -155,11 +156,6 @@ class Pic:
         p1 = (x - head * math.cos(ang - spread), y - head * math.sin(ang - spread))
         p2 = (x - head * math.cos(ang + spread), y - head * math.sin(ang + spread))
         self.d.polygon(self._pts([(x, y), p1, p2]), fill=color)
-
-    def curve_arrow(self, pts, width=4, color=INK, head=18):
-        self.line(pts[:-1] + [pts[-1]], width=width, color=color)
-        (xa, ya), (xb, yb) = pts[-2], pts[-1]
-        self._head(xb, yb, math.atan2(yb - ya, xb - xa), head, color)
 
     # -- text -----------------------------------------------------------
     def text_size(self, s, size=26, kind="sans"):
@@ -415,7 +411,6 @@ def tut03():
     # tube OD label
     t = centres[7]
     leader(p, 1000, 140, t[0] + 10, t[1] - 10)
-    p.text(1004, 140, "tube 1 in OD", 26, "bold", anchor="lm") if False else None
     p.text(1100, 130, "tube, 1 in OD", 26, "bold", anchor="rm")
     # one foot of width
     yft = y_top + 3 * rowgap + 80
@@ -546,8 +541,6 @@ def tut05():
     p.text(sx0 + 100, bot + 104, "out", 26, "bold", HOT, anchor="lm")
     p.text(sx0 + 78, 646, "section", 26, "bold", GREY, anchor="ma")
     callout(p, 528, 230, "plug", sx0 - 26, 230, 24)
-    callout(p, 528, 412, "plug", sx0 - 26, 384, 24) if False else None
-    callout(p, 540, 420, "plug", sx0 + 12, 420, 24) if False else None
     p.lines(528, 404, ["plug", "sheet"], 24, gap=1.15)
     leader(p, 590, 420, sx0 + 12, 420)
     callout(p, 874, 340, "pass partition", sx0 + 120, 340, 24)
@@ -617,14 +610,14 @@ def tut07():
 
 
 ROWBANDS = [(0.0, 0.45, 4, 650), (0.45, 0.60, 5, 600), (0.60, 0.75, 6, 550),
-            (0.75, 0.90, 8, 450), (0.90, 1.10, 10, 400)]
+            (0.75, 0.90, 8, 450), (0.90, 1.20, 10, 400)]
 
 
 def tut08():
     p = Pic("tut08.png")
     p.title("Row index 100·P/U picks rows and face velocity")
     xl, xr, yb, yt = 150, 1060, 640, 150
-    sx = (xr - xl) / 1.1
+    sx = (xr - xl) / 1.2
     sy = (yb - yt) / 11.0
     cols = [(214, 231, 248), (190, 216, 242), (160, 198, 234), (122, 172, 220),
             (84, 140, 200)]
@@ -647,7 +640,6 @@ def tut08():
         y = yb - r * sy
         p.line([(xl - 10, y), (xl, y)], width=3)
         p.text(xl - 16, y, f"{r}", 24, anchor="rm")
-    p.text(xl - 16, yt - 40, "tube rows", 24, "bold", anchor="la") if False else None
     p.text(40, yt - 46, "tube rows", 24, "bold")
     p.text((xl + xr) / 2, yb + 56, "row index = 100 · P / U", 26, "bold",
            anchor="ma")
@@ -670,7 +662,7 @@ def tut09():
     p = Pic("tut09.png")
     p.text(566, 22, "Counterflow:  ε = (1 − e^(−N(1−C))) / (1 − C·e^(−N(1−C)))",
            28, "bold", anchor="ma")
-    xl, xr, yb, yt = 130, 1060, 680, 110
+    xl, xr, yb, yt = 130, 1060, 680, 130
     nmax = 5.0
     sx = (xr - xl) / nmax
     sy = (yb - yt) / 1.0
@@ -700,7 +692,7 @@ def tut09():
         p.text(xl - 16, y, f"{k * 0.25:.2f}", 24, anchor="rm")
     p.text((xl + xr) / 2, yb + 48, "N, transfer units of the smaller stream",
            26, "bold", anchor="ma")
-    p.text(40, 66, "ε, effectiveness", 26, "bold")
+    p.text(40, 80, "ε, effectiveness", 26, "bold")
     # legend
     lx, ly = 700, 420
     p.rect(lx - 20, ly - 20, 1046, ly + 4 * 42 - 4, fill=WHITE, outline=MID,
@@ -714,12 +706,10 @@ def tut09():
     e_ex = eff(n_ex, 0.869868)
     ex, ey = xl + n_ex * sx, yb - e_ex * sy
     p.circle(ex, ey, 9, fill=HOT, outline=INK, width=2)
-    leader(p, 520, 640, ex, ey + 8, color=HOT)
-    p.text(520, 600, "example: hot fluid smaller,", 24, "bold", HOT,
-           anchor="ma") if False else None
-    p.lines(330, 560, ["example, hot fluid smaller:",
+    p.lines(300, 598, ["example, hot fluid smaller:",
                        "N = 2.33 / 0.870 = 2.68, ε = P = 0.762"], 24,
             kind="bold", color=HOT, gap=1.3)
+    leader(p, 540, 590, ex - 3, ey + 10, color=HOT)
     return p
 
 
@@ -746,8 +736,6 @@ def tut10():
     header_box(p, x1, y0 - 8, x1 + 30, y1 + 8)
     p.text((x0 + x1) / 2, (y0 + yn) / 2, "face needed: 332.6 sq ft", 28, "bold",
            anchor="mm")
-    p.text(x1 + 50, yn + (y1 - yn) / 2, "margin from rounding", 22, HOT,
-           anchor="lm") if False else None
     # dimensions
     yd = y1 + 40
     p.arrow(x0, yd, x1, yd, width=2.5, head=14, both=True)
@@ -756,16 +744,18 @@ def tut10():
     p.arrow(xd, y0, xd, y1, width=2.5, head=14, both=True)
     p.text(xd + 16, y0 + 70, "width", 26, "bold", anchor="lm")
     p.text(xd + 16, y0 + 110, "12 ft", 26, "bold", anchor="lm")
-    p.text(xd + 16, y1 - 30, "extra", 24, HOT, anchor="lm")
-    ys = 510
+    p.text(xd + 16, (yn + y1) / 2, "extra", 24, HOT, anchor="lm")
+    ys = 500
     rows = [
+        "air capacity rate = 598,750 lb/hr × 0.24 = 143,700 Btu/(hr °F)",
+        "rate per sq ft of face = 400 × 60 × 0.075 × 0.24 = 432",
         "face area = air capacity rate ÷ rate per sq ft of face",
         "               = 143,700 ÷ 432 = 332.6 sq ft",
         "width = 332.6 ÷ 30 = 11.1 ft → 12 ft (next whole foot)",
         "tubes per row = 4.8 × 12 = 57.6 → 58",
         "tubes = 58 × 10 rows = 580",
     ]
-    p.lines(60, ys, rows, 26, gap=1.5)
+    p.lines(40, ys, rows, 26, gap=1.4)
     return p
 
 
@@ -851,7 +841,7 @@ def tut12():
     p.text((xl + xr) / 2, yb + 50, "bare surface, sq ft", 26, "bold",
            anchor="ma")
     p.text(40, 86, "US$ per sq ft", 26, "bold")
-    lx, ly = 700, 200
+    lx, ly = 720, 450
     p.rect(lx - 20, ly - 24, 1046, ly + 4 * 42 - 8, fill=WHITE, outline=MID,
            width=2, r=8)
     for i, (rows, col, lab) in enumerate(curves):
@@ -873,7 +863,7 @@ def tut12():
 def tut13():
     p = Pic("tut13.png")
     p.title("Worked example")
-    p.rect(30, 86, 452, 780, fill=HOT_FILL, outline=None, r=14)
+    p.rect(30, 86, 452, 540, fill=HOT_FILL, outline=None, r=14)
     p.rect(470, 86, 1102, 780, fill=AIR_FILL, outline=None, r=14)
     p.text(50, 104, "You enter", 28, "bold")
     p.text(490, 104, "KELD finds", 28, "bold")
@@ -888,6 +878,14 @@ def tut13():
              "Fan power 35.2 hp", "Weight 43,576 lb",
              "Price about 321,860 US$"]
     p.lines(50, 164, given, 26, gap=1.9)
+    # a small sketch of the result: 10 rows, 12 ft wide, 30 ft long
+    bundle(p, 80, 620, 400, 690, rows=10)
+    header_box(p, 56, 608, 80, 702)
+    header_box(p, 400, 608, 424, 702)
+    p.poly([(110, 690), (370, 690), (330, 730), (150, 730)], fill=PANEL,
+           outline=INK, width=2.5)
+    fan(p, 240, 738, 80)
+    p.text(240, 582, "10 rows, 30 ft × 12 ft", 24, "bold", anchor="mm")
     p.lines(490, 164, found, 26, gap=1.9)
     return p
 
@@ -905,7 +903,7 @@ def tut14():
         p.line([(x - 11, y + 11), (x + 11, y - 11)], width=5, color=BAD)
 
     p.text(50, 100, "Planning estimate", 28, "bold", GOOD)
-    p.text(600, 100, "Detailed design", 28, "bold", BAD)
+    p.text(600, 100, "Left to detailed design", 28, "bold", BAD)
     yes = ["rows and face velocity", "width and tube count",
            "bare and finned surface", "air flow and outlet air",
            "fan power", "weight", "price"]
@@ -975,10 +973,10 @@ def radio(p, x, y, label, on, size=22):
     return x + 28 + p.text_size(label, size)[0]
 
 
-def group(p, x0, y0, x1, y1, caption, size=22):
+def group(p, x0, y0, x1, y1, caption, size=22, bg=PANEL):
     p.rect(x0, y0, x1, y1, outline=MID, width=2, r=6)
     tw = p.text_size(caption, size)[0]
-    p.rect(x0 + 10, y0 - 14, x0 + 22 + tw, y0 + 14, fill=PANEL, outline=None)
+    p.rect(x0 + 10, y0 - 14, x0 + 22 + tw, y0 + 14, fill=bg, outline=None)
     p.text(x0 + 16, y0, caption, size, "bold", anchor="lm")
 
 
@@ -997,89 +995,515 @@ def note(p, x, y, rows, size=24, color=BADGE, anchor="la", gap=1.3):
     return p.lines(x, y, rows, size, "bold", color, gap=gap, anchor=anchor)
 
 
-def ins01():
-    p = Pic("ins01.png")
-    y = window(p, 16, 12, 1116, 790, "KELD - default.ini",
-               ["File", "Calculate", "Instructions", "Reset", "Tutorial",
-                "About"])
-    p.text(566, y + 16, "Input for KELD Size and Price Estimate", 24, "bold",
-           anchor="ma")
-    L0, L1, R0, R1 = 40, 548, 578, 1092
+def sheet_items(p, L0=40, L1=548, R0=592, R1=1092, top=160, fluid="Process Water",
+                rng=("100", "150", "125")):
+    """The six numbered items of the calculation sheet, as on the window."""
     # 1
-    group(p, L0, 160, L1, 270, "1. Input Project Description")
-    p.text(L0 + 16, 196, "Title:", 22, anchor="lm")
-    field(p, L0 + 170, 180, 320, "Cooling Water Return")
-    p.text(L0 + 16, 240, "Item Number:", 22, anchor="lm")
-    field(p, L0 + 170, 224, 160, "E-101")
+    group(p, L0, top, L1, top + 110, "1. Input Project Description")
+    p.text(L0 + 16, top + 36, "Title:", 22, anchor="lm")
+    field(p, L0 + 186, top + 20, 306, "Cooling Water Return")
+    p.text(L0 + 16, top + 80, "Item Number:", 22, anchor="lm")
+    field(p, L0 + 186, top + 64, 150, "E-101")
     # 2
-    group(p, L0, 292, L1, 350, "2. Select Units")
-    x = radio(p, L0 + 20, 324, "English", True)
-    radio(p, x + 40, 324, "Metric", False)
+    y2 = top + 132
+    group(p, L0, y2, L1, y2 + 58, "2. Select Units")
+    x = radio(p, L0 + 20, y2 + 32, "English", True)
+    radio(p, x + 40, y2 + 32, "Metric", False)
     # 3
-    group(p, L0, 372, L1, 630, "3. Select Type of Service and Hot Fluid")
-    p.text(L0 + 16, 404, "Service:", 22, anchor="lm")
-    radio(p, L0 + 120, 404, "Condensing", False)
-    radio(p, L0 + 300, 404, "Gas Cooling", False)
-    radio(p, L0 + 120, 440, "Liquid Cooling", True)
-    p.text(L0 + 16, 478, "Hot Tube Side Fluid:", 22, anchor="lm")
-    combo(p, L0 + 16, 496, 470, "Process Water")
-    p.text(L0 + 16, 554, "Overall Bare Tube Heat Transfer Coeff.:", 22,
-           anchor="lm")
-    field(p, L0 + 16, 576, 70, "100")
-    p.text(L0 + 96, 593, "to", 22, anchor="lm")
-    field(p, L0 + 126, 576, 70, "150")
-    p.text(L0 + 204, 593, "Btu/(Hr-SqFt-F), Used =", 22, anchor="lm")
-    field(p, L0 + 460, 576, 40, "125") if False else None
-    field(p, L1 - 70, 576, 56, "125", right=True) if False else None
-    # Calculate button
-    button(p, L0 + 140, 656, L0 + 360, 706, "Calculate", default=True)
+    y3 = y2 + 80
+    group(p, L0, y3, L1, y3 + 300, "3. Select Type of Service and Hot Fluid")
+    p.text(L0 + 16, y3 + 32, "Service:", 22, anchor="lm")
+    radio(p, L0 + 120, y3 + 32, "Condensing", False)
+    radio(p, L0 + 300, y3 + 32, "Gas Cooling", False)
+    radio(p, L0 + 120, y3 + 68, "Liquid Cooling", True)
+    p.text(L0 + 16, y3 + 106, "Hot Tube Side Fluid:", 22, anchor="lm")
+    combo(p, L0 + 16, y3 + 124, 476, fluid)
+    p.text(L0 + 16, y3 + 182, "Overall Bare Tube Heat Transfer Coefficient:",
+           22, anchor="lm")
+    field(p, L0 + 16, y3 + 202, 80, rng[0])
+    p.text(L0 + 108, y3 + 219, "to", 22, anchor="lm")
+    field(p, L0 + 140, y3 + 202, 80, rng[1])
+    p.text(L0 + 16, y3 + 270, "Btu/(Hr-SqFt-F), Used =", 22, anchor="lm")
+    field(p, L0 + 290, y3 + 253, 90, rng[2])
     # 4
-    group(p, R0, 160, R1, 222, "4. Select Fan Draft")
-    x = radio(p, R0 + 20, 194, "Forced", True)
-    radio(p, x + 40, 194, "Induced", False)
+    group(p, R0, top, R1, top + 62, "4. Select Fan Draft")
+    x = radio(p, R0 + 20, top + 34, "Forced", True)
+    radio(p, x + 40, top + 34, "Induced", False)
     # 5
-    group(p, R0, 244, R1, 420, "5. Input Hot Fluid Parameters")
+    y5 = top + 84
+    group(p, R0, y5, R1, y5 + 176, "5. Input Hot Fluid Parameters")
     for i, (lab, val) in enumerate([("Heat Duty, Million Btu/Hr", "12.5"),
                                     ("Inlet Temperature, °F", "180"),
                                     ("Outlet Temperature, °F", "120")]):
-        yy = 280 + i * 46
+        yy = y5 + 36 + i * 46
         p.text(R0 + 16, yy + 17, lab, 22, anchor="lm")
         field(p, R1 - 110, yy, 94, val)
     # 6
-    group(p, R0, 442, R1, 720, "6. Input KELD Parameters")
+    y6 = y5 + 198
+    group(p, R0, y6, R1, y6 + 276, "6. Input KELD Parameters")
     for i, (lab, val) in enumerate([("Inlet Air Temperature, °F", "95"),
                                     ("Tube Length, Feet", "30"),
                                     ("Number of Tube Rows:", "5"),
                                     ("Tubes and Headers:", None),
                                     ("Price Multiplication Factor:", "1.1")]):
-        yy = 474 + i * 48
+        yy = y6 + 32 + i * 48
         p.text(R0 + 16, yy + 17, lab, 22, anchor="lm")
         if val is None:
             combo(p, R1 - 170, yy, 154, "Steel")
         else:
             field(p, R1 - 110, yy, 94, val)
-    for n, (x, yb) in enumerate([(L0 - 2, 160), (L0 - 2, 292), (L0 - 2, 372),
-                                 (R0 - 2, 160), (R0 - 2, 244), (R0 - 2, 442)]):
-        badge(p, x, yb, str(n + 1), r=18)
+    return [(L0, top), (L0, y2), (L0, y3), (R0, top), (R0, y5), (R0, y6)]
+
+
+def ins01():
+    p = Pic("ins01.png")
+    y = window(p, 16, 12, 1116, 790, "KELD - default.ini",
+               ["File", "Calculate", "Instructions", "Reset", "Tutorial",
+                "About"])
+    p.text(566, y + 14, "Input for KELD Size and Price Estimate", 24, "bold",
+           anchor="ma")
+    corners = sheet_items(p)
+    button(p, 180, 700, 400, 748, "Calculate", default=True)
+    for n, (x, yb) in enumerate(corners):
+        badge(p, x - 14, yb, str(n + 1), r=18)
     return p
 
 
-def ins01_fix(p):
+def ins02():
+    p = Pic("ins02.png")
+    p.title("Items 1 and 2: project and units")
+    group(p, 40, 110, 700, 270, "1. Input Project Description", 26, bg=WHITE)
+    p.text(64, 160, "Title:", 26, anchor="lm")
+    field(p, 270, 138, 400, "Cooling Water Return", 26, h=44)
+    p.text(64, 226, "Item Number:", 26, anchor="lm")
+    field(p, 270, 204, 200, "E-101", 26, h=44)
+    note(p, 730, 144, ["required"])
+    p.arrow(726, 160, 680, 160, width=3, color=BADGE, head=14)
+    note(p, 730, 210, ["optional"])
+    p.arrow(726, 226, 480, 226, width=3, color=BADGE, head=14)
+    group(p, 40, 320, 700, 400, "2. Select Units", 26, bg=WHITE)
+    x = radio(p, 70, 364, "English", True, 26)
+    radio(p, x + 60, 364, "Metric", False, 26)
+    # unit table
+    top = 450
+    cols = (40, 520, 1092)
+    p.rect(cols[0], top, cols[2], top + 50, fill=LIGHT, outline=None)
+    p.text(cols[0] + 20, top + 25, "English", 26, "bold", anchor="lm")
+    p.text(cols[1] + 20, top + 25, "Metric", 26, "bold", anchor="lm")
+    rows = [("Btu/(Hr-SqFt-F)", "W/(SqM-C)"), ("Million Btu/Hr", "MW"),
+            ("°F", "°C"), ("Feet", "Meters")]
+    for i, (e, m) in enumerate(rows):
+        y = top + 50 + i * 56
+        p.line([(cols[0], y), (cols[2], y)], width=1.5, color=MID)
+        p.text(cols[0] + 20, y + 28, e, 26, anchor="lm")
+        p.text(cols[1] + 20, y + 28, m, 26, anchor="lm")
+    p.rect(cols[0], top, cols[2], top + 50 + 4 * 56, outline=MID, width=2)
+    p.line([(cols[1], top), (cols[1], top + 50 + 4 * 56)], width=1.5,
+           color=MID)
     return p
+
+
+def ins03():
+    p = Pic("ins03.png")
+    p.title("Item 3: service, fluid and coefficient")
+    group(p, 40, 100, 1092, 390, "3. Select Type of Service and Hot Fluid",
+          24, bg=WHITE)
+    p.text(60, 140, "Service:", 24, anchor="lm")
+    x = radio(p, 170, 140, "Condensing", True, 24)
+    x = radio(p, x + 40, 140, "Gas Cooling", False, 24)
+    radio(p, x + 40, 140, "Liquid Cooling", False, 24)
+    p.text(60, 196, "Hot Tube Side Fluid:", 24, anchor="lm")
+    combo(p, 320, 178, 500, "Steam @ 0 to 20 psig", 24, h=38)
+    p.text(60, 262, "Overall Bare Tube Heat Transfer Coefficient:", 24,
+           anchor="lm")
+    field(p, 600, 244, 90, "110", 24, h=38)
+    p.text(704, 262, "to", 24, anchor="lm")
+    field(p, 740, 244, 90, "175", 24, h=38)
+    p.text(60, 330, "Btu/(Hr-SqFt-F), Used =", 24, anchor="lm")
+    field(p, 360, 312, 110, "142.5", 24, h=38)
+    note(p, 850, 236, ["typical range"])
+    note(p, 500, 318, ["the value used: yours may be 6 to 200"])
+    # the condensing list
+    p.text(40, 420, "The Condensing list", 26, "bold")
+    items = ["Steam @ 0 to 20 psig", "Amine Reactivator", "Ammonia",
+             "Freon 12", "Freon 22", "Light Hydrocarbons C2, C3, C4",
+             "Light Gasoline C5, C6", "Light Naphtha", "Heavy Naphtha",
+             "Amine Still OH @ 230 to 180 °F",
+             "Amine Still OH @ 180 to 120 °F",
+             "Still OH, Light Naphtha + Steam + NC", "Reactor Effluent",
+             "Benzene, Toluene, Xylene", "User Defined Condensate"]
+    for i, it in enumerate(items):
+        col, row = divmod(i, 8)
+        x = 40 + col * 540
+        y = 468 + row * 38
+        if i == 0:
+            p.rect(x - 6, y - 4, x + 500, y + 30, fill=SELECT, outline=None)
+            p.text(x, y, it, 23, color=WHITE)
+        elif i == len(items) - 1:
+            p.text(x, y, it, 23, "bold", BADGE)
+        else:
+            p.text(x, y, it, 23)
+    note(p, 580, 468 + 7 * 38 + 4, ["last entry: a fluid of your own"], 23)
+    return p
+
+
+def small_unit(p, cx, y_top, forced):
+    """A small side view of a unit for the draft pictures."""
+    if forced:
+        bundle(p, cx - 120, y_top, cx + 120, y_top + 40, rows=3)
+        p.poly([(cx - 100, y_top + 40), (cx + 100, y_top + 40),
+                (cx + 60, y_top + 100), (cx - 60, y_top + 100)], fill=PANEL,
+               outline=INK, width=2.5)
+        fan(p, cx, y_top + 108, 58)
+        air_arrow(p, cx, y_top + 200, y_top + 130, width=5, head=20)
+        p.arrow(cx, y_top - 10, cx, y_top - 60, width=5, color=(214, 120, 60),
+                head=20)
+    else:
+        bundle(p, cx - 120, y_top + 120, cx + 120, y_top + 160, rows=3)
+        p.poly([(cx - 100, y_top + 120), (cx + 100, y_top + 120),
+                (cx + 60, y_top + 60), (cx - 60, y_top + 60)], fill=PANEL,
+               outline=INK, width=2.5)
+        fan(p, cx, y_top + 52, 58)
+        air_arrow(p, cx, y_top + 230, y_top + 172, width=5, head=20)
+        p.arrow(cx, y_top + 36, cx, y_top - 20, width=5, color=(214, 120, 60),
+                head=20)
+
+
+def ins04():
+    p = Pic("ins04.png")
+    p.title("Item 4: fan draft")
+    group(p, 40, 110, 620, 190, "4. Select Fan Draft", 26, bg=WHITE)
+    x = radio(p, 70, 154, "Forced", True, 26)
+    radio(p, x + 60, 154, "Induced", False, 26)
+    small_unit(p, 300, 320, True)
+    small_unit(p, 800, 300, False)
+    p.text(300, 560, "Forced", 28, "bold", anchor="ma")
+    p.text(800, 560, "Induced", 28, "bold", anchor="ma")
+    p.rect(40, 630, 1092, 780, fill=(255, 240, 224), outline=BADGE, width=3,
+           r=12)
+    p.lines(64, 646, ["Air leaving above 250 °F (121 °C): the report shows",
+                      "Forced, while the sheet keeps your choice.",
+                      "Fewer tube rows give more air and a cooler outlet."],
+            26, gap=1.45)
+    p.lines(660, 118, ["The draft is printed in the report;",
+                       "it does not change the sizing."], 24, color=GREY,
+            gap=1.35)
+    return p
+
+
+def ins05():
+    p = Pic("ins05.png")
+    p.title("Item 5: hot fluid parameters")
+    group(p, 40, 100, 640, 300, "5. Input Hot Fluid Parameters", 24, bg=WHITE)
+    rows = [("Heat Duty, Million Btu/Hr", "10", "0.1 to 9990"),
+            ("Inlet Temperature, °F", "200", "above air inlet, up to 750 °F"),
+            ("Outlet Temperature, °F", "120", "between air inlet and hot inlet")]
+    for i, (lab, val, rng) in enumerate(rows):
+        y = 140 + i * 52
+        p.text(60, y + 19, lab, 24, anchor="lm")
+        field(p, 510, y, 110, val, 24, h=38)
+        p.text(660, y + 19, rng, 23, "bold", BADGE, anchor="lm")
+    # temperature picture (counterflow)
+    xl, xr, yb, yt = 150, 880, 720, 360
+    tmin, tmax = 80, 210
+    sy = (yb - yt) / (tmax - tmin)
+
+    def ty(t):
+        return yb - (t - tmin) * sy
+    p.line([(xl, yb), (xr, yb)], width=3)
+    p.line([(xl, yb), (xl, yt - 10)], width=3)
+    p.text(40, yt - 34, "°F", 26, "bold")
+    for t in (100, 150, 200):
+        p.line([(xl - 10, ty(t)), (xl, ty(t))], width=3)
+        p.text(xl - 16, ty(t), str(t), 24, anchor="rm")
+    p.line([(xl, ty(200)), (xr, ty(120))], width=5, color=HOT)
+    p.line([(xl, ty(164.6)), (xr, ty(95))], width=5, color=AIR)
+    p.arrow(xl + 300, ty(200) + (ty(120) - ty(200)) * 300 / (xr - xl) - 24,
+            xl + 420, ty(200) + (ty(120) - ty(200)) * 420 / (xr - xl) - 24,
+            width=3, color=HOT, head=14)
+    p.arrow(xl + 560, ty(95) + (ty(164.6) - ty(95)) * (1 - 560 / (xr - xl)) + 24,
+            xl + 440, ty(95) + (ty(164.6) - ty(95)) * (1 - 440 / (xr - xl)) + 24,
+            width=3, color=AIR, head=14)
+    p.text(xl + 12, ty(200) - 14, "hot in 200", 24, "bold", HOT, anchor="ls")
+    p.text(xr + 10, ty(120), "hot out 120", 24, "bold", HOT, anchor="lm")
+    p.text(xr + 10, ty(95), "air in 95", 24, "bold", AIR, anchor="lm")
+    p.text(xl + 12, ty(164.6) + 58, "air out 164.6", 24, "bold", AIR,
+           anchor="la")
+    p.arrow(xr - 20, ty(120), xr - 20, ty(95), width=2.5, head=12, both=True)
+    p.text(xr + 10, (ty(120) + ty(95)) / 2, "approach 25", 23, anchor="lm")
+    p.text((xl + xr) / 2, yb + 14, "along the bundle", 24, GREY, anchor="ma")
+    return p
+
+
+def ins06():
+    p = Pic("ins06.png")
+    p.title("Item 6: air, tubes, rows, material, price")
+    group(p, 40, 100, 640, 400, "6. Input KELD Parameters", 24, bg=WHITE)
+    rows = [("Inlet Air Temperature, °F", "95", "-40 to 200 °F"),
+            ("Tube Length, Feet", "30", "8 to 60 ft"),
+            ("Number of Tube Rows:", "10", "3 to 10"),
+            ("Tubes and Headers:", None, "price factor 1.0 to 12.5"),
+            ("Price Multiplication Factor:", "1", "multiplies the price")]
+    for i, (lab, val, rng) in enumerate(rows):
+        y = 136 + i * 52
+        p.text(60, y + 19, lab, 24, anchor="lm")
+        if val is None:
+            combo(p, 440, y, 180, "Steel", 24, h=38)
+        else:
+            field(p, 510, y, 110, val, 24, h=38)
+        p.text(660, y + 19, rng, 23, "bold", BADGE, anchor="lm")
+    # the mouse pointer clicking into the rows field
+    mx, my = 560, 258
+    arrow_pts = [(mx, my), (mx, my + 34), (mx + 9, my + 26), (mx + 16, my + 40),
+                 (mx + 22, my + 37), (mx + 15, my + 23), (mx + 26, my + 23)]
+    p.poly(arrow_pts, fill=WHITE, outline=INK, width=2)
+    p.rect(40, 450, 1092, 750, fill=AIR_FILL, outline=None, r=12)
+    p.text(64, 470, "Number of tube rows", 28, "bold")
+    p.lines(64, 524, [
+        "The sheet suggests 4, 5, 6, 8 or 10 rows whenever a",
+        "temperature or the coefficient changes.",
+        "To keep your own count, click into the field with",
+        "the mouse, then type it.",
+        "A later change of a temperature or U suggests again."], 26,
+        gap=1.42)
+    return p
+
+
+def message_box(p, x0, y0, x1, lines_, size=26):
+    h = 38 + 30 + len(lines_) * size * 1.4 + 80
+    y = window(p, x0, y0, x1, y0 + h, "KELD2")
+    p.rect(x0 + 2, y, x1 - 2, y0 + h - 2, fill=WHITE, outline=None)
+    p.lines(x0 + 30, y + 24, lines_, size, gap=1.4)
+    cx = (x0 + x1) / 2
+    button(p, cx - 60, y0 + h - 62, cx + 60, y0 + h - 18, "OK", 24,
+           default=True)
+    return y0 + h
+
+
+def ins07():
+    p = Pic("ins07.png")
+    p.title("Calculate: checks, sizing, report")
+    button(p, 40, 110, 280, 166, "Calculate", 26, default=True)
+    message_box(p, 320, 96, 1092, ["The Tube Length (Item 6) is out of range.",
+                                   "Values between 8 and 60 feet are valid."])
+    message_box(p, 320, 370, 1092, ["All calculation completed without error."])
+    p.lines(40, 220, ["an entry is", "out of range:"], 24, "bold", BADGE,
+            gap=1.3)
+    p.lines(40, 430, ["all entries", "are valid:"], 24, "bold", GOOD, gap=1.3)
+    flow = ["Calculate", "check item by item", "size the bundle", "report"]
+    x = 40
+    y = 660
+    widths = [190, 300, 280, 150]
+    for i, (t, w) in enumerate(zip(flow, widths)):
+        fill = AIR_FILL if i else (232, 234, 238)
+        p.rect(x, y, x + w, y + 64, fill=fill, outline=INK, width=2.5, r=10)
+        p.text(x + w / 2, y + 32, t, 25, anchor="mm")
+        if i < len(flow) - 1:
+            p.arrow(x + w + 4, y + 32, x + w + 40, y + 32, width=4, head=14)
+        x += w + 44
+    p.text(40, 600, "The first missing or wrong entry stops with a message.",
+           24, GREY)
+    return p
+
+
+REPORT_LINES = [
+    ("Heat duty", "MMBtu/hr", "10.0", "2.93", "MW"),
+    ("Hot fluid in", "°F", "200", "93.3", "°C"),
+    ("Hot fluid out", "°F", "120", "48.9", "°C"),
+    ("Air in", "°F", "95.0", "35.0", "°C"),
+    ("Air out", "°F", "165", "73.7", "°C"),
+    ("Air flow", "lb/hr", "599,000", "75.4", "kg/s"),
+    ("Tube rows", "", "10", "", ""),
+    ("Tubes", "", "580", "", ""),
+    ("Bare surface", "sq ft", "4,560", "423", "sq m"),
+    ("Width", "ft", "12.0", "3.66", "m"),
+    ("Fan power", "hp", "35.2", "26.2", "kW"),
+    ("Weight", "lb", "43,600", "19,800", "kg"),
+    ("Price", "US$", "322,000", "", ""),
+]
+
+
+def ins08():
+    p = Pic("ins08.png")
+    y = window(p, 16, 12, 1116, 790, "KELD2 Output - E-101.ini",
+               ["File", "Print", "Calculations", "Exit"])
+    p.rect(40, y + 20, 1092, 770, fill=WHITE, outline=GREY, width=2)
+    cw = p.text_size("0", 22, "mono")[0]
+    x0 = 64
+    xe = x0 + 25 * cw
+    xm = xe + 13 * cw
+    bottom = y + 90 + len(REPORT_LINES) * 35 + 6
+    p.rect(xe - 10, y + 30, xe + 10 * cw, bottom, fill=HOT_FILL, outline=None)
+    p.rect(xm - 10, y + 30, xm + 13 * cw, bottom, fill=AIR_FILL, outline=None)
+    p.text(xe, y + 44, "English", 22, "monob")
+    p.text(xm, y + 44, "Metric", 22, "monob")
+    for i, (lab, ue, e, m, um) in enumerate(REPORT_LINES):
+        yy = y + 90 + i * 35
+        p.text(x0, yy, lab, 22, "mono")
+        p.text(xe, yy, e, 22, "mono")
+        if m:
+            p.text(xm, yy, m, 22, "mono")
+        if ue:
+            p.text(xm + 14 * cw, yy, f"{ue} | {um}" if um else ue, 22, "mono",
+                   GREY)
+    note(p, x0, bottom + 34, ["Print sends the report to a printer;",
+                              "Calculations goes back to the sheet."], 24)
+    return p
+
+
+def file_icon(p, x, y, name):
+    p.poly([(x, y), (x + 26, y), (x + 36, y + 10), (x + 36, y + 44),
+            (x, y + 44)], fill=WHITE, outline=INK, width=2)
+    p.text(x + 50, y + 22, name, 24, anchor="lm")
+
+
+def ins09():
+    p = Pic("ins09.png")
+    p.title("Project files")
+    # the File menu
+    y = window(p, 40, 90, 420, 330, "KELD - E-101.ini", ["File", "Calculate"])
+    p.rect(42, y, 250, y + 150, fill=WHITE, outline=GREY, width=2)
+    for i, t in enumerate(["Open", "Save", "Exit"]):
+        p.text(62, y + 26 + i * 46, t, 24, anchor="lm")
+    # folder
+    fx, fy = 600, 110
+    p.poly([(fx, fy + 20), (fx + 90, fy + 20), (fx + 110, fy + 40),
+            (fx + 470, fy + 40), (fx + 470, fy + 380), (fx, fy + 380)],
+           fill=(255, 244, 214), outline=INK, width=2.5)
+    p.text(fx + 20, fy + 74, "Files", 28, "bold", anchor="lm")
+    file_icon(p, fx + 30, fy + 120, "default.ini")
+    file_icon(p, fx + 30, fy + 190, "E-101.ini")
+    file_icon(p, fx + 30, fy + 260, "condenser.ini")
+    p.arrow(430, 180, 590, 180, width=4, color=AIR, head=16)
+    p.text(510, 168, "Save", 24, "bold", AIR, anchor="ms")
+    p.arrow(590, 245, 430, 245, width=4, color=GOOD, head=16)
+    p.text(510, 233, "Open", 24, "bold", GOOD, anchor="ms")
+    p.arrow(590, 310, 430, 310, width=4, color=GREY, head=16)
+    p.text(510, 298, "Reset", 24, "bold", GREY, anchor="ms")
+    p.lines(40, 540, ["At start and with Reset the sheet reads default.ini.",
+                      "The caption names the file the sheet matches:",
+                      ], 26, gap=1.5)
+    p.text(80, 660, "KELD - E-101.ini", 24, "bold")
+    p.text(420, 660, "unchanged since Open or Save", 24, GREY)
+    p.text(80, 710, "KELD - ", 24, "bold")
+    p.text(420, 710, "changed: save before you leave", 24, GREY)
+    return p
+
+
+def ins10():
+    p = Pic("ins10.png")
+    p.title("Your own price: Ctrl+P on the sheet")
+    for i, k in enumerate(["Ctrl", "P"]):
+        x = 60 + i * 170
+        p.rect(x, 110, x + 110, 180, fill=WHITE, outline=INK, width=3, r=10)
+        p.text(x + 55, 145, k, 28, "bold", anchor="mm")
+    p.text(200, 145, "+", 30, "bold", anchor="mm")
+    p.text(380, 145, "while the calculation sheet is active", 26, GREY,
+           anchor="lm")
+    y = window(p, 60, 230, 620, 500, "KELD Price")
+    p.text(90, y + 36, "Enter KELD Price (US Dollars)", 24, anchor="lm")
+    field(p, 90, y + 70, 300, "125000", 24, h=40)
+    button(p, 110, y + 140, 250, y + 190, "OK", 24, default=True)
+    button(p, 290, y + 140, 430, y + 190, "Cancel", 24)
+    p.arrow(640, 380, 720, 380, width=5, color=INK, head=18)
+    p.rect(740, 300, 1092, 460, fill=WHITE, outline=GREY, width=2)
+    p.text(760, 330, "report", 24, GREY)
+    p.text(760, 400, "Price   125,000*", 26, "monob")
+    p.lines(40, 560, [
+        "The price, in US dollars and above 0, replaces the estimate",
+        "in the next report and is marked there with *.",
+        "No factor and no lowest price apply to it.",
+        "Closing the report clears it."],
+        26, gap=1.45)
+    return p
+
+
+def ins11():
+    p = Pic("ins11.png")
+    p.title("A fluid of your own")
+    y = window(p, 40, 90, 640, 500, "Fluid Name")
+    group(p, 64, y + 34, 616, y + 346, "User Defined Fluid Selected", 24)
+    p.text(88, y + 76, "Enter Fluid Name (optional):", 24, anchor="lm")
+    field(p, 88, y + 98, 500, "Brine", 24, h=40)
+    p.text(88, y + 176, "Enter Overall Heat Transfer", 24, anchor="lm")
+    p.text(88, y + 208, "Coefficient:", 24, anchor="lm")
+    field(p, 88, y + 230, 140, "75", 24, h=40)
+    p.text(244, y + 250, "Btu/(Hr-SqFt-F)", 24, anchor="lm")
+    button(p, 120, y + 290, 270, y + 334, "OK", 24, default=True)
+    button(p, 330, y + 290, 480, y + 334, "Cancel", 24)
+    x = 680
+    p.text(x, 120, "Fluid list, last entry", 24, "bold")
+    combo(p, x, 160, 412, "User Defined Liquid", 23, h=38)
+    p.arrow(880, 210, 880, 270, width=4, head=16)
+    p.text(896, 240, "OK", 24, "bold", anchor="lm")
+    combo(p, x, 282, 412, "User Defined Liquid: Brine", 23, h=38)
+    p.text(x, 350, "Coefficient on the sheet:", 24, anchor="la")
+    p.text(x, 390, "75  to  75,  Used = 75", 24, "bold")
+    p.lines(40, 560, [
+        "Coefficient: 6 to 200 Btu/(Hr-SqFt-F) on an English sheet,",
+        "about 34 to 1135 W/(SqM-C) on a Metric sheet.",
+        "Cancel returns to the first fluid of the list."], 26, gap=1.45)
+    return p
+
+
+def cover():
+    """The cover picture: a forced-draft unit under the program's name."""
+    p = Pic("cover.gif", 600, 400)
+    top, bottom = (206, 226, 246), (255, 255, 255)
+    for y in range(0, 300):
+        t = y / 299
+        col = tuple(int(top[i] + (bottom[i] - top[i]) * t) for i in range(3))
+        p.rect(0, y, 600, y + 1, fill=col, outline=None)
+    p.rect(0, 372, 600, 400, fill=(214, 218, 210), outline=None)
+    p.line([(0, 372), (600, 372)], width=2.5, color=GREY)
+    p.text(300, 16, "KELD", 84, "bold", TITLEBAR, anchor="ma")
+    p.text(300, 118, "Air-Cooled Heat Exchanger Estimate", 26, "bold",
+           (60, 70, 84), anchor="ma")
+    # the unit
+    for x in (130, 470):
+        p.rect(x - 6, 250, x + 6, 372, fill=STEEL, outline=None)
+    for x in (150, 250, 350, 450):
+        p.arrow(x, 200, x, 168, width=5, color=(214, 120, 60), head=16)
+    p.poly([(140, 248), (460, 248), (420, 300), (180, 300)], fill=PANEL,
+           outline=INK, width=2.5)
+    bundle(p, 120, 206, 480, 250, rows=4)
+    header_box(p, 92, 196, 120, 260)
+    header_box(p, 480, 196, 508, 260)
+    p.rect(98, 176, 114, 196, fill=(176, 186, 198), outline=INK, width=2)
+    p.rect(486, 260, 502, 280, fill=(176, 186, 198), outline=INK, width=2)
+    for cx in (240, 360):
+        fan(p, cx, 308, 46)
+        motor(p, cx, 326, 350, 312)
+    for x in (196, 284, 316, 404):
+        p.arrow(x, 396, x, 350, width=5, color=AIR, head=15)
+    return p
+
+
+def save_cover(outdir):
+    pic = cover()
+    img = pic.final().quantize(colors=256, method=Image.Quantize.MEDIANCUT,
+                               dither=Image.Dither.NONE)
+    path = os.path.join(outdir, "cover.gif")
+    img.save(path, optimize=True)
+    return path
 
 
 def main():
     outdir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "data", "Pictures")
+    outdir = os.path.normpath(outdir)
     os.makedirs(outdir, exist_ok=True)
     makers = [tut01, tut02, tut03, tut04, tut05, tut06, tut07, tut08, tut09,
-              tut10, tut11, tut12, tut13, tut14, ins01]
+              tut10, tut11, tut12, tut13, tut14, ins01, ins02, ins03, ins04,
+              ins05, ins06, ins07, ins08, ins09, ins10, ins11]
     only = set(sys.argv[2:])
     for make in makers:
         if only and make.__name__ not in only:
             continue
         pic = make()
         print(pic.save(outdir))
+    if not only or "cover" in only:
+        print(save_cover(outdir))
 
 
 if __name__ == "__main__":

@@ -3,66 +3,57 @@
 
 #include "case_run.h"
 #include "json_output.h"
+#include "config/ini.h"
+#include "report/report.h"
 #include "text/number.h"
 
 #include <CLI/CLI.hpp>
 
+#include <clocale>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 
 namespace {
 
 using namespace keld;
 
-std::string twoUnits(double english, const char* englishUnit, double metric,
-                     const char* metricUnit, int decimals = 2) {
-    return formatFixed(english, decimals, true) + " " + englishUnit + "  (" +
-           formatFixed(metric, decimals, true) + " " + metricUnit + ")";
+
+// Today in the user's language, as the report's date.
+ReportDate today() {
+    std::setlocale(LC_TIME, "");
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    ReportDate date;
+    date.year = local.tm_year + 1900;
+    date.month = local.tm_mon + 1;
+    date.day = local.tm_mday;
+    for (int m = 0; m < 12; ++m) {
+        std::tm month{};
+        month.tm_mon = m;
+        char name[64];
+        if (std::strftime(name, sizeof name, "%B", &month) > 0) {
+            date.monthNames[static_cast<std::size_t>(m)] = name;
+        }
+    }
+    return date;
 }
 
-void printSummary(const SizingCase& c) {
-    const auto celsius = [](double f) { return (f - 32) / 1.8; };
-    std::cout << "Title:                 " << c.TITLE << "\n"
-              << "Item:                  " << c.ITEM << "\n"
-              << "File:                  " << c.FILENM << "\n"
-              << "Service:               " << c.SERVICE << "\n"
-              << "Hot side fluid:        " << c.HOTSIDEFLUID << "\n"
-              << "Tubes and headers:     " << c.MATERIAL << "\n"
-              << "Fan draft:             " << (isTrue(c.DRAFT) ? "Forced" : "Induced") << "\n"
-              << "Heat duty:             "
-              << twoUnits(c.QTOTAL / 1e6, "MMBtu/hr", c.QTOTAL * 0.2931 / 1e6, "MW", 3) << "\n"
-              << "Hot fluid in / out:    "
-              << twoUnits(c.THOTIN, "F", celsius(c.THOTIN), "C", 1) << " / "
-              << twoUnits(c.THOTOUT, "F", celsius(c.THOTOUT), "C", 1) << "\n"
-              << "Air in / out:          "
-              << twoUnits(c.TAIRIN, "F", celsius(c.TAIRIN), "C", 1) << " / "
-              << twoUnits(c.TAIROUT, "F", celsius(c.TAIROUT), "C", 1) << "\n"
-              << "Coefficient used:      "
-              << twoUnits(c.UOVERALL, "Btu/(hr sq ft F)", c.UOVERALL * 5.678, "W/(sq m C)") << "\n"
-              << "Air flow:              "
-              << twoUnits(c.MAIR, "lb/hr", c.MAIR * 0.126 / 1000, "kg/s", 1) << "\n"
-              << "Tube rows:             " << c.NROWS << "\n"
-              << "Tube length:           "
-              << twoUnits(c.LENGTH, "ft", c.LENGTH * 0.3048, "m") << "\n"
-              << "Bundle width:          "
-              << twoUnits(c.XWIDTH, "ft", c.XWIDTH * 0.3048, "m") << "\n"
-              << "Tubes per row / total: " << c.TUBESPERROW << " / " << c.TUBESTOTAL << "\n"
-              << "Bare tube surface:     "
-              << twoUnits(c.ATUBEBARETOTAL, "sq ft", c.ATUBEBARETOTAL * 0.0929, "sq m", 1) << "\n"
-              << "Finned surface:        "
-              << twoUnits(c.ATUBEFINTOTAL, "sq ft", c.ATUBEFINTOTAL * 0.0929, "sq m", 0) << "\n"
-              << "Fan power:             "
-              << twoUnits(c.HORSEPOWER, "hp", c.HORSEPOWER * 0.7457, "kW") << "\n"
-              << "Weight:                "
-              << twoUnits(c.WEIGHTTOTAL, "lb", c.WEIGHTTOTAL * 0.4536, "kg", 0) << "\n"
-              << "Price:                 US$ " << formatFixed(c.COSTTOTAL, 0, true)
-              << (c.COSTUSER > 0 ? " (entered)" : "") << "\n"
-              << "Price per bare area:   "
-              << twoUnits(c.COSTTOTALPERAREA, "US$/sq ft", c.COSTTOTALPERAREA * 10.764, "US$/sq m")
-              << "\n"
-              << "Price per weight:      "
-              << twoUnits(c.COSTTOTALPERMASS, "US$/lb", c.COSTTOTALPERMASS * 2.2046, "US$/kg")
-              << "\n";
+// The report as the report window shows it, its line breaks as newlines.
+std::string reportForTerminal(const std::string& report) {
+    std::string out;
+    out.reserve(report.size());
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
+            continue;
+        }
+        out.push_back(report[i] == '\r' ? '\n' : report[i]);
+    }
+    if (!out.empty() && out.back() != '\n') {
+        out.push_back('\n');
+    }
+    return out;
 }
 
 } // namespace
@@ -75,11 +66,14 @@ int main(int argc, char** argv) {
     bool json = false;
     bool autoRows = false;
     std::string price;
+    std::string templateFile;
     app.add_option("PROJECTFILE", file, "Project file (.ini) to size")->required();
     app.add_flag("--json", json, "Print the run as one JSON object: ok, messages, case");
     app.add_flag("--auto-rows", autoRows,
                  "Let the sizing choose the number of tube rows instead of the file's");
     app.add_option("--price", price, "Use this price in US dollars instead of the estimate");
+    app.add_option("--template", templateFile,
+                   "Print the report with this template instead of the configured one");
     app.set_version_flag("--version", std::string("keld-size ") + KELD_VERSION);
     app.footer("Exit status: 0 the calculation completed, 1 a check or stage stopped it (its "
                "message on standard error), 2 a usage error or a file that cannot be read or "
@@ -119,7 +113,20 @@ int main(int argc, char** argv) {
             std::cerr << m.text << "\n";
         }
         if (run.ok) {
-            printSummary(loaded->record);
+            cli::MessageRecorder reportMessages;
+            std::optional<std::string> templatePath;
+            if (!templateFile.empty()) {
+                templatePath = templateFile;
+            }
+            const std::string report = buildReport(executableFolder(), loaded->record, today(),
+                                                   reportMessages, nullptr, templatePath);
+            for (const cli::RecordedMessage& m : reportMessages.messages) {
+                std::cerr << "keld-size: " << m.text << "\n";
+            }
+            if (report.empty() && !reportMessages.messages.empty()) {
+                return 2;
+            }
+            std::cout << reportForTerminal(report);
         }
     }
     return run.ok ? 0 : 1;

@@ -1,6 +1,8 @@
 // keld-size run as a user runs it: a process, its output and its exit status.
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -38,6 +40,8 @@ struct ExitCase {
     const char* args;
     int status;
 };
+
+inline std::ostream& operator<<(std::ostream& os, const ExitCase& c) { return os << c.args; }
 
 class ExitStatusTest : public ::testing::TestWithParam<ExitCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace keld {
@@ -11,6 +13,8 @@ struct FormatCase {
     double value;
     const char* text;
 };
+
+inline std::ostream& operator<<(std::ostream& os, const FormatCase& c) { return os << c.value; }
 
 class FormatInputValueTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -66,6 +70,8 @@ struct ReadCase {
     const char* text;
     std::optional<double> value;
 };
+
+inline std::ostream& operator<<(std::ostream& os, const ReadCase& c) { return os << "\"" << c.text << "\""; }
 
 class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <random>
 
@@ -59,6 +61,8 @@ struct RowIndexCase {
     int rows;
     int velocity;
 };
+
+inline std::ostream& operator<<(std::ostream& os, const RowIndexCase& c) { return os << c.index; }
 
 class RowIndexTest : public ::testing::TestWithParam<RowIndexCase> {};
 

@@ -2,6 +2,7 @@
 
 #include "text/number.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace keld {
@@ -104,6 +105,49 @@ std::vector<std::string> fluidList(Service s, std::string_view userEntry) {
     }
     list.emplace_back(userEntry);
     return list;
+}
+
+std::optional<CoefficientTexts> coefficientTexts(Service s, std::size_t position,
+                                                 const std::array<double, 3>& userCoefficients,
+                                                 bool english) {
+    const ServiceInfo& info = serviceInfo(s);
+    double lower = 0;
+    double upper = 0;
+    if (position < info.fluids.size()) {
+        lower = info.fluids[position].lower;
+        upper = info.fluids[position].upper;
+    } else if (position == info.fluids.size()) {
+        lower = upper = userCoefficients[static_cast<std::size_t>(s)];
+    } else {
+        return std::nullopt;
+    }
+    if (!english) {
+        lower = readNumber(FormatInputValue(kCoefficientToMetric * lower)).value_or(0);
+        upper = readNumber(FormatInputValue(kCoefficientToMetric * upper)).value_or(0);
+    }
+    const double used = (lower + upper) / 2;
+    return CoefficientTexts{formatPlainDecimal(lower), formatPlainDecimal(upper),
+                            formatPlainDecimal(used)};
+}
+
+std::string userEntryText(Service s, std::string_view name) {
+    std::string text = serviceInfo(s).userPrefix;
+    text += name;
+    return text;
+}
+
+std::optional<std::string> userNameFromEntry(Service s, std::string_view entry) {
+    const std::string_view prefix = serviceInfo(s).userPrefix;
+    std::size_t characters = 0;
+    for (char ch : entry) {
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) {
+            ++characters;
+        }
+    }
+    if (characters < prefix.size()) {
+        return std::nullopt;
+    }
+    return std::string(entry.substr(std::min(prefix.size(), entry.size())));
 }
 
 std::span<const Material> materials() { return kMaterials; }

@@ -45,6 +45,36 @@ std::size_t fluidListSize(Service s);
 // then the given user-defined entry text.
 std::vector<std::string> fluidList(Service s, std::string_view userEntry);
 
+// Coefficient factors between Btu/(hr sq ft °F) and W/(sq m °C): the sheet's
+// fluid selection and unit switch, the user-defined fluid dialog, and the way back.
+inline constexpr double kCoefficientToMetric = 5.678;
+inline constexpr double kCoefficientToMetricDialog = 5.678263;
+inline constexpr double kCoefficientToEnglish = 0.17612;
+
+// The typical range and the proposed coefficient of a fluid, as the sheet
+// shows them: plain decimal texts (110, 142.5, 809.115).
+struct CoefficientTexts {
+    std::string lower;
+    std::string upper;
+    std::string used;
+};
+
+// For the fluid at a list position of a service: its bounds (the user-defined
+// entry takes the service's stored coefficient as both), on a Metric sheet each
+// times 5.678 as the sheet would show it, and their mean. None for a position
+// beyond the list.
+std::optional<CoefficientTexts> coefficientTexts(Service s, std::size_t position,
+                                                 const std::array<double, 3>& userCoefficients,
+                                                 bool english);
+
+// The user-defined entry's text once the user named the fluid: the service's
+// prefix and the name.
+std::string userEntryText(Service s, std::string_view name);
+
+// The name in a user-defined entry's text: what follows the prefix when the
+// text is at least as long as the prefix; none otherwise.
+std::optional<std::string> userNameFromEntry(Service s, std::string_view entry);
+
 struct Material {
     const char* name;
     const char* factor; // held as decimal text, read when selected

@@ -24,29 +24,40 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
-std::optional<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
+FileContent readFile(const std::string& path, std::size_t maxBytes) {
+    FileContent content;
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        return std::nullopt;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) > maxBytes) {
+        return content;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return std::nullopt;
+        return content;
     }
-    std::string data;
+    content.status = FileStatus::Ok;
     char buffer[65536];
     while (in) {
         in.read(buffer, sizeof buffer);
         const auto got = static_cast<std::size_t>(in.gcount());
-        if (data.size() + got > maxBytes) {
-            return std::nullopt;
+        if (content.bytes.size() + got > maxBytes) {
+            content.status = FileStatus::ReadError;
+            break;
         }
-        data.append(buffer, got);
+        content.bytes.append(buffer, got);
     }
     if (in.bad()) {
+        content.status = FileStatus::ReadError;
+    }
+    return content;
+}
+
+std::optional<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
+    FileContent content = readFile(path, maxBytes);
+    if (content.status != FileStatus::Ok) {
         return std::nullopt;
     }
-    return data;
+    return std::move(content.bytes);
 }
 
 std::string fileNameOfPath(std::string_view path) {

@@ -19,6 +19,17 @@ std::vector<std::string_view> splitLines(std::string_view text);
 std::optional<std::string> readFileBytes(const std::string& path,
                                          std::size_t maxBytes = std::size_t{256} << 20);
 
+enum class FileStatus { Ok, CannotOpen, ReadError };
+
+struct FileContent {
+    FileStatus status = FileStatus::CannotOpen;
+    std::string bytes; // what was read, also after a read error
+};
+
+// Like readFileBytes, telling a file that cannot be opened (missing, a folder,
+// no permission, larger than maxBytes) from one whose reading failed midway.
+FileContent readFile(const std::string& path, std::size_t maxBytes = std::size_t{256} << 20);
+
 // The part of a path after its last separator ("\" or "/"); a path without a
 // separator, or whose only separator is its first character, is taken whole.
 std::string fileNameOfPath(std::string_view path);

@@ -1,0 +1,304 @@
+#include "report/report.h"
+
+#include "config/ini.h"
+#include "text/markup.h"
+#include "text/lines.h"
+#include "text/number.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <utility>
+
+namespace keld {
+
+const char* const kCouldNotOpenOutput = "Could not open Output File.";
+const char* const kCouldNotReadOutput = "Could not read from Output File.";
+
+namespace {
+
+void upperAscii(std::string& s) {
+    for (char& ch : s) {
+        if (ch >= 'a' && ch <= 'z') {
+            ch = static_cast<char>(ch - 'a' + 'A');
+        }
+    }
+}
+
+std::string upperCopy(std::string_view s) {
+    std::string u(s);
+    upperAscii(u);
+    return u;
+}
+
+// The report's whole numbers: "#", "###" and "###,###" show nothing for 0.
+std::string formatWhole(std::int32_t n, bool thousands) {
+    if (n == 0) {
+        return "";
+    }
+    return formatFixed(static_cast<double>(n), 0, thousands);
+}
+
+std::string twoUnits(double english, double metric, std::size_t width, const char* metricPrefix) {
+    std::string e = FormatReportValue(english);
+    const std::size_t blanks = 1 + (e.size() < width ? width - e.size() : 0);
+    e.append(blanks, ' ');
+    e += metricPrefix;
+    e += FormatReportValue(metric);
+    return e;
+}
+
+double celsius(double f) { return (f - 32) / 1.8; }
+
+struct Tag {
+    const char* text;
+    std::function<std::string(const SizingCase&, const ReportDate&)> value;
+};
+
+const std::vector<Tag>& reportTags() {
+    static const std::vector<Tag> tags = {
+        {"<!DATE>", [](const SizingCase&, const ReportDate& d) { return formatReportDate(d); }},
+        {"<!TITLE$>", [](const SizingCase& c, const ReportDate&) { return c.TITLE; }},
+        {"<!ITEM$>", [](const SizingCase& c, const ReportDate&) { return c.ITEM; }},
+        {"<!SERVICE$>", [](const SizingCase& c, const ReportDate&) { return c.SERVICE; }},
+        {"<!HOTSIDEFLUID$>", [](const SizingCase& c, const ReportDate&) { return c.HOTSIDEFLUID; }},
+        {"<!DRAFT$>",
+         [](const SizingCase& c, const ReportDate&) {
+             return std::string(isTrue(c.DRAFT) ? "Forced" : "Induced");
+         }},
+        {"<!SPACING>",
+         [](const SizingCase& c, const ReportDate&) {
+             return std::string(c.THOTIN > 500 ? "11           0.43" : "10           0.40");
+         }},
+        {"<!TYPE>",
+         [](const SizingCase& c, const ReportDate&) {
+             return std::string(c.THOTIN > 500 ? "Embedded" : "Extruded");
+         }},
+        {"<!QTOTAL#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.QTOTAL / 1000000, c.QTOTAL * 0.2931 / 1000000, 12, "");
+         }},
+        {"<!MAIR#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.MAIR, c.MAIR * 0.126 / 1000, 12, "");
+         }},
+        {"<!THOTIN#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.THOTIN, celsius(c.THOTIN), 12, "");
+         }},
+        {"<!TAIRIN#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.TAIRIN, celsius(c.TAIRIN), 12, "");
+         }},
+        {"<!THOTOUT#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.THOTOUT, celsius(c.THOTOUT), 12, "");
+         }},
+        {"<!TAIROUT#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.TAIROUT, celsius(c.TAIROUT), 12, "");
+         }},
+        {"<!UOVERALL#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.UOVERALL, c.UOVERALL * 5.678, 12, "");
+         }},
+        {"<!LENGTH>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.LENGTH, c.LENGTH * 0.3048, 12, "");
+         }},
+        {"<!TUBEOD>",
+         [](const SizingCase&, const ReportDate&) { return twoUnits(1, 1 * 25.4, 12, ""); }},
+        {"<!NROWS&>",
+         [](const SizingCase& c, const ReportDate&) { return formatWhole(c.NROWS, false); }},
+        {"<!TUBESPERROW&>",
+         [](const SizingCase& c, const ReportDate&) { return formatWhole(c.TUBESPERROW, false); }},
+        {"<!TUBESTOTAL&>",
+         [](const SizingCase& c, const ReportDate&) { return formatWhole(c.TUBESTOTAL, true); }},
+        {"<!ATUBEBARETOTAL#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.ATUBEBARETOTAL, c.ATUBEBARETOTAL * 0.0929, 12, "");
+         }},
+        {"<!ATUBEFINTOTAL#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.ATUBEFINTOTAL, c.ATUBEFINTOTAL * 0.0929, 12, "");
+         }},
+        {"<!XWIDTH#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.XWIDTH, c.XWIDTH * 0.3048, 12, "");
+         }},
+        {"<!WEIGHTTOTAL#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.WEIGHTTOTAL, c.WEIGHTTOTAL * 0.4536, 12, "");
+         }},
+        {"<!HORSEPOWER#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.HORSEPOWER, c.HORSEPOWER * 0.7457, 12, "");
+         }},
+        {"<!MATERIAL$>", [](const SizingCase& c, const ReportDate&) { return c.MATERIAL; }},
+        {"<!FILENM$>", [](const SizingCase& c, const ReportDate&) { return c.FILENM; }},
+        {"<!COSTFACTOR#>",
+         [](const SizingCase& c, const ReportDate&) { return FormatReportValue(c.COSTFACTOR); }},
+        {"<!COSTTOTAL#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return FormatReportValue(c.COSTTOTAL) + (c.COSTUSER > 0 ? "*" : "");
+         }},
+        {"<!COSTTOTALPERAREA#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.COSTTOTALPERAREA, c.COSTTOTALPERAREA * 10.764, 11, "$");
+         }},
+        {"<!COSTTOTALPERMASS#>",
+         [](const SizingCase& c, const ReportDate&) {
+             return twoUnits(c.COSTTOTALPERMASS, c.COSTTOTALPERMASS * 2.2046, 11, "$");
+         }},
+    };
+    return tags;
+}
+
+// The line being substituted, with the ranges that inserted values occupy:
+// a tag is found only in the template's own text.
+class TaggedLine {
+public:
+    explicit TaggedLine(std::string_view line) : m_text(line), m_upper(upperCopy(line)) {}
+
+    // Replaces the first occurrence of tag outside the inserted values.
+    template <class Make> bool replaceFirst(const std::string& tag, Make&& make) {
+        std::size_t pos = m_upper.find(tag);
+        while (pos != std::string::npos && overlapsValue(pos, tag.size())) {
+            pos = m_upper.find(tag, pos + 1);
+        }
+        if (pos == std::string::npos) {
+            return false;
+        }
+        const std::string value = make();
+        m_text.replace(pos, tag.size(), value);
+        m_upper.replace(pos, tag.size(), upperCopy(value));
+        const std::ptrdiff_t shift =
+            static_cast<std::ptrdiff_t>(value.size()) - static_cast<std::ptrdiff_t>(tag.size());
+        for (auto& r : m_values) {
+            if (r.first > pos) {
+                r.first = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(r.first) + shift);
+            }
+        }
+        m_values.emplace_back(pos, value.size());
+        return true;
+    }
+
+    std::string take() { return std::move(m_text); }
+
+private:
+    bool overlapsValue(std::size_t pos, std::size_t len) const {
+        for (const auto& [start, size] : m_values) {
+            if (pos < start + size && start < pos + len) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::string m_text;
+    std::string m_upper;
+    std::vector<std::pair<std::size_t, std::size_t>> m_values; // start, length
+};
+
+} // namespace
+
+std::string formatReportDate(const ReportDate& date) {
+    const std::string& month =
+        date.monthNames[static_cast<std::size_t>(std::clamp(date.month, 1, 12) - 1)];
+    char tail[32];
+    std::snprintf(tail, sizeof tail, " %02d, %04d", date.day, date.year);
+    return month + tail;
+}
+
+std::string FormatReportValue(double x) {
+    if (!std::isfinite(x) || x == 0) {
+        return "0";
+    }
+    const bool negative = x < 0;
+    double a = std::fabs(x);
+    int n = 0;
+    if (a < 1) {
+        while (a < 1) {
+            ++n;
+            a = a * 10;
+        }
+        a = std::floor(a * 100 + 0.5) / std::pow(10.0, n + 2);
+        return formatFixed(negative ? -a : a, 2);
+    }
+    while (a >= 1) {
+        ++n;
+        a = a / 10;
+    }
+    a = std::floor(a * 1000 + 0.5) * std::pow(10.0, n - 3);
+    if (negative) {
+        a = -a;
+    }
+    switch (n) {
+    case 1:
+        return formatFixed(a, 2);
+    case 2:
+        return formatFixed(a, 1);
+    case 3:
+        return formatFixed(a, 0);
+    default:
+        return formatFixed(a, 0, true);
+    }
+}
+
+std::string SubstituteReportTags(std::string_view line, const SizingCase& c,
+                                 const ReportDate& date) {
+    if (line.find('<') == std::string_view::npos) {
+        return std::string(line);
+    }
+    TaggedLine tagged(line);
+    bool replaced = true;
+    while (replaced) {
+        replaced = false;
+        for (const Tag& tag : reportTags()) {
+            if (tagged.replaceFirst(tag.text, [&] { return tag.value(c, date); })) {
+                replaced = true;
+            }
+        }
+    }
+    return tagged.take();
+}
+
+MarkupResult ConvertReportMarkup(std::string_view line) {
+    return convertMarkup(line, MarkupStyle::Report);
+}
+
+std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
+                            const ReportDate& date, std::optional<std::string>* caption) {
+    const std::string text = textAsUtf8(templateBytes);
+    std::string report;
+    for (std::string_view line : splitLines(text)) {
+        MarkupResult converted = ConvertReportMarkup(SubstituteReportTags(line, c, date));
+        report += converted.text;
+        if (caption && converted.caption) {
+            *caption = std::move(converted.caption);
+        }
+    }
+    return report;
+}
+
+std::string buildReport(const std::string& programFolder, const SizingCase& c,
+                        const ReportDate& date, MessageSink& messages,
+                        std::optional<std::string>* caption,
+                        const std::optional<std::string>& templatePath) {
+    const std::string path =
+        templatePath ? *templatePath
+                     : dataPath(programFolder, ReadIni(configPathIn(programFolder), "Calculations",
+                                                       "Output", ""));
+    const FileContent content = readFile(path, std::size_t{64} << 20);
+    if (content.status == FileStatus::CannotOpen) {
+        messages.showMessage(kCouldNotOpenOutput, MessageIcon::Exclamation);
+        return {};
+    }
+    if (content.status == FileStatus::ReadError) {
+        messages.showMessage(kCouldNotReadOutput, MessageIcon::Exclamation);
+    }
+    return buildReportText(content.bytes, c, date, caption);
+}
+
+} // namespace keld

@@ -1,0 +1,97 @@
+#include "text/markup.h"
+
+namespace keld {
+namespace {
+
+const std::string kLineBreak = "\r\n";
+
+std::string upperCopy(std::string_view s) {
+    std::string u(s);
+    for (char& ch : u) {
+        if (ch >= 'a' && ch <= 'z') {
+            ch = static_cast<char>(ch - 'a' + 'A');
+        }
+    }
+    return u;
+}
+
+std::string_view from(std::string_view s, std::size_t pos) {
+    return pos >= s.size() ? std::string_view{} : s.substr(pos);
+}
+
+} // namespace
+
+// The two stages of the markup conversion.
+//
+// Where a line would make the conversion run forever, it ends instead:
+// - "<TITLE>" without "</TITLE>" (or with "</TITLE>" before it) is no title:
+//   the pass is not repeated for it, and stage B removes the "<TITLE>".
+// - A heading whose closing tag does not follow its opening is not converted;
+//   stage B removes its tags.
+// - In stage B a "<" is closed by the first ">" after it; a ">" that stands
+//   before it is plain text, and a "<" with no ">" after it ends the removal:
+//   it and the rest of the line stay as they are.
+MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
+    MarkupResult r;
+    std::string s(line);
+    bool again = true;
+    while (again) {
+        again = false;
+        std::string u = upperCopy(s);
+        std::size_t i = u.find("<BR>");
+        if (i != std::string::npos) {
+            s = s.substr(0, i) + kLineBreak + std::string(from(s, i + 4));
+            r.hadTag = true;
+            u = upperCopy(s);
+        }
+        i = u.find("<P>");
+        if (i != std::string::npos) {
+            s = s.substr(0, i) + kLineBreak + kLineBreak + std::string(from(s, i + 3));
+            r.hadTag = true;
+            u = upperCopy(s);
+        }
+        for (const char* level : {"1", "2", "3"}) {
+            const std::size_t open = u.find(std::string("<H") + level);
+            const std::size_t close = u.find(std::string("</H") + level);
+            if (open == std::string::npos || close == std::string::npos || close < open + 4) {
+                continue;
+            }
+            const std::string heading = s.substr(open + 4, close - open - 4);
+            if (style == MarkupStyle::Report) {
+                s = s.substr(0, open) + heading + kLineBreak + kLineBreak +
+                    std::string(from(s, close + 5));
+            } else {
+                r.sectionTitle = heading;
+                s = s.substr(0, open) + std::string(from(s, close + 5));
+            }
+            r.hadTag = true;
+            u = upperCopy(s);
+        }
+        const std::size_t open = u.find("<TITLE>");
+        const std::size_t close = u.find("</TITLE>");
+        if (open != std::string::npos && close != std::string::npos && close >= open + 7) {
+            r.caption = s.substr(open + 7, close - open - 7);
+            s = s.substr(0, open) + std::string(from(s, close + 8));
+            r.hadTag = true;
+            again = true;
+        }
+    }
+    std::size_t searchFrom = 0;
+    for (;;) {
+        const std::size_t i = s.find('<', searchFrom);
+        if (i == std::string::npos) {
+            break;
+        }
+        const std::size_t j = s.find('>', i);
+        if (j == std::string::npos) {
+            break;
+        }
+        s.erase(i, j - i + 1);
+        r.hadTag = true;
+        searchFrom = i;
+    }
+    r.text = std::move(s);
+    return r;
+}
+
+} // namespace keld

@@ -1,0 +1,275 @@
+#include "report/report.h"
+
+#include "engine/calculate.h"
+#include "sheet_fixtures.h"
+#include "project/project_file.h"
+#include "text/lines.h"
+#include "tutorial/pages.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <chrono>
+
+namespace keld {
+namespace {
+
+struct ValueCase {
+    double value;
+    const char* text;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const ValueCase& c) { return os << c.value; }
+
+class FormatReportValueTest : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(FormatReportValueTest, ThreeSignificantFigures) {
+    EXPECT_EQ(FormatReportValue(GetParam().value), GetParam().text) << GetParam().value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatReportValueTest,
+    ::testing::Values(ValueCase{0, "0"}, ValueCase{0.0123, "0.01"}, ValueCase{0.5, "0.50"},
+                      ValueCase{1, "1.00"}, ValueCase{1.2345, "1.23"}, ValueCase{12.345, "12.3"},
+                      ValueCase{123.45, "123"}, ValueCase{1234.5, "1,230"},
+                      ValueCase{98765, "98,800"}, ValueCase{1234567, "1,230,000"},
+                      ValueCase{-6.6667, "-6.67"}, ValueCase{9.996, "10.00"},
+                      ValueCase{99.96, "100.0"}, ValueCase{0.9996, "1.00"}));
+
+SizingCase reportCase() {
+    SizingCase c;
+    c.TITLE = "Title";
+    c.FILENM = "case.ini";
+    c.QTOTAL = 12345678;
+    c.TAIRIN = 20;
+    c.THOTIN = 500;
+    c.COSTTOTALPERAREA = 12.34;
+    c.NROWS = 4;
+    c.TUBESTOTAL = 1234;
+    c.COSTTOTAL = 98765;
+    c.DRAFT = true;
+    return c;
+}
+
+struct TagCase {
+    const char* line;
+    std::string expected;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const TagCase& c) { return os << c.line; }
+
+class SubstituteTest : public ::testing::TestWithParam<TagCase> {};
+
+TEST_P(SubstituteTest, ReplacesEveryTag) {
+    ReportDate date;
+    date.year = 2026;
+    date.month = 3;
+    date.day = 7;
+    EXPECT_EQ(SubstituteReportTags(GetParam().line, reportCase(), date), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tags, SubstituteTest,
+    ::testing::Values(
+        TagCase{"no tag at all", "no tag at all"}, TagCase{"<!qtotal#>", "12.3         3.62"},
+        TagCase{"<!QTOTAL#>", "12.3         3.62"}, TagCase{"<!TAIRIN#>", "20.0         -6.67"},
+        TagCase{"<!COSTTOTALPERAREA#>", "12.3        $133"},
+        TagCase{"<!TYPE> <!SPACING>", "Extruded 10           0.40"},
+        TagCase{"<!TUBEOD>", "1.00         25.4"}, TagCase{"<!NROWS&>", "4"},
+        TagCase{"<!TUBESTOTAL&>", "1,234"}, TagCase{"<!COSTTOTAL#>", "98,800"},
+        TagCase{"<!TITLE$>/<!TITLE$>", "Title/Title"},
+        TagCase{"[<!FILENM$>][<!FILENM$>]", "[case.ini][case.ini]"},
+        TagCase{"<!DATE>", "March 07, 2026"}, TagCase{"<!DRAFT$>", "Forced"},
+        TagCase{"<!TUBESPERROW&>", ""}, // whole-number patterns show nothing for 0
+        TagCase{"<!NOT A TAG>", "<!NOT A TAG>"}));
+
+TEST(SubstituteReportTags, FinChoiceAbove500AndUserPriceMark) {
+    SizingCase c = reportCase();
+    c.THOTIN = 500.5;
+    c.COSTUSER = 25000;
+    c.COSTTOTAL = 25000;
+    EXPECT_EQ(SubstituteReportTags("<!TYPE>|<!SPACING>|<!COSTTOTAL#>", c, {}),
+              "Embedded|11           0.43|25,000*");
+}
+
+TEST(SubstituteReportTags, EnglishTextLongerThanTheColumnGetsOneBlank) {
+    SizingCase c = reportCase();
+    c.MAIR = -123456789012.0;
+    const std::string s = SubstituteReportTags("<!MAIR#>", c, {});
+    EXPECT_EQ(s, "-123,000,000,000 -15,600,000");
+}
+
+// Values that hold tags end, and stay text of the value.
+TEST(SubstituteReportTags, ValuesHoldingTagsEndQuickly) {
+    SizingCase c = reportCase();
+    c.TITLE = "<!TITLE$><!TITLE$>";
+    c.ITEM = "<!ITEM$>";
+    c.FILENM = "<!qtotal#>";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(SubstituteReportTags("<!TITLE$>|<!ITEM$>|<!FILENM$>", c, {}),
+              "<!TITLE$><!TITLE$>|<!ITEM$>|<!qtotal#>");
+    // A tag split between a value and the template is not a tag either.
+    c.TITLE = "<!QTO";
+    EXPECT_EQ(SubstituteReportTags("<!TITLE$>TAL#>", c, {}), "<!QTOTAL#>");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+struct MarkupCase {
+    const char* line;
+    std::string text;
+    const char* caption; // nullptr: none
+};
+
+inline std::ostream& operator<<(std::ostream& os, const MarkupCase& c) { return os << c.line; }
+
+class ReportMarkupTest : public ::testing::TestWithParam<MarkupCase> {};
+
+TEST_P(ReportMarkupTest, ConvertsToPlainText) {
+    const MarkupResult r = ConvertReportMarkup(GetParam().line);
+    EXPECT_EQ(r.text, GetParam().text) << GetParam().line;
+    if (GetParam().caption) {
+        ASSERT_TRUE(r.caption);
+        EXPECT_EQ(*r.caption, GetParam().caption);
+    } else {
+        EXPECT_FALSE(r.caption);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReportMarkupTest,
+    ::testing::Values(
+        MarkupCase{"Gross<BR>Net", "Gross\r\nNet", nullptr},
+        MarkupCase{"a<p>b", "a\r\n\r\nb", nullptr},
+        MarkupCase{"A<BR>B<BR>C", "A\r\nBC", nullptr},
+        MarkupCase{"A<BR>B<TITLE>X</TITLE><BR>C", "A\r\nB\r\nC", "X"},
+        MarkupCase{"<H2>Results</H2>", "Results\r\n\r\n", nullptr},
+        MarkupCase{"<H1>Summary</H1>rest", "Summary\r\n\r\nrest", nullptr},
+        MarkupCase{"<B>Bold</B> text", "Bold text", nullptr},
+        MarkupCase{"<TITLE>Report</TITLE>", "", "Report"},
+        MarkupCase{"<TITLE>One</TITLE><TITLE>Two</TITLE>", "", "Two"},
+        // lines that would never end if taken literally
+        MarkupCase{"<TITLE>no end", "no end", nullptr},
+        MarkupCase{"a < b", "a < b", nullptr},
+        MarkupCase{"x<B>y<z", "xy<z", nullptr},
+        MarkupCase{"a > b <I>c", "a > b c", nullptr},
+        MarkupCase{"</H1>x<H1>", "x", nullptr},
+        MarkupCase{"</TITLE>x<TITLE>", "x", nullptr},
+        MarkupCase{"<H1", "<H1", nullptr}));
+
+struct PageCase {
+    const char* line;
+    std::string text;
+    const char* section;
+    bool hadTag;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const PageCase& c) { return os << c.line; }
+
+class PageMarkupTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(PageMarkupTest, HeadingsGoToTheSectionTitle) {
+    const MarkupResult r = ConvertPageMarkup(GetParam().line);
+    EXPECT_EQ(r.text, GetParam().text);
+    EXPECT_EQ(r.hadTag, GetParam().hadTag);
+    if (GetParam().section) {
+        ASSERT_TRUE(r.sectionTitle);
+        EXPECT_EQ(*r.sectionTitle, GetParam().section);
+    } else {
+        EXPECT_FALSE(r.sectionTitle);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PageMarkupTest,
+    ::testing::Values(PageCase{"Air<BR>cooled<BR>exchangers", "Air\r\ncooledexchangers", nullptr, true},
+                      PageCase{"<TITLE>Fans</TITLE>Text<BR>more<BR>end", "Text\r\nmore\r\nend",
+                               nullptr, true},
+                      PageCase{"<h1>Fins</h1>", "", "Fins", true},
+                      PageCase{"<B>bold</B>", "bold", nullptr, true},
+                      PageCase{"plain", "plain", nullptr, false},
+                      PageCase{"<H2>A</H2><H3>B</H3>", "", "B", true}));
+
+TEST(PageText, LinesWithoutTagsAreJoinedByABlank) {
+    const PageText page = pageText("Air\r\ncooled\r\n<h1>Fins</h1>\r\n<TITLE>Cap</TITLE>end<BR>");
+    EXPECT_EQ(page.text, "Air cooled end\r\n");
+    EXPECT_EQ(page.sectionTitle, "Fins");
+    EXPECT_EQ(page.caption, "Cap");
+}
+
+TEST(BuildReport, TwoTemplateLinesBecomeOneAndTheLastCaptionWins) {
+    std::optional<std::string> caption;
+    EXPECT_EQ(buildReportText("abc\r\ndef\r\n<TITLE>A</TITLE>\r<TITLE>B</TITLE>", reportCase(), {},
+                              &caption),
+              "abcdef");
+    EXPECT_EQ(caption, "B");
+    // A value inserted by a tag goes through the markup too.
+    SizingCase c = reportCase();
+    c.TITLE = "Plant <old> A<BR>B";
+    EXPECT_EQ(buildReportText("<!TITLE$>", c, {}), "Plant  A\r\nB");
+}
+
+TEST(BuildReport, MissingTemplateShowsItsMessageAndGivesNothing) {
+    test::Messages m;
+    const std::string report = buildReport("/no/such/folder", reportCase(), {}, m);
+    EXPECT_TRUE(report.empty());
+    ASSERT_EQ(m.texts.size(), 1u);
+    EXPECT_EQ(m.texts[0], "Could not open Output File.");
+    EXPECT_EQ(m.icons[0], MessageIcon::Exclamation);
+}
+
+// The installation's own files: the default case calculates and its report
+// leaves no tag behind; the template uses every tag.
+TEST(ShippedData, DefaultCaseReportsCompletely) {
+    const std::string folder = KELD_DATA_DIR;
+    const auto bytes = readFileBytes(folder + "/Files/default.ini");
+    ASSERT_TRUE(bytes);
+    SheetState sheet;
+    SizingCase c = test::freshCase();
+    ASSERT_FALSE(applyProject(parseProjectFile(*bytes), LoadKind::DefaultCase, sheet, c));
+    test::Messages m;
+    ASSERT_TRUE(Calculate_Output(sheetEntries(sheet), c, m)) << m.texts.front();
+    const std::string report = buildReport(folder, c, {}, m);
+    EXPECT_EQ(m.texts.size(), 1u); // the completion message only
+    EXPECT_EQ(report.find("<!"), std::string::npos);
+    EXPECT_EQ(report.find('<'), std::string::npos);
+
+    const auto templateBytes = readFileBytes(folder + "/report.txt");
+    ASSERT_TRUE(templateBytes);
+    for (const char* tag :
+         {"<!DATE>", "<!TITLE$>", "<!ITEM$>", "<!SERVICE$>", "<!HOTSIDEFLUID$>", "<!DRAFT$>",
+          "<!SPACING>", "<!TYPE>", "<!QTOTAL#>", "<!MAIR#>", "<!THOTIN#>", "<!TAIRIN#>",
+          "<!THOTOUT#>", "<!TAIROUT#>", "<!UOVERALL#>", "<!LENGTH>", "<!TUBEOD>", "<!NROWS&>",
+          "<!TUBESPERROW&>", "<!TUBESTOTAL&>", "<!ATUBEBARETOTAL#>", "<!ATUBEFINTOTAL#>",
+          "<!XWIDTH#>", "<!WEIGHTTOTAL#>", "<!HORSEPOWER#>", "<!MATERIAL$>", "<!FILENM$>",
+          "<!COSTFACTOR#>", "<!COSTTOTAL#>", "<!COSTTOTALPERAREA#>", "<!COSTTOTALPERMASS#>"}) {
+        EXPECT_NE(templateBytes->find(tag), std::string::npos) << tag;
+    }
+}
+
+TEST(ShippedData, EveryConfiguredPageAndPictureExists) {
+    const std::string folder = KELD_DATA_DIR;
+    for (const char* set : {"Brochure", "Instructions"}) {
+        const int count = pageCount(folder, set);
+        EXPECT_GE(count, 6) << set;
+        for (int n = 1; n <= count; ++n) {
+            const PageEntry page = pageEntry(folder, set, n);
+            const auto text = readFileBytes(page.textPath);
+            ASSERT_TRUE(text) << page.textPath;
+            EXPECT_TRUE(pageText(*text).sectionTitle) << page.textPath;
+            EXPECT_TRUE(readFileBytes(page.picturePath)) << page.picturePath;
+        }
+    }
+}
+
+TEST(Pages, PictureEntryWithScale) {
+    const std::string folder = "/no/such/folder";
+    // without a configuration: no pages, and page 1 names the folder itself
+    EXPECT_EQ(pageCount(folder, "Brochure"), 0);
+    const PageEntry page = pageEntry(folder, "Brochure", 1);
+    EXPECT_EQ(page.textPath, folder);
+    EXPECT_EQ(page.pictureScale, 1.0F);
+}
+
+} // namespace
+} // namespace keld
