@@ -1,0 +1,51 @@
+#pragma once
+// The one seam between the program and the toolkit's services that tests must
+// control: message boxes, the file dialogs, the print dialog and printer, and
+// ending the program. The program uses QtPlatform; tests use a double that
+// records every message and answers each dialog as the test scripted it.
+
+#include "engine/messages.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace keld::app {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message with an OK button alone and the title "KELD2".
+    virtual void showMessage(QWidget* owner, const QString& text, MessageIcon icon) = 0;
+
+    // The open dialog: a file chosen, or none when the user cancelled.
+    virtual std::optional<QString> getOpenFileName(QWidget* owner, const QString& folder,
+                                                   const QString& filter) = 0;
+    // The save dialog, which asks before an existing file is replaced.
+    virtual std::optional<QString> getSaveFileName(QWidget* owner, const QString& folder,
+                                                   const QString& filter) = 0;
+
+    // The print dialog: the printer chosen, or none when cancelled or failed.
+    virtual std::unique_ptr<QPrinter> choosePrinter(QWidget* owner) = 0;
+
+    // Ends the program at once.
+    virtual void endProgram() = 0;
+};
+
+// The engine's messages shown through the platform, owned by a window.
+class PlatformMessages : public MessageSink {
+public:
+    PlatformMessages(Platform& platform, QWidget* owner) : m_platform(platform), m_owner(owner) {}
+    void showMessage(std::string_view text, MessageIcon icon) override;
+
+private:
+    Platform& m_platform;
+    QWidget* m_owner;
+};
+
+} // namespace keld::app

@@ -1,0 +1,55 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace keld::app {
+
+void PlatformMessages::showMessage(std::string_view text, MessageIcon icon) {
+    m_platform.showMessage(m_owner, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                           icon);
+}
+
+void QtPlatform::showMessage(QWidget* owner, const QString& text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QStringLiteral("KELD2"), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::getOpenFileName(QWidget* owner, const QString& folder,
+                                                   const QString& filter) {
+    const QString name = QFileDialog::getOpenFileName(owner, QString(), folder, filter);
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<QString> QtPlatform::getSaveFileName(QWidget* owner, const QString& folder,
+                                                   const QString& filter) {
+    // QFileDialog asks before it replaces an existing file.
+    const QString name = QFileDialog::getSaveFileName(owner, QString(), folder, filter);
+    if (name.isEmpty()) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* owner) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), owner);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return printer;
+}
+
+void QtPlatform::endProgram() { QCoreApplication::exit(0); }
+
+} // namespace keld::app
