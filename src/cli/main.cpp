@@ -3,6 +3,8 @@
 
 #include "case_run.h"
 #include "json_output.h"
+#include "plant.h"
+#include "catalogue/catalogue.h"
 #include "config/ini.h"
 #include "report/report.h"
 #include "text/number.h"
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <thread>
 
 namespace {
 
@@ -56,24 +59,133 @@ std::string reportForTerminal(const std::string& report) {
     return out;
 }
 
+// A plant list: one summary row per file.
+int runBatch(const std::vector<std::string>& files, const cli::RunOptions& options, bool json,
+             bool csv, cli::Units units) {
+    if (json) {
+        nlohmann::ordered_json all = nlohmann::ordered_json::array();
+        int status = 0;
+        for (const std::string& file : files) {
+            cli::LoadError error;
+            std::optional<cli::LoadedCase> loaded = cli::loadCase(file, options, error);
+            if (!loaded) {
+                all.push_back({{"file", file}, {"ok", false}, {"messages", {error.message}}});
+                status = 2;
+                continue;
+            }
+            const cli::RunResult run = cli::calculate(*loaded);
+            nlohmann::ordered_json one = {{"file", file}};
+            one.update(cli::runToJson(run, loaded->record));
+            all.push_back(std::move(one));
+            if (!run.ok && status == 0) {
+                status = 1;
+            }
+        }
+        std::cout << all.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        return status;
+    }
+    std::vector<cli::BatchRow> rows;
+    rows.reserve(files.size());
+    int status = 0;
+    for (const std::string& file : files) {
+        rows.push_back(cli::sizeFile(file, options));
+        if (!rows.back().loaded) {
+            status = 2;
+        } else if (!rows.back().ok && status == 0) {
+            status = 1;
+        }
+    }
+    std::cout << (csv ? cli::batchCsv(rows, units) : cli::batchText(rows, units));
+    return status;
+}
+
+// One case over rows, tube lengths and materials, cheapest first.
+int runSweep(const std::string& file, cli::RunOptions options, const std::string& lengthText,
+             const std::string& materialText, bool csv, cli::Units units) {
+    options.autoRows = false;
+    cli::LoadError error;
+    std::optional<cli::LoadedCase> loaded = cli::loadCase(file, options, error);
+    if (!loaded) {
+        std::cerr << "keld-size: " << error.message << "\n";
+        return 2;
+    }
+    std::vector<double> lengths;
+    if (lengthText.empty()) {
+        lengths = cli::defaultLengths(isTrue(loaded->record.ENGLISH));
+    } else {
+        std::string message;
+        std::optional<std::vector<double>> parsed = cli::parseLengths(lengthText, message);
+        if (!parsed) {
+            std::cerr << "keld-size: " << message << "\n";
+            return 2;
+        }
+        lengths = std::move(*parsed);
+    }
+    std::vector<std::size_t> chosen;
+    if (CLI::detail::to_lower(materialText) == "all") {
+        for (std::size_t m = 0; m < materials().size(); ++m) {
+            chosen.push_back(m);
+        }
+    } else if (!materialText.empty()) {
+        std::size_t start = 0;
+        while (start <= materialText.size()) {
+            std::size_t end = materialText.find(',', start);
+            if (end == std::string::npos) {
+                end = materialText.size();
+            }
+            const std::string name = materialText.substr(start, end - start);
+            const std::optional<std::size_t> m = findMaterial(name);
+            if (!m) {
+                std::cerr << "keld-size: --materials: \"" << name
+                          << "\" is not a material of the list (or give: all)\n";
+                return 2;
+            }
+            chosen.push_back(*m);
+            start = end + 1;
+        }
+    }
+    const cli::SweepResult result =
+        cli::sweep(*loaded, lengths, chosen, std::max(1U, std::thread::hardware_concurrency()));
+    std::cout << (csv ? cli::sweepCsv(result, units) : cli::sweepText(result, units));
+    return result.feasible.empty() ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Sizes a saved air-cooled heat exchanger case (a project file) as the "
                  "calculation sheet would: File, Open, then Calculate.",
                  "keld-size"};
-    std::string file;
+    std::vector<std::string> files;
     bool json = false;
+    bool summary = false;
+    bool csv = false;
+    bool doSweep = false;
+    std::string units = "english";
+    std::string lengths;
+    std::string materialChoice;
     bool autoRows = false;
     std::string price;
     std::string templateFile;
-    app.add_option("PROJECTFILE", file, "Project file (.ini) to size")->required();
+    app.add_option("PROJECTFILE", files, "Project file(s) (.ini) to size")->required();
     app.add_flag("--json", json, "Print the run as one JSON object: ok, messages, case");
     app.add_flag("--auto-rows", autoRows,
                  "Let the sizing choose the number of tube rows instead of the file's");
     app.add_option("--price", price, "Use this price in US dollars instead of the estimate");
     app.add_option("--template", templateFile,
                    "Print the report with this template instead of the configured one");
+    app.add_flag("--summary", summary,
+                 "One summary table of the files (several files imply it)");
+    app.add_flag("--csv", csv, "Write the summary or the sweep as CSV, numbers in full precision");
+    app.add_option("--units", units, "Units of the summary or sweep: english or metric")
+        ->check(CLI::IsMember({"english", "metric"}, CLI::ignore_case));
+    app.add_flag("--sweep", doSweep,
+                 "Size the one file for rows 3 to 10 and every tube length, cheapest first");
+    app.add_option("--lengths", lengths,
+                   "Tube lengths of the sweep, in the file's units: FROM:TO:STEP or a list "
+                   "(default 8:60:2 ft, 2.5:18:0.5 m)");
+    app.add_option("--materials", materialChoice,
+                   "Materials of the sweep: all, or names separated by commas (default: the file's)");
     app.set_version_flag("--version", std::string("keld-size ") + KELD_VERSION);
     app.footer("Exit status: 0 the calculation completed, 1 a check or stage stopped it (its "
                "message on standard error), 2 a usage error or a file that cannot be read or "
@@ -97,6 +209,24 @@ int main(int argc, char** argv) {
         options.price = *p;
     }
 
+    const cli::Units tableUnits =
+        CLI::detail::to_lower(units) == "metric" ? cli::Units::Metric : cli::Units::English;
+    if (doSweep) {
+        if (files.size() != 1 || json) {
+            std::cerr << "keld-size: --sweep takes one project file and no --json\n";
+            return 2;
+        }
+        return runSweep(files[0], options, lengths, materialChoice, csv, tableUnits);
+    }
+    if (!lengths.empty() || !materialChoice.empty()) {
+        std::cerr << "keld-size: --lengths and --materials belong to --sweep\n";
+        return 2;
+    }
+    if (files.size() > 1 || summary || csv || app.count("--units") > 0) {
+        return runBatch(files, options, json, csv, tableUnits);
+    }
+
+    const std::string& file = files[0];
     cli::LoadError error;
     std::optional<cli::LoadedCase> loaded = cli::loadCase(file, options, error);
     if (!loaded) {

@@ -1,0 +1,84 @@
+#pragma once
+// Many cases at once: a plant list of project files summarised in one table,
+// and a sweep of one case over rows, tube lengths and materials.
+
+#include "case_run.h"
+#include "table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace keld::cli {
+
+enum class Units { English, Metric };
+
+// The figures of one case that the summaries show, all in English units.
+struct CaseFigures {
+    double duty = 0;         // Btu/hr
+    int rows = 0;
+    double length = 0;       // ft
+    double width = 0;        // ft
+    int tubes = 0;
+    double bareArea = 0;     // sq ft
+    double faceArea = 0;     // sq ft
+    double airOut = 0;       // °F
+    double fanPower = 0;     // hp
+    double weight = 0;       // lb
+    double price = 0;        // US$
+    double pricePerArea = 0; // US$ per sq ft
+};
+
+CaseFigures figuresOf(const SizingCase& c);
+
+// One file of a plant list.
+struct BatchRow {
+    std::string file;
+    std::string item;
+    std::string title;
+    std::string service;
+    std::string fluid;
+    bool loaded = false;  // the file could be read and applied
+    bool ok = false;      // the calculation completed
+    std::string message;  // why not, when it did not
+    CaseFigures figures;
+};
+
+BatchRow sizeFile(const std::string& path, const RunOptions& options);
+
+std::string batchText(const std::vector<BatchRow>& rows, Units units);
+std::string batchCsv(const std::vector<BatchRow>& rows, Units units);
+
+// Tube lengths from "--lengths": "8:60:2" (from, to, step) or "20,24,30".
+// None, with a message, for a text that is neither.
+std::optional<std::vector<double>> parseLengths(const std::string& text, std::string& error);
+
+// The default lengths in a case's units: 8 to 60 ft by 2, or 2.5 to 18 m by 0.5.
+std::vector<double> defaultLengths(bool english);
+
+struct SweepCase {
+    int rows = 0;
+    double length = 0;    // in the file's units, as typed into the sheet
+    std::size_t material = 0;
+    bool ok = false;
+    std::string message;
+    CaseFigures figures;
+};
+
+struct SweepResult {
+    std::vector<SweepCase> feasible;   // sorted by price, cheapest first
+    std::vector<SweepCase> infeasible; // in sweep order
+    std::optional<std::size_t> cheapest, lightest, leastPower; // indexes into feasible
+    bool english = true;               // the file's units (lengths are in them)
+};
+
+// Sizes the loaded case for every row count 3 to 10 (rows fixed), every
+// length and every material given (the case's own when the list is empty),
+// each exactly as the sheet would with those entries, on `threads` threads.
+SweepResult sweep(const LoadedCase& base, const std::vector<double>& lengths,
+                  const std::vector<std::size_t>& materials, unsigned threads);
+
+std::string sweepText(const SweepResult& result, Units units);
+std::string sweepCsv(const SweepResult& result, Units units);
+
+} // namespace keld::cli
