@@ -1,40 +1,20 @@
 // keld-size run as a user runs it: a process, its output and its exit status.
 
+#include "keld_size_process.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <nlohmann/json.hpp>
 
-#include <array>
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct ProcessRun {
-    int status;
-    std::string out;
-};
+using keld::test::keldSize;
+using keld::test::ProcessRun;
 
-ProcessRun keldSize(const std::string& args) {
-    const std::string command = std::string(KELD_SIZE_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ProcessRun run{-1, {}};
-    if (!pipe) {
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        run.out.append(buffer.data(), n);
-    }
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
-std::string data(const char* name) { return std::string(KELD_TEST_DATA) + "/" + name; }
+std::string data(const char* name) { return keld::test::testData(name); }
 
 struct ExitCase {
     const char* args;

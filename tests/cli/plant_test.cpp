@@ -1,44 +1,23 @@
 // Batch and sweep: a plant list in one table and the cheapest arrangement of
 // one case, with figures identical to single runs.
 
+#include "keld_size_process.h"
 #include "plant.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <ostream>
-#include <sys/wait.h>
 
 namespace keld::cli {
 namespace {
 
-struct Output {
-    int status;
-    std::string out;
-};
+using Output = keld::test::ProcessRun;
+using keld::test::keldSize;
 
-Output keldSize(const std::string& args) {
-    const std::string command = std::string(KELD_SIZE_PATH) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    Output o{-1, {}};
-    if (!pipe) {
-        return o;
-    }
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        o.out.append(buffer.data(), n);
-    }
-    const int raw = pclose(pipe);
-    o.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return o;
-}
-
-std::string data(const std::string& name) { return std::string(KELD_TEST_DATA) + "/" + name; }
+std::string data(const std::string& name) { return keld::test::testData(name); }
 
 // RFC 4180 records, quoted fields with commas, quotes and line breaks.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
