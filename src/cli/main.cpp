@@ -43,7 +43,8 @@ ReportDate today() {
     return date;
 }
 
-// The report as the report window shows it, its line breaks as newlines.
+// The report exactly as the report window shows it, its line breaks (CR LF)
+// written as newlines.
 std::string reportForTerminal(const std::string& report) {
     std::string out;
     out.reserve(report.size());
@@ -51,10 +52,7 @@ std::string reportForTerminal(const std::string& report) {
         if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
             continue;
         }
-        out.push_back(report[i] == '\r' ? '\n' : report[i]);
-    }
-    if (!out.empty() && out.back() != '\n') {
-        out.push_back('\n');
+        out.push_back(report[i]);
     }
     return out;
 }
