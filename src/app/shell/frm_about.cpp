@@ -1,6 +1,6 @@
 #include "shell/frm_about.h"
 
-#include "shell/window_support.h"
+#include "platform/placement.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -145,8 +145,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     grid->addWidget(separatingLine(this, QStringLiteral("Line2")), 3, 0, 1, 2);
     grid->addWidget(cmdOK, 4, 1, Qt::AlignRight);
     setFixedWidth(460);
-    adjustSize();
-    centreOnScreen(*this);
+    centreOnScreen(this);
 }
 
 void frmAbout::cmdOK_Click() { close(); }

@@ -4,7 +4,7 @@
 #include "config/ini.h"
 #include "platform/platform.h"
 #include "shell/window_flow.h"
-#include "shell/window_support.h"
+#include "platform/placement.h"
 #include "tutorial/pages.h"
 
 #include <QLabel>
@@ -65,8 +65,7 @@ frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, 
 
 void frmBrochure::Form_Load() {
     m_state.record.COSTUSER = 0;
-    adjustSize();
-    centreOnScreen(*this);
+    centreOnScreen(this);
     const BusyPointer busy;
 
     // The paths are fixed once, by main; a cover started without them (as a
@@ -91,8 +90,7 @@ void frmBrochure::Form_Load() {
         m_platform.showMessage(this, QStringLiteral("KELD Warning: Could not open cover GIF."),
                                MessageIcon::Exclamation);
     }
-    adjustSize();
-    centreOnScreen(*this);
+    centreOnScreen(this); // again, now that it holds its picture
 }
 
 void frmBrochure::MainMenu_Click(int index) {

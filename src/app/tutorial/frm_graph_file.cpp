@@ -3,7 +3,8 @@
 #include "app_state.h"
 #include "config/ini.h"
 #include "shell/window_flow.h"
-#include "shell/window_support.h"
+#include "platform/placement.h"
+#include "tutorial/picture_frame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -67,8 +68,7 @@ void frmGraphFile::Form_Load() {
     const QSize size = pictureFrame(screen != nullptr ? screen->availableGeometry().size() : QSize());
     auto* frame = static_cast<QScrollArea*>(centralWidget());
     frame->setFixedSize(size + QSize(2 * frame->frameWidth(), 2 * frame->frameWidth()));
-    adjustSize();
-    centreOnScreen(*this);
+    centreOnScreen(this);
     const BusyPointer busy;
     const bool stretch = m_state.tutorial.PictureScale != 0.0F;
     m_picture->setScaledContents(stretch);

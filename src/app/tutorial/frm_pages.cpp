@@ -4,7 +4,8 @@
 #include "config/ini.h"
 #include "platform/platform.h"
 #include "shell/window_flow.h"
-#include "shell/window_support.h"
+#include "platform/placement.h"
+#include "tutorial/picture_frame.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
 
@@ -75,7 +76,7 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
     m_text->setObjectName(QStringLiteral("txtPageText"));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setMinimumWidth(440);
+    m_text->setMinimumSize(520, 380);
     grid->addWidget(m_text, 1, 1, 2, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
@@ -108,8 +109,7 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
 bool frmPages::isInstructions() const { return m_state.tutorial.PageSet == "Instructions"; }
 
 void frmPages::Form_Load() {
-    resize(1000, 560);
-    centreOnScreen(*this);
+    centreOnScreen(this);
     if (ReadIni(m_state.ConfigPath, "Calculations", "Output", "0") == "0") {
         m_calculations->setEnabled(false);
     }

@@ -1,0 +1,343 @@
+// The window flow of the whole program with the real windows and the shipped
+// program folder: every hand-over between the cover, the sheet, the report,
+// the pages, the zoom window and the About box, and when the program ends.
+
+#include "app_state.h"
+#include "shell/app_windows.h"
+#include "shell_test_support.h"
+#include "test_platform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QtTest>
+
+using namespace keld::app;
+using namespace keld::app::test;
+
+namespace {
+
+const QStringList kWindows = {"cover", "calc", "report", "pages", "zoom", "about"};
+
+QWidget* windowNamed(const AppWindows& windows, const QString& name) {
+    if (name == "cover") return windows.cover();
+    if (name == "calc") return windows.calc();
+    if (name == "report") return windows.report();
+    if (name == "pages") return windows.pages();
+    if (name == "zoom") return windows.zoom();
+    if (name == "about") return windows.about();
+    return nullptr;
+}
+
+// The loaded windows, the visible ones and the hidden ones, as "a b / c".
+QString loadedWindows(const AppWindows& windows) {
+    QStringList shown;
+    QStringList hidden;
+    for (const QString& name : kWindows) {
+        if (QWidget* w = windowNamed(windows, name)) {
+            (w->isVisible() ? shown : hidden) << name;
+        }
+    }
+    return (shown.join(' ') + " / " + hidden.join(' ')).trimmed();
+}
+
+// One user action: "window:item" triggers a menu item, "window:close" uses the
+// window's close box, "about:deactivate" moves the focus away from the About
+// box.
+bool act(const AppWindows& windows, const QString& step) {
+    const QString name = step.section(':', 0, 0);
+    const QString what = step.section(':', 1);
+    QWidget* window = windowNamed(windows, name);
+    if (window == nullptr) {
+        qWarning("no window %s for %s", qPrintable(name), qPrintable(step));
+        return false;
+    }
+    bool done = true;
+    if (what == "close") {
+        window->close();
+    } else if (what == "deactivate") {
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(window, &deactivate);
+    } else {
+        done = trigger(window, what);
+        if (!done) {
+            qWarning("no enabled item %s", qPrintable(step));
+        }
+    }
+    settle();
+    return done;
+}
+
+struct Program {
+    Program() {
+        useShippedFolder(state);
+        windows.start();
+        settle();
+    }
+    AppState state;
+    TestPlatform platform;
+    AppWindows windows{state, platform};
+};
+
+QString text(QWidget* window, const char* name) {
+    if (auto* line = window->findChild<QLineEdit*>(name)) return line->text();
+    if (auto* label = window->findChild<QLabel*>(name)) return label->text();
+    return {};
+}
+
+} // namespace
+
+class FlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void startsOnTheCover() {
+        Program p;
+        QCOMPARE(loadedWindows(p.windows), QString("cover /"));
+        QCOMPARE(p.windows.cover()->windowTitle(), QString("KELD"));
+        QCOMPARE(text(p.windows.cover(), "lblCoverTitle"), QString("Air-Cooled Heat Exchanger Estimate"));
+        QVERIFY(!p.windows.cover()->findChild<QLabel*>("IMGCOVERBMP")->pixmap().isNull());
+        QCOMPARE(p.state.tutorial.PageCount, 14);
+        QVERIFY(p.platform.messages.empty());
+    }
+
+    // Every row of the window flow: after the steps, which windows are
+    // loaded (shown / hidden), and whether the program has ended.
+    void handOvers_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("windows");
+        QTest::addColumn<int>("ends");
+
+        QTest::newRow("cover &Tutorial") << QStringList{"cover:MainMenu_2"} << "pages /" << 0;
+        QTest::newRow("cover &About") << QStringList{"cover:MainMenu_4"} << "cover about /" << 0;
+        QTest::newRow("cover &Exit") << QStringList{"cover:MainMenu1_1"} << "/" << 1;
+        QTest::newRow("cover closed") << QStringList{"cover:close"} << "/" << 1;
+        QTest::newRow("About OK") << QStringList{"cover:MainMenu_4", "about:close"} << "cover /" << 0;
+        QTest::newRow("About loses the focus")
+            << QStringList{"cover:MainMenu_4", "about:deactivate"} << "cover /" << 0;
+        QTest::newRow("pages &Next") << QStringList{"cover:MainMenu_2", "pages:PageMenu_4"} << "pages /" << 0;
+        QTest::newRow("tutorial &Previous from page 1")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_3"} << "cover /" << 0;
+        QTest::newRow("pages &Zoom") << QStringList{"cover:MainMenu_2", "pages:PageMenu_5"} << "zoom / pages" << 0;
+        QTest::newRow("zoom &Back")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_5", "zoom:GraphMenu"} << "pages /" << 0;
+        QTest::newRow("zoom closed")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_5", "zoom:close"} << "pages /" << 0;
+        QTest::newRow("pages &About") << QStringList{"cover:MainMenu_2", "pages:PageMenu_6"} << "pages about /" << 0;
+        QTest::newRow("pages &Exit") << QStringList{"cover:MainMenu_2", "pages:PageMenu1_1"} << "/" << 1;
+        QTest::newRow("tutorial closed, nothing else loaded")
+            << QStringList{"cover:MainMenu_2", "pages:close"} << "/" << 1;
+        QTest::newRow("cover &Calculations") << QStringList{"cover:MainMenu_3"} << "calc /" << 0;
+        QTest::newRow("sheet Calculate") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2"} << "report / calc" << 0;
+        QTest::newRow("sheet &Instructions")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3"} << "pages / calc" << 0;
+        QTest::newRow("sheet &Tutorial") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_5"} << "pages /" << 0;
+        QTest::newRow("sheet &About") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_6"} << "calc about /" << 0;
+        QTest::newRow("sheet &Exit") << QStringList{"cover:MainMenu_3", "calc:CalcMenu1_3"} << "/" << 1;
+        QTest::newRow("sheet closed") << QStringList{"cover:MainMenu_3", "calc:close"} << "/" << 1;
+        QTest::newRow("report &Print")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_2"} << "report / calc" << 0;
+        QTest::newRow("report &Calculations")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_3"} << "calc /" << 0;
+        QTest::newRow("report closed")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:close"} << "calc /" << 0;
+        QTest::newRow("report &Exit")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_4"} << "/" << 1;
+        QTest::newRow("report &File &Exit")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu1_1"} << "/" << 1;
+        QTest::newRow("tutorial &Calculations")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_2"} << "calc /" << 0;
+        QTest::newRow("instructions &Calculations")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_2"} << "calc /" << 0;
+        QTest::newRow("instructions &Previous from page 1")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_3"} << "calc /" << 0;
+        QTest::newRow("instructions closed")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:close"} << "calc /" << 0;
+        QTest::newRow("instructions &Exit")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu1_1"} << "/ calc" << 1;
+        QTest::newRow("instructions zoom and back")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_5", "zoom:GraphMenu"}
+            << "pages / calc" << 0;
+    }
+    void handOvers() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, windows);
+        QFETCH(int, ends);
+        Program p;
+        QTemporaryDir printFolder;
+        p.platform.printAnswers.push_back(printFolder.filePath("report.pdf"));
+        for (const QString& step : steps) {
+            QVERIFY2(act(p.windows, step), qPrintable(step));
+        }
+        if (ends == 0 || windows != "/") {
+            QCOMPARE(loadedWindows(p.windows), windows);
+        }
+        QCOMPARE(p.platform.endCount, ends);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // "&Previous" on page 1 of the tutorial starts the cover anew.
+    void coverRestarts() {
+        Program p;
+        QVERIFY(act(p.windows, "cover:MainMenu_2"));
+        p.state.record.COSTUSER = 500;
+        QVERIFY(act(p.windows, "pages:PageMenu_3"));
+        QVERIFY(p.windows.cover() != nullptr);
+        QCOMPARE(p.windows.cover()->windowTitle(), QString("KELD"));
+        QCOMPARE(p.state.record.COSTUSER, 0.0);
+    }
+
+    // Zoom and back keeps the page, its text and its picture.
+    void zoomKeepsThePage() {
+        Program p;
+        QVERIFY(act(p.windows, "cover:MainMenu_2"));
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(act(p.windows, "pages:PageMenu_4"));
+        }
+        QWidget* pages = p.windows.pages();
+        const QString before = pages->findChild<QPlainTextEdit*>("txtPageText")->toPlainText();
+        QVERIFY(act(p.windows, "pages:PageMenu_5"));
+        QVERIFY(p.windows.zoom()->findChild<QLabel*>("imgGraphFile")->pixmap().size() == QSize(1132, 802));
+        QVERIFY(act(p.windows, "zoom:GraphMenu"));
+        QCOMPARE(p.windows.pages(), pages);
+        QCOMPARE(text(pages, "lblPage"), QString("Page 4"));
+        QCOMPARE(pages->findChild<QPlainTextEdit*>("txtPageText")->toPlainText(), before);
+    }
+
+    // Every page of both sets loads with its text and its picture.
+    void everyPageLoads_data() {
+        QTest::addColumn<QString>("set");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("tutorial") << "Brochure" << 14;
+        QTest::newRow("instructions") << "Instructions" << 11;
+    }
+    void everyPageLoads() {
+        QFETCH(QString, set);
+        QFETCH(int, pages);
+        Program p;
+        p.state.tutorial.PageSet = set.toStdString();
+        p.state.tutorial.TutorialResumePage = 1;
+        p.windows.openPages();
+        QWidget* window = p.windows.pages();
+        for (int n = 1; n <= pages; ++n) {
+            QCOMPARE(text(window, "lblPage"), QString("Page %1").arg(n));
+            QVERIFY2(window->findChild<QPlainTextEdit*>("txtPageText")->toPlainText().size() > 200,
+                     qPrintable(QString("page %1").arg(n)));
+            QVERIFY(!text(window, "lblSectTitle").isEmpty());
+            QVERIFY(p.state.tutorial.PicturePath.ends_with(QString("%1.png").arg(n, 2, 10, QChar('0')).toStdString()));
+            QVERIFY(!window->findChild<QLabel*>("IMGPAGEBMP")->pixmap().isNull());
+            QCOMPARE(isEnabled(window, "PageMenu_4"), n < pages);
+            if (n < pages) {
+                QVERIFY(act(p.windows, "pages:PageMenu_4"));
+            }
+        }
+        QVERIFY(p.platform.messages.empty());
+    }
+
+    // Without any configuration the program starts, warns once, and its
+    // tutorial has no pages.
+    void withoutConfiguration() {
+        ProgramFolder empty;
+        AppState state;
+        empty.useIn(state);
+        TestPlatform platform;
+        AppWindows windows(state, platform);
+        windows.start();
+        settle();
+        QCOMPARE(windows.cover()->windowTitle(), QString("0"));
+        QCOMPARE(text(windows.cover(), "lblCoverTitle"), QString());
+        QCOMPARE(platform.texts(), QStringList{"KELD Warning: Could not open cover GIF."});
+        QVERIFY(act(windows, "cover:MainMenu_2"));
+        QCOMPARE(loadedWindows(windows), QString("pages /"));
+        QCOMPARE(text(windows.pages(), "lblPage"), QString("Page 1"));
+        QVERIFY(!isEnabled(windows.pages(), "PageMenu_4"));
+        QVERIFY(!isEnabled(windows.pages(), "PageMenu_2"));
+        QCOMPARE(platform.messages.size(), std::size_t{1});
+        QVERIFY(act(windows, "pages:PageMenu_3"));
+        QCOMPARE(loadedWindows(windows), QString("cover /"));
+    }
+
+    // The tutorial reopens from the sheet at the page it was left at; from
+    // the cover it always starts at page 1.
+    void tutorialResumes_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("from the cover's calculations") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_5"} << "Page 1";
+        QTest::newRow("left at page 5")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_4", "pages:PageMenu_4", "pages:PageMenu_4",
+                           "pages:PageMenu_4", "pages:PageMenu_2", "calc:CalcMenu_5"}
+            << "Page 5";
+        QTest::newRow("cover again after page 5")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_4", "pages:PageMenu_4", "pages:PageMenu_4",
+                           "pages:PageMenu_4", "pages:PageMenu_2", "calc:CalcMenu_5", "pages:PageMenu_3",
+                           "pages:PageMenu_3", "pages:PageMenu_3", "pages:PageMenu_3", "pages:PageMenu_3",
+                           "cover:MainMenu_2"}
+            << "Page 1";
+        QTest::newRow("instructions start at page 1 after tutorial page 5")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_4", "pages:PageMenu_4", "pages:PageMenu_4",
+                           "pages:PageMenu_4", "pages:PageMenu_2", "calc:CalcMenu_3"}
+            << "Page 1";
+    }
+    void tutorialResumes() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, page);
+        Program p;
+        for (const QString& step : steps) {
+            QVERIFY2(act(p.windows, step), qPrintable(step));
+        }
+        QCOMPARE(text(p.windows.pages(), "lblPage"), page);
+    }
+
+    // The sheet waits hidden behind the instructions and the report, with
+    // its entries; the user's price goes when the calculations are entered
+    // from the pages and when the report closes.
+    void sheetKeepsItsEntries_data() {
+        QTest::addColumn<QStringList>("away");
+        QTest::addColumn<QStringList>("back");
+        QTest::addColumn<bool>("priceKept");
+        QTest::newRow("instructions, &Previous") << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:PageMenu_3"} << true;
+        QTest::newRow("instructions, closed") << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:close"} << true;
+        QTest::newRow("instructions, &Calculations")
+            << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:PageMenu_2"} << false;
+        QTest::newRow("instructions, zoom")
+            << QStringList{"calc:CalcMenu_3", "pages:PageMenu_4", "pages:PageMenu_5", "zoom:close"}
+            << QStringList{"pages:PageMenu_3", "pages:PageMenu_3"} << true;
+        QTest::newRow("report, closed") << QStringList{"calc:CalcMenu_2"} << QStringList{"report:close"} << false;
+        QTest::newRow("report, &Calculations")
+            << QStringList{"calc:CalcMenu_2"} << QStringList{"report:OutMenu_3"} << false;
+    }
+    void sheetKeepsItsEntries() {
+        QFETCH(QStringList, away);
+        QFETCH(QStringList, back);
+        QFETCH(bool, priceKept);
+        Program p;
+        QVERIFY(act(p.windows, "cover:MainMenu_3"));
+        QWidget* sheet = p.windows.calc();
+        auto* title = sheet->findChild<QLineEdit*>("Text4");
+        title->setText("Kept title");
+        p.state.record.COSTUSER = 125000;
+        for (const QString& step : away + back) {
+            QVERIFY2(act(p.windows, step), qPrintable(step));
+        }
+        QCOMPARE(p.windows.calc(), sheet);
+        QVERIFY(sheet->isVisible());
+        QCOMPARE(title->text(), QString("Kept title"));
+        QCOMPARE(p.state.record.COSTUSER, priceKept ? 125000.0 : 0.0);
+    }
+
+    // Entering the calculations from the tutorial gives up an entered price.
+    void tutorialClearsThePrice() {
+        Program p;
+        QVERIFY(act(p.windows, "cover:MainMenu_2"));
+        p.state.record.COSTUSER = 70000;
+        QVERIFY(act(p.windows, "pages:PageMenu_2"));
+        QCOMPARE(p.state.record.COSTUSER, 0.0);
+        QVERIFY(p.windows.calc() != nullptr);
+    }
+};
+
+QTEST_MAIN(FlowTest)
+#include "flow_test.moc"
