@@ -98,7 +98,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblTitle->setFont(titleFont);
 
     const QString descriptions[] = {
-        QStringLiteral("KELD Size and Price Estimate, by the KELD development team"),
+        QStringLiteral("KELD Size and Price Estimate, by the KELD team"),
         QStringLiteral("Version 2.05"),
         QStringLiteral("October 19, 2021"),
         QStringLiteral("Code Authors"),
@@ -144,7 +144,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     grid->addWidget(lblDisclaimer, 2, 0, 1, 2);
     grid->addWidget(separatingLine(this, QStringLiteral("Line2")), 3, 0, 1, 2);
     grid->addWidget(cmdOK, 4, 1, Qt::AlignRight);
-    setFixedWidth(460);
+    setFixedWidth(480);
     centreOnScreen(this);
 }
 

@@ -65,7 +65,6 @@ frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, 
 
 void frmBrochure::Form_Load() {
     m_state.record.COSTUSER = 0;
-    centreOnScreen(this);
     const BusyPointer busy;
 
     // The paths are fixed once, by main; a cover started without them (as a
@@ -90,7 +89,8 @@ void frmBrochure::Form_Load() {
         m_platform.showMessage(this, QStringLiteral("KELD Warning: Could not open cover GIF."),
                                MessageIcon::Exclamation);
     }
-    centreOnScreen(this); // again, now that it holds its picture
+    // Centred once it holds its picture, which sets its size.
+    centreOnScreen(this);
 }
 
 void frmBrochure::MainMenu_Click(int index) {

@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace keld::app {
 
@@ -56,11 +57,13 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
     m_picture->setObjectName(QStringLiteral("IMGPAGEBMP"));
     m_picture->setAlignment(Qt::AlignCenter);
     m_frame->setWidget(m_picture);
-    grid->addWidget(m_frame, 0, 0, 2, 1, Qt::AlignTop);
-
     m_page = new QLabel(QStringLiteral("Page 1"), central);
     m_page->setObjectName(QStringLiteral("lblPage"));
-    grid->addWidget(m_page, 2, 0, Qt::AlignLeft);
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_frame);
+    left->addWidget(m_page);
+    left->addStretch(1);
+    grid->addLayout(left, 0, 0, 2, 1);
 
     m_sectionTitle = new QLabel(central);
     m_sectionTitle->setObjectName(QStringLiteral("lblSectTitle"));
@@ -77,7 +80,7 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setMinimumSize(520, 380);
-    grid->addWidget(m_text, 1, 1, 2, 1);
+    grid->addWidget(m_text, 1, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
     setCentralWidget(central);
