@@ -40,7 +40,6 @@ frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, 
     m_title = new QLabel(central);
     m_title->setObjectName(QStringLiteral("lblCoverTitle"));
     m_title->setAlignment(Qt::AlignCenter);
-    m_title->setWordWrap(true);
     QFont titleFont(QStringLiteral("Sans Serif"), 18, QFont::Bold);
     titleFont.setStyleHint(QFont::SansSerif);
     m_title->setFont(titleFont);
