@@ -48,6 +48,13 @@ public:
         return printer;
     }
     void endProgram() override { ++endCount; }
+    // The focus really moves, so that tests see where it lands.
+    void moveFocusOn(QWidget* window) override {
+        ++focusMoves;
+        sendTabKeystroke(window);
+    }
+    // Recorded only: a real pop-up would take the keyboard from the test.
+    void openDropDown(QComboBox* combo) override { dropDowns.push_back(combo); }
 
     QStringList texts() const {
         QStringList list;
@@ -64,6 +71,8 @@ public:
     QString lastFolder;
     QString lastFilter;
     int endCount = 0;
+    int focusMoves = 0;
+    std::vector<QComboBox*> dropDowns;
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QComboBox;
 class QPrinter;
 class QWidget;
 
@@ -35,7 +36,17 @@ public:
 
     // Ends the program at once.
     virtual void endProgram() = 0;
+
+    // Moves the keyboard focus from the focused control of `window` to the
+    // next one in tab order, as a Tab keystroke would.
+    virtual void moveFocusOn(QWidget* window) = 0;
+
+    // Opens the drop-down list of a combo box.
+    virtual void openDropDown(QComboBox* combo) = 0;
 };
+
+// Sends a Tab keystroke to the control that has the focus in `window`.
+void sendTabKeystroke(QWidget* window);
 
 // The engine's messages shown through the platform, owned by a window.
 class PlatformMessages : public MessageSink {

@@ -1,6 +1,10 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -51,5 +55,29 @@ std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* owner) {
 }
 
 void QtPlatform::endProgram() { QCoreApplication::exit(0); }
+
+void sendTabKeystroke(QWidget* window) {
+    QWidget* target = window ? window->focusWidget() : nullptr;
+    if (!target) {
+        target = window;
+    }
+    if (!target) {
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+}
+
+void QtPlatform::moveFocusOn(QWidget* window) { sendTabKeystroke(window); }
+
+void QtPlatform::openDropDown(QComboBox* combo) {
+    // Opened once the event that asked for it is done, so that a focus change
+    // or a click in progress is not cut short by the list's mouse grab.
+    QTimer::singleShot(0, combo, [list = QPointer<QComboBox>(combo)] {
+        if (list && list->isVisible() && list->count() > 0) {
+            list->showPopup();
+        }
+    });
+}
 
 } // namespace keld::app

@@ -14,6 +14,8 @@ public:
                                            const QString& filter) override;
     std::unique_ptr<QPrinter> choosePrinter(QWidget* owner) override;
     void endProgram() override;
+    void moveFocusOn(QWidget* window) override;
+    void openDropDown(QComboBox* combo) override;
 };
 
 } // namespace keld::app
