@@ -1,0 +1,134 @@
+#include "report/frm_calc_output.h"
+
+#include "config/ini.h"
+#include "platform/placement.h"
+#include "platform/platform.h"
+#include "report/report.h"
+#include "report/report_print.h"
+#include "shell/window_flow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace keld::app {
+
+namespace {
+
+constexpr qreal kScreenPoints = 9;
+constexpr qreal kPrintPoints = 12;
+
+ReportDate today() {
+    const QDate date = QDate::currentDate();
+    ReportDate d;
+    d.year = date.year();
+    d.month = date.month();
+    d.day = date.day();
+    const QLocale system = QLocale::system();
+    for (int m = 1; m <= 12; ++m) {
+        d.monthNames[static_cast<std::size_t>(m - 1)] =
+            system.monthName(m, QLocale::LongFormat).toStdString();
+    }
+    return d;
+}
+
+} // namespace
+
+frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow) {
+    setObjectName(QStringLiteral("frmCalcOutput"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    m_title = new QLabel;
+    m_title->setObjectName(QStringLiteral("lblOutputTitle"));
+    QFont titleFont = m_title->font();
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+    m_text = new QPlainTextEdit;
+    m_text->setObjectName(QStringLiteral("txtOutputText"));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setFont(reportFont(kScreenPoints));
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(m_title);
+    layout->addWidget(m_text);
+
+    auto action = [](QAction* a, const char* name) {
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("OutMenu1"));
+    action(file->menuAction(), "OutMenu_1");
+    auto exitProgram = [this] {
+        close();
+        m_flow.exitProgram();
+    };
+    connect(action(file->addAction(QStringLiteral("&Exit")), "OutMenu1_1"), &QAction::triggered,
+            this, exitProgram);
+    connect(action(menuBar()->addAction(QStringLiteral("&Print")), "OutMenu_2"),
+            &QAction::triggered, this, [this] { PrintReport(); });
+    connect(action(menuBar()->addAction(QStringLiteral("&Calculations")), "OutMenu_3"),
+            &QAction::triggered, this, [this] { close(); });
+    connect(action(menuBar()->addAction(QStringLiteral("&Exit")), "OutMenu_4"),
+            &QAction::triggered, this, exitProgram);
+
+    Form_Load();
+}
+
+void frmCalcOutput::Form_Load() {
+    BusyPointer busy;
+    const std::string titleBar = ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0");
+    setWindowTitle(QString::fromStdString(titleBar + " KELD2 Output - " + m_state.record.FILENM));
+    m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
+
+    PlatformMessages messages(m_platform, this);
+    std::optional<std::string> caption;
+    m_report = QString::fromStdString(
+        buildReport(m_state.ProgramFolder, m_state.record, today(), messages, &caption));
+    if (caption) {
+        setWindowTitle(QString::fromStdString(*caption));
+    }
+    m_text->setPlainText(m_report);
+
+    // Wide enough for the report's lines, as tall as the screen allows.
+    const QFontMetrics metrics(m_text->font());
+    resize(metrics.horizontalAdvance(QString(84, QLatin1Char('M'))) + 40,
+           metrics.lineSpacing() * 48);
+    centreOnScreen(this);
+    show();
+}
+
+QString frmCalcOutput::reportText() const { return m_report; }
+
+void frmCalcOutput::PrintReport() {
+    const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this);
+    if (!printer) {
+        return;
+    }
+    QFont font = reportFont(kPrintPoints);
+    font.setFamily(m_text->font().family());
+    font.setPointSizeF(kPrintPoints);
+    font.setBold(false);
+    printText(*printer, QStringLiteral("\r\n") + m_report, font);
+}
+
+void frmCalcOutput::closeEvent(QCloseEvent* event) {
+    m_state.record.COSTUSER = 0;
+    QMainWindow::closeEvent(event);
+    m_flow.showCalc();
+}
+
+} // namespace keld::app

@@ -1,0 +1,45 @@
+#pragma once
+// The report window: builds the report of the calculation just made from the
+// configured template, shows it in a fixed-pitch read-only text box, prints
+// it, and leads back to the sheet.
+//
+// Menu items carry the array's name and the item's index as objectName:
+// "OutMenu_1" .. "OutMenu_4" on the menu bar, "OutMenu1_1" under "&File".
+
+#include "app_state.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace keld::app {
+
+class Platform;
+class WindowFlow;
+
+class frmCalcOutput : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the report and shows the window.
+    frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent = nullptr);
+
+    void PrintReport();
+    QString reportText() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+
+    AppState& m_state;
+    Platform& m_platform;
+    WindowFlow& m_flow;
+    QLabel* m_title = nullptr;        // lblOutputTitle
+    QPlainTextEdit* m_text = nullptr; // txtOutputText
+    QString m_report;                 // with CR LF line breaks
+};
+
+} // namespace keld::app
