@@ -1,0 +1,30 @@
+#pragma once
+// The price dialog: a price of the user's own that replaces the estimate in
+// the next report (COSTUSER). Opened with Ctrl+P on the sheet.
+
+#include "app_state.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace keld::app {
+
+class Platform;
+
+class frmPrice : public QDialog {
+    Q_OBJECT
+
+public:
+    frmPrice(AppState& state, Platform& platform, QWidget* owner);
+
+private:
+    void Command1_Click(); // OK
+    void Command2_Click(); // Cancel
+
+    AppState& m_state;
+    Platform& m_platform;
+    QLineEdit* m_price = nullptr; // Text1
+};
+
+} // namespace keld::app
