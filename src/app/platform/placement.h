@@ -8,9 +8,8 @@
 
 namespace keld::app {
 
-// Centres a window on its screen.
+// Centres a window, at its present size, on its screen.
 inline void centreOnScreen(QWidget* window) {
-    window->adjustSize();
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;

@@ -116,6 +116,7 @@ frmCalc::frmCalc(AppState& state, Platform& platform, WindowFlow& flow, QWidget*
     buildControls();
     buildMenus();
     Form_Load();
+    adjustSize();
     centreOnScreen(this);
 }
 
@@ -148,6 +149,8 @@ void frmCalc::buildControls() {
         return b;
     };
     constexpr int kNumberWidth = 90;
+    // The right column's entries start at one place in both of its frames.
+    constexpr int kListWidth = 180;
 
     // 1. Project description.
     QGroupBox* frame2 = frame("Frame2", "1. Input Project Description");
@@ -219,6 +222,7 @@ void frmCalc::buildControls() {
     g4->addWidget(m_label10, 2, 0);
     g4->addWidget(lineEdit(7, kNumberWidth), 2, 1);
     g4->setColumnStretch(0, 1);
+    g4->setColumnMinimumWidth(1, kListWidth);
 
     // 6. Exchanger.
     QGroupBox* frame3 = frame("Frame3", "6. Input KELD Parameters");
@@ -234,11 +238,12 @@ void frmCalc::buildControls() {
     g3->addWidget(label("Label15", QStringLiteral("Tubes and Headers:")), 3, 0);
     m_materials = new QComboBox;
     m_materials->setObjectName(QStringLiteral("Combo2"));
-    m_materials->setMinimumContentsLength(18);
+    m_materials->setFixedWidth(kListWidth);
     g3->addWidget(m_materials, 3, 1);
     g3->addWidget(label("Label14", QStringLiteral("Price Multiplication Factor:")), 4, 0);
     g3->addWidget(lineEdit(10, kNumberWidth), 4, 1);
     g3->setColumnStretch(0, 1);
+    g3->setColumnMinimumWidth(1, kListWidth);
 
     m_calculate = new QPushButton(QStringLiteral("Calculate"));
     m_calculate->setObjectName(QStringLiteral("Command1"));
