@@ -19,6 +19,19 @@ std::string_view from(std::string_view s, std::size_t pos) {
     return pos >= s.size() ? std::string_view{} : s.substr(pos);
 }
 
+// The position after the character that starts at pos: a heading's tag is
+// "<H1" and one character more, which in UTF-8 may take several bytes.
+std::size_t afterCharacter(std::string_view s, std::size_t pos) {
+    if (pos >= s.size()) {
+        return pos + 1;
+    }
+    std::size_t end = pos + 1;
+    while (end < s.size() && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) {
+        ++end;
+    }
+    return end;
+}
+
 } // namespace
 
 // The two stages of the markup conversion.
@@ -53,16 +66,21 @@ MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
         for (const char* level : {"1", "2", "3"}) {
             const std::size_t open = u.find(std::string("<H") + level);
             const std::size_t close = u.find(std::string("</H") + level);
-            if (open == std::string::npos || close == std::string::npos || close < open + 4) {
+            if (open == std::string::npos || close == std::string::npos) {
                 continue;
             }
-            const std::string heading = s.substr(open + 4, close - open - 4);
+            const std::size_t headingStart = afterCharacter(s, open + 3);
+            if (close < headingStart) {
+                continue;
+            }
+            const std::size_t rest = afterCharacter(s, close + 4);
+            const std::string heading = s.substr(headingStart, close - headingStart);
             if (style == MarkupStyle::Report) {
                 s = s.substr(0, open) + heading + kLineBreak + kLineBreak +
-                    std::string(from(s, close + 5));
+                    std::string(from(s, rest));
             } else {
                 r.sectionTitle = heading;
-                s = s.substr(0, open) + std::string(from(s, close + 5));
+                s = s.substr(0, open) + std::string(from(s, rest));
             }
             r.hadTag = true;
             u = upperCopy(s);
@@ -76,9 +94,13 @@ MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
             again = true;
         }
     }
-    std::size_t searchFrom = 0;
+    // Stage B in one pass over the line (erasing tag by tag would take time
+    // in the square of a long line's length).
+    std::string kept;
+    kept.reserve(s.size());
+    std::size_t pos = 0;
     for (;;) {
-        const std::size_t i = s.find('<', searchFrom);
+        const std::size_t i = s.find('<', pos);
         if (i == std::string::npos) {
             break;
         }
@@ -86,11 +108,12 @@ MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
         if (j == std::string::npos) {
             break;
         }
-        s.erase(i, j - i + 1);
+        kept.append(s, pos, i - pos);
+        pos = j + 1;
         r.hadTag = true;
-        searchFrom = i;
     }
-    r.text = std::move(s);
+    kept.append(s, pos, std::string::npos);
+    r.text = std::move(kept);
     return r;
 }
 
