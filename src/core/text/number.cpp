@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace keld {
@@ -185,6 +187,13 @@ DecimalForm decimalForm(double x) {
     f.digits[n] = '\0';
     const int e = std::atoi(p + 1);
     f.exp10 = e + 1;
+    // Near the largest double, 15 digits round up past it (1.79769313486232e308):
+    // keep the 15-digit value below, so that the text reads back as a number.
+    double back = 0;
+    const char* end = buf + std::strlen(buf);
+    if (std::from_chars(buf, end, back).ec == std::errc::result_out_of_range && n == 15) {
+        --f.digits[14];
+    }
     return f;
 }
 
