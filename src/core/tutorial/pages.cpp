@@ -4,6 +4,9 @@
 #include "text/lines.h"
 #include "text/number.h"
 
+#include <cmath>
+#include <limits>
+
 namespace keld {
 
 MarkupResult ConvertPageMarkup(std::string_view line) {
@@ -29,7 +32,11 @@ PageEntry pageEntry(const std::string& programFolder, std::string_view pageSet, 
     const std::size_t comma = picture.find(',');
     if (comma != std::string::npos) {
         const std::optional<double> scale = readNumber(std::string_view(picture).substr(comma + 1));
-        entry.pictureScale = scale ? static_cast<float>(*scale) : 1.0F;
+        // A scale that no single-precision number holds is an overflow: the
+        // scale stays 1.
+        entry.pictureScale = scale && std::fabs(*scale) <= std::numeric_limits<float>::max()
+                                 ? static_cast<float>(*scale)
+                                 : 1.0F;
         picture.resize(comma);
     }
     entry.picturePath = dataPath(programFolder, picture);
