@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <utility>
 
@@ -155,52 +156,6 @@ const std::vector<Tag>& reportTags() {
     return tags;
 }
 
-// The line being substituted, with the ranges that inserted values occupy:
-// a tag is found only in the template's own text.
-class TaggedLine {
-public:
-    explicit TaggedLine(std::string_view line) : m_text(line), m_upper(upperCopy(line)) {}
-
-    // Replaces the first occurrence of tag outside the inserted values.
-    template <class Make> bool replaceFirst(const std::string& tag, Make&& make) {
-        std::size_t pos = m_upper.find(tag);
-        while (pos != std::string::npos && overlapsValue(pos, tag.size())) {
-            pos = m_upper.find(tag, pos + 1);
-        }
-        if (pos == std::string::npos) {
-            return false;
-        }
-        const std::string value = make();
-        m_text.replace(pos, tag.size(), value);
-        m_upper.replace(pos, tag.size(), upperCopy(value));
-        const std::ptrdiff_t shift =
-            static_cast<std::ptrdiff_t>(value.size()) - static_cast<std::ptrdiff_t>(tag.size());
-        for (auto& r : m_values) {
-            if (r.first > pos) {
-                r.first = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(r.first) + shift);
-            }
-        }
-        m_values.emplace_back(pos, value.size());
-        return true;
-    }
-
-    std::string take() { return std::move(m_text); }
-
-private:
-    bool overlapsValue(std::size_t pos, std::size_t len) const {
-        for (const auto& [start, size] : m_values) {
-            if (pos < start + size && start < pos + len) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    std::string m_text;
-    std::string m_upper;
-    std::vector<std::pair<std::size_t, std::size_t>> m_values; // start, length
-};
-
 } // namespace
 
 std::string formatReportDate(const ReportDate& date) {
@@ -251,17 +206,38 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c,
     if (line.find('<') == std::string_view::npos) {
         return std::string(line);
     }
-    TaggedLine tagged(line);
-    bool replaced = true;
-    while (replaced) {
-        replaced = false;
-        for (const Tag& tag : reportTags()) {
-            if (tagged.replaceFirst(tag.text, [&] { return tag.value(c, date); })) {
-                replaced = true;
+    // Every tag of the template's own text is replaced, and a value once
+    // inserted is never searched again; so one pass from left to right gives
+    // the line, each tag's value made once.
+    const std::string upper = upperCopy(line);
+    const std::vector<Tag>& tags = reportTags();
+    std::vector<std::optional<std::string>> values(tags.size());
+    std::string out;
+    out.reserve(line.size());
+    std::size_t pos = 0;
+    std::size_t copied = 0;
+    while ((pos = upper.find("<!", pos)) != std::string::npos) {
+        std::size_t found = tags.size();
+        for (std::size_t t = 0; t < tags.size(); ++t) {
+            if (upper.compare(pos, std::strlen(tags[t].text), tags[t].text) == 0) {
+                found = t;
+                break;
             }
         }
+        if (found == tags.size()) {
+            ++pos;
+            continue;
+        }
+        if (!values[found]) {
+            values[found] = tags[found].value(c, date);
+        }
+        out.append(line.substr(copied, pos - copied));
+        out += *values[found];
+        pos += std::strlen(tags[found].text);
+        copied = pos;
     }
-    return tagged.take();
+    out.append(line.substr(copied));
+    return out;
 }
 
 MarkupResult ConvertReportMarkup(std::string_view line) {
