@@ -7,6 +7,7 @@
 #include "shell_test_support.h"
 #include "test_platform.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -207,6 +208,48 @@ private slots:
         QCOMPARE(pages->findChild<QPlainTextEdit*>("txtPageText")->toPlainText(), before);
     }
 
+    // A window that has closed counts as gone at once, before Qt deletes it;
+    // the program ends when the deletion of the last one comes.
+    void closedWindowIsGoneAtOnce() {
+        Program p;
+        QPointer<QWidget> cover = p.windows.cover();
+        cover->close();
+        QVERIFY(!cover.isNull());
+        QCOMPARE(p.windows.cover(), nullptr);
+        QCOMPARE(p.platform.endCount, 0);
+        settle();
+        QVERIFY(cover.isNull());
+        QCOMPARE(p.platform.endCount, 1);
+    }
+
+    // A modal message runs an event loop of its own, in which the window
+    // that was just left may be deleted while the next one is still loading:
+    // that is no closing of the program's last window.
+    void windowDeletedWhileTheNextLoads() {
+        class ModalPlatform : public TestPlatform {
+        public:
+            void showMessage(QWidget* owner, const QString& message, keld::MessageIcon icon) override {
+                TestPlatform::showMessage(owner, message, icon);
+                settle();
+            }
+        };
+        ProgramFolder folder; // the shipped configuration, but no default case
+        QFile config(QStringLiteral(KELD_PROGRAM_DIR "/KELD4WIN.INI"));
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        folder.writeConfig(config.readAll());
+        AppState state;
+        folder.useIn(state);
+        ModalPlatform platform;
+        AppWindows windows(state, platform);
+        windows.start();
+        settle();
+        const std::size_t before = platform.messages.size(); // the cover picture is missing
+        QVERIFY(act(windows, "cover:MainMenu_3"));
+        QVERIFY(platform.messages.size() > before);
+        QCOMPARE(platform.endCount, 0);
+        QCOMPARE(loadedWindows(windows), QString("calc /"));
+    }
+
     // Every page of both sets loads with its text and its picture.
     void everyPageLoads_data() {
         QTest::addColumn<QString>("set");
@@ -256,6 +299,10 @@ private slots:
         QVERIFY(!isEnabled(windows.pages(), "PageMenu_4"));
         QVERIFY(!isEnabled(windows.pages(), "PageMenu_2"));
         QCOMPARE(platform.messages.size(), std::size_t{1});
+        // A zoom with no picture loaded shows an empty frame.
+        QVERIFY(act(windows, "pages:PageMenu_5"));
+        QVERIFY(windows.zoom()->findChild<QLabel*>("imgGraphFile")->pixmap().isNull());
+        QVERIFY(act(windows, "zoom:GraphMenu"));
         QVERIFY(act(windows, "pages:PageMenu_3"));
         QCOMPARE(loadedWindows(windows), QString("cover /"));
     }

@@ -9,6 +9,8 @@
 #include "tutorial/frm_graph_file.h"
 #include "tutorial/frm_pages.h"
 
+#include <utility>
+
 namespace keld::app {
 
 namespace {
@@ -41,8 +43,13 @@ AppWindows::~AppWindows() {
 
 void AppWindows::start() { openCover(); }
 
-void AppWindows::adopt(QWidget* window) {
+template <class Window, class... Args> Window* AppWindows::load(QPointer<QWidget>& slot, Args&&... args) {
+    ++m_loading;
+    auto* window = new Window(std::forward<Args>(args)...);
+    --m_loading;
+    slot = window;
     connect(window, &QObject::destroyed, this, &AppWindows::windowGone);
+    return window;
 }
 
 bool AppWindows::anyLoaded() const {
@@ -55,15 +62,14 @@ bool AppWindows::anyLoaded() const {
 }
 
 void AppWindows::windowGone() {
-    if (!m_ended && !anyLoaded()) {
+    if (!m_ended && m_loading == 0 && !anyLoaded()) {
         exitProgram();
     }
 }
 
 void AppWindows::showCalc() {
     if (!isLoaded(m_calc)) {
-        m_calc = new frmCalc(m_state, m_platform, *this);
-        adopt(m_calc);
+        load<frmCalc>(m_calc, m_state, m_platform, *this);
     }
     bringUp(m_calc);
 }
@@ -81,14 +87,12 @@ void AppWindows::closeCalc() {
 }
 
 void AppWindows::openReport() {
-    m_report = new frmCalcOutput(m_state, m_platform, *this);
-    adopt(m_report);
+    load<frmCalcOutput>(m_report, m_state, m_platform, *this);
     bringUp(m_report);
 }
 
 void AppWindows::openPages() {
-    m_pages = new frmPages(m_state, m_platform, *this);
-    adopt(m_pages);
+    load<frmPages>(m_pages, m_state, m_platform, *this);
     bringUp(m_pages);
 }
 
@@ -101,21 +105,18 @@ void AppWindows::showPages() {
 }
 
 void AppWindows::openZoom() {
-    m_zoom = new frmGraphFile(m_state, *this);
-    adopt(m_zoom);
+    load<frmGraphFile>(m_zoom, m_state, *this);
     bringUp(m_zoom);
 }
 
 void AppWindows::openCover() {
-    m_cover = new frmBrochure(m_state, m_platform, *this);
-    adopt(m_cover);
+    load<frmBrochure>(m_cover, m_state, m_platform, *this);
     bringUp(m_cover);
 }
 
 void AppWindows::openAbout() {
     if (!isLoaded(m_about)) {
-        m_about = new frmAbout;
-        adopt(m_about);
+        load<frmAbout>(m_about);
     }
     bringUp(m_about);
 }

@@ -46,7 +46,10 @@ public:
     QWidget* about() const;
 
 private:
-    void adopt(QWidget* window);
+    // Creates a window into its slot; while its start-up runs (which may
+    // show a modal message), the closing of another window does not end the
+    // program.
+    template <class Window, class... Args> Window* load(QPointer<QWidget>& slot, Args&&... args);
     void windowGone();
     bool anyLoaded() const;
 
@@ -58,6 +61,7 @@ private:
     QPointer<QWidget> m_pages;
     QPointer<QWidget> m_zoom;
     QPointer<QWidget> m_about;
+    int m_loading = 0;
     bool m_ended = false;
 };
 
