@@ -1,0 +1,74 @@
+#pragma once
+// A check of a fuzz target: a failed one aborts, so libFuzzer keeps the input.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace keld::fuzz {
+
+[[noreturn]] inline void fail(const char* what, std::string_view detail = {}) {
+    std::fprintf(stderr, "fuzz check failed: %s [%.*s]\n", what,
+                 static_cast<int>(detail.size() > 400 ? 400 : detail.size()), detail.data());
+    std::abort();
+}
+
+inline void check(bool ok, const char* what, std::string_view detail = {}) {
+    if (!ok) {
+        fail(what, detail);
+    }
+}
+
+// Whether s shows "nan", "inf" or "infinity" (any case) as a word of its own,
+// as printf writes a number that is not one.
+inline bool showsNonFinite(std::string_view s) {
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    std::size_t i = 0;
+    while (i < s.size()) {
+        if (!isLetter(s[i])) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        std::string word;
+        while (j < s.size() && isLetter(s[j])) {
+            word.push_back(static_cast<char>(s[j] | 0x20));
+            ++j;
+        }
+        if (word == "nan" || word == "inf" || word == "infinity") {
+            return true;
+        }
+        i = j;
+    }
+    return false;
+}
+
+inline bool isValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
+                                          : (b & 0xF8) == 0xF0   ? 4 : 0;
+        if (len == 0 || i + len > s.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < len; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += len;
+    }
+    return true;
+}
+
+inline std::size_t utf8Length(std::string_view s) {
+    std::size_t n = 0;
+    for (char ch : s) {
+        n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    }
+    return n;
+}
+
+} // namespace keld::fuzz

@@ -1,0 +1,95 @@
+// Inputs that the fuzz targets found faults with (tests/fuzz/regressions),
+// kept as tests of the mended behaviour.
+
+#include "report/report.h"
+#include "text/number.h"
+#include "tutorial/pages.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
+namespace keld {
+namespace {
+
+bool isValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
+                                          : (b & 0xF8) == 0xF0   ? 4 : 0;
+        if (len == 0 || i + len > s.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < len; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += len;
+    }
+    return true;
+}
+
+// A heading tag is "<H1" and one more character, usually ">". When that
+// character takes several bytes (a page file in Windows-1252 with "»" or "‰"
+// there), the whole character goes, not its first byte alone.
+struct HeadingRow {
+    const char* line;
+    bool report;
+    const char* text;
+    const char* sectionTitle; // pages only
+};
+
+class HeadingBeforeWideCharacter : public testing::TestWithParam<HeadingRow> {};
+
+TEST_P(HeadingBeforeWideCharacter, TakesTheWholeCharacter) {
+    const HeadingRow& row = GetParam();
+    const MarkupResult r = row.report ? ConvertReportMarkup(row.line) : ConvertPageMarkup(row.line);
+    EXPECT_EQ(r.text, row.text);
+    EXPECT_TRUE(isValidUtf8(r.text));
+    if (!row.report) {
+        ASSERT_TRUE(r.sectionTitle.has_value());
+        EXPECT_EQ(*r.sectionTitle, row.sectionTitle);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Markup, HeadingBeforeWideCharacter,
+    testing::Values(HeadingRow{"<H1\u00bbIntro</H1\u00bbrest", false, "rest", "Intro"},
+                    HeadingRow{"a<H3>T</H3\u2030b", false, "ab", "T"},
+                    HeadingRow{"<h2\u20acDuty</h2>after", true, "Duty\r\n\r\nafter", nullptr},
+                    HeadingRow{"<H1>plain</H1>", true, "plain\r\n\r\n", nullptr}));
+
+TEST(HeadingBeforeWideCharacter, PageFileFoundByTheFuzzer) {
+    // 0x89 after "</H3" is "‰", three bytes once the page is read as UTF-8.
+    std::string page = "<TITLE>t</TITLE><H1>a</H1><H3></H1></H3";
+    page.append(100, '\x89');
+    page += ">x<br>y";
+    const PageText text = pageText(page);
+    EXPECT_TRUE(isValidUtf8(text.text)) << text.text;
+}
+
+// Near the largest double, fifteen significant digits round up past it; a
+// value shown in a field or written as plain decimal must read back as a
+// number, not as one too large to hold.
+class LargestDoubles : public testing::TestWithParam<double> {};
+
+TEST_P(LargestDoubles, ReadBackAsNumbers) {
+    const double x = GetParam();
+    const std::optional<double> field = readNumber(FormatInputValue(x));
+    ASSERT_TRUE(field.has_value()) << FormatInputValue(x);
+    EXPECT_TRUE(std::isfinite(*field));
+    const std::optional<double> plain = readNumber(formatPlainDecimal(x));
+    ASSERT_TRUE(plain.has_value()) << formatPlainDecimal(x);
+    EXPECT_NEAR(*plain, x, std::fabs(x) * 1e-14);
+    EXPECT_TRUE(readNumber(FormatReportValue(x)).has_value()) << FormatReportValue(x);
+}
+
+INSTANTIATE_TEST_SUITE_P(Number, LargestDoubles,
+                         testing::Values(DBL_MAX, -DBL_MAX, 1.797693134862315e308,
+                                         std::nextafter(DBL_MAX, 0.0), 1.7976931348623e308));
+
+} // namespace
+} // namespace keld
