@@ -97,179 +97,172 @@ QList<PrintedLine> printedLines(const QString& html) {
 
 } // namespace
 
+
 class ReportWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void shownReport();
-    void templateCases_data();
-    void templateCases();
-    void closing_data();
-    void closing();
-    void printCancelled();
-    void printedColumnsLineUp();
-};
-
-void ReportWindowTest::shownReport() {
-    auto h = calculated();
-    QVERIFY(h->flow.report);
-    frmCalcOutput* report = h->flow.report;
-    QCOMPARE(h->flow.calls, (QStringList{"hideCalc", "openReport"}));
-    QVERIFY(report->isVisible());
-    QCOMPARE(report->windowTitle(), QString("KELD KELD2 Output - default.ini"));
-    QCOMPARE(report->findChild<QLabel*>("lblOutputTitle")->text(),
-             QString("Air-Cooled Heat Exchanger Estimate"));
-    QPlainTextEdit* box = reportBox(*h);
-    QVERIFY(box->isReadOnly());
-    QVERIFY(QFontInfo(box->font()).fixedPitch());
-    QCOMPARE(box->font().pointSizeF(), 9.0);
-    QVERIFY(!box->font().bold());
-    const QString text = box->toPlainText();
-    QVERIFY(text.contains("Cooling Water Return"));
-    QVERIFY(text.contains(QLocale::system().monthName(QDate::currentDate().month())));
-    QVERIFY(report->reportText().contains("\r\n"));
-    // Typed keys never enter the report.
-    box->setFocus();
-    QTest::keyClicks(box, "xyz");
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->toPlainText(), text);
-}
-
-void ReportWindowTest::templateCases_data() {
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<QByteArray>("templateText");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("report");
-    QTest::addColumn<QStringList>("messages"); // after the completion message
-    const QByteArray configured = "[Brochure]\nTitleBar=T\n[Calculations]\nOutput=template.txt\n";
-    QTest::newRow("caption from the template")
-        << configured << QByteArray("<TITLE>Report</TITLE>abc\r\n") << "Report" << "abc" << QStringList{};
-    QTest::newRow("line breaks and joined lines")
-        << configured << QByteArray("A<BR>B\r\nC\r\n") << "T KELD2 Output - default.ini"
-        << "A\r\nBC" << QStringList{};
-    QTest::newRow("no template configured")
-        << QByteArray("[Brochure]\nTitleBar=T\n") << QByteArray() << "T KELD2 Output - default.ini"
-        << "" << QStringList{"Could not open Output File."};
-    QTest::newRow("no configuration")
-        << QByteArray() << QByteArray() << "0 KELD2 Output - default.ini" << ""
-        << QStringList{"Could not open Output File."};
-}
-
-void ReportWindowTest::templateCases() {
-    QFETCH(QByteArray, ini);
-    QFETCH(QByteArray, templateText);
-    QFETCH(QString, caption);
-    QFETCH(QString, report);
-    QFETCH(QStringList, messages);
-    QTemporaryDir folder;
-    QVERIFY(makeProgramFolder(folder.path(), ini, templateText));
-    if (ini.isEmpty()) {
-        QFile::remove(folder.path() + "/KELD4WIN.INI");
+    void shownReport() {
+        auto h = calculated();
+        QVERIFY(h->flow.report);
+        frmCalcOutput* report = h->flow.report;
+        QCOMPARE(h->flow.calls, (QStringList{"hideCalc", "openReport"}));
+        QVERIFY(report->isVisible());
+        QCOMPARE(report->windowTitle(), QString("KELD KELD2 Output - default.ini"));
+        QCOMPARE(report->findChild<QLabel*>("lblOutputTitle")->text(),
+                 QString("Air-Cooled Heat Exchanger Estimate"));
+        QPlainTextEdit* box = reportBox(*h);
+        QVERIFY(box->isReadOnly());
+        QVERIFY(QFontInfo(box->font()).fixedPitch());
+        QCOMPARE(box->font().pointSizeF(), 9.0);
+        QVERIFY(!box->font().bold());
+        const QString text = box->toPlainText();
+        QVERIFY(text.contains("Cooling Water Return"));
+        QVERIFY(text.contains(QLocale::system().monthName(QDate::currentDate().month())));
+        QVERIFY(report->reportText().contains("\r\n"));
+        // Typed keys never enter the report.
+        box->setFocus();
+        QTest::keyClicks(box, "xyz");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->toPlainText(), text);
     }
-    auto h = calculated(folder.path());
-    QVERIFY(h->flow.report);
-    QCOMPARE(h->flow.report->windowTitle(), caption);
-    QCOMPARE(h->flow.report->reportText(), report);
-    QCOMPARE(h->platform.texts(), QStringList{"All calculation completed without error."} + messages);
-    if (!messages.isEmpty()) {
-        QCOMPARE(h->platform.messages.back().icon, keld::MessageIcon::Exclamation);
+
+    void templateCases_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QByteArray>("templateText");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QStringList>("messages"); // after the completion message
+        const QByteArray configured = "[Brochure]\nTitleBar=T\n[Calculations]\nOutput=template.txt\n";
+        QTest::newRow("caption from the template")
+            << configured << QByteArray("<TITLE>Report</TITLE>abc\r\n") << "Report" << "abc" << QStringList{};
+        QTest::newRow("line breaks and joined lines")
+            << configured << QByteArray("A<BR>B\r\nC\r\n") << "T KELD2 Output - default.ini"
+            << "A\r\nBC" << QStringList{};
+        QTest::newRow("no template configured")
+            << QByteArray("[Brochure]\nTitleBar=T\n") << QByteArray() << "T KELD2 Output - default.ini"
+            << "" << QStringList{"Could not open Output File."};
+        QTest::newRow("no configuration")
+            << QByteArray() << QByteArray() << "0 KELD2 Output - default.ini" << ""
+            << QStringList{"Could not open Output File."};
     }
-    QVERIFY(h->flow.report->isVisible());
-}
 
-void ReportWindowTest::closing_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("close box") << "" << QStringList{"showCalc"};
-    QTest::newRow("Calculations") << "OutMenu_3" << QStringList{"showCalc"};
-    QTest::newRow("Exit") << "OutMenu_4" << QStringList{"showCalc", "exitProgram"};
-    QTest::newRow("File, Exit") << "OutMenu1_1" << QStringList{"showCalc", "exitProgram"};
-}
-
-void ReportWindowTest::closing() {
-    QFETCH(QString, how);
-    QFETCH(QStringList, calls);
-    auto h = calculated();
-    QPointer<frmCalcOutput> report = h->flow.report;
-    QVERIFY(report);
-    h->state.record.COSTUSER = 25000;
-    h->flow.calls.clear();
-    if (how.isEmpty()) {
-        QVERIFY(report->close());
-    } else {
-        report->findChild<QAction*>(how)->trigger();
-    }
-    QCOMPARE(h->flow.calls, calls);
-    QCOMPARE(h->state.record.COSTUSER, 0.0);
-    QTRY_VERIFY(report.isNull());
-}
-
-void ReportWindowTest::printCancelled() {
-    auto h = calculated();
-    QVERIFY(h->flow.report);
-    h->platform.messages.clear();
-    h->flow.report->findChild<QAction*>("OutMenu_2")->trigger();
-    QVERIFY(h->platform.messages.empty());
-    QVERIFY(h->flow.report->isVisible());
-}
-
-void ReportWindowTest::printedColumnsLineUp() {
-    QTemporaryDir folder;
-    const QString pdf = folder.path() + "/report.pdf";
-    auto h = calculated();
-    QVERIFY(h->flow.report);
-    h->platform.printAnswers.push_back(pdf);
-    h->flow.report->findChild<QAction*>("OutMenu_2")->trigger();
-    QFile file(pdf);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.read(5) == "%PDF-");
-
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftotext.isEmpty()) {
-        QSKIP("pdftotext (poppler-utils) is not installed");
-    }
-    QProcess process;
-    process.start(pdftotext, {"-bbox", pdf, "-"});
-    QVERIFY(process.waitForFinished(30000));
-    const QList<PrintedLine> printed = printedLines(QString::fromUtf8(process.readAllStandardOutput()));
-    QVERIFY(printed.size() > 40);
-
-    // Every report line with a value in both unit columns: its English value
-    // and its Metric digits stand at the same place on the paper as on the
-    // other such lines.
-    QList<double> english;
-    QList<double> metric;
-    for (const QString& line : h->flow.report->reportText().split("\r\n")) {
-        const QList<int> want = columns(line);
-        if (want.size() != 3 || want[1] < 40) {
-            continue;
+    void templateCases() {
+        QFETCH(QByteArray, ini);
+        QFETCH(QByteArray, templateText);
+        QFETCH(QString, caption);
+        QFETCH(QString, report);
+        QFETCH(QStringList, messages);
+        QTemporaryDir folder;
+        QVERIFY(makeProgramFolder(folder.path(), ini, templateText));
+        if (ini.isEmpty()) {
+            QFile::remove(folder.path() + "/KELD4WIN.INI");
         }
-        const QStringList label = line.left(want[1]).simplified().split(' ');
-        const auto match = std::find_if(printed.begin(), printed.end(), [&](const PrintedLine& p) {
-            return p.size() == label.size() + 2 &&
-                   std::equal(label.begin(), label.end(), p.begin(),
-                              [](const QString& a, const PrintedWord& b) { return a == b.text; });
-        });
-        QVERIFY2(match != printed.end(), qPrintable(line));
-        const PrintedWord& e = (*match)[label.size()];
-        const PrintedWord& m = (*match)[label.size() + 1];
-        const double charWidth = (e.xMax - e.xMin) / static_cast<double>(e.text.size());
-        english << e.xMin;
-        metric << m.xMin + (m.text.startsWith('$') ? charWidth : 0.0);
-        QVERIFY(qAbs(metric.back() - english.back() - 13 * charWidth) < 0.5);
+        auto h = calculated(folder.path());
+        QVERIFY(h->flow.report);
+        QCOMPARE(h->flow.report->windowTitle(), caption);
+        QCOMPARE(h->flow.report->reportText(), report);
+        QCOMPARE(h->platform.texts(), QStringList{"All calculation completed without error."} + messages);
+        if (!messages.isEmpty()) {
+            QCOMPARE(h->platform.messages.back().icon, keld::MessageIcon::Exclamation);
+        }
+        QVERIFY(h->flow.report->isVisible());
     }
-    QVERIFY(english.size() >= 10);
-    for (int i = 1; i < english.size(); ++i) {
-        QVERIFY(qAbs(english[i] - english[0]) < 0.5);
-        QVERIFY(qAbs(metric[i] - metric[0]) < 0.5);
+
+    void closing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("close box") << "" << QStringList{"showCalc"};
+        QTest::newRow("Calculations") << "OutMenu_3" << QStringList{"showCalc"};
+        QTest::newRow("Exit") << "OutMenu_4" << QStringList{"showCalc", "exitProgram"};
+        QTest::newRow("File, Exit") << "OutMenu1_1" << QStringList{"showCalc", "exitProgram"};
     }
-    // The last line made it onto the paper: the printer broke the pages.
-    QVERIFY(std::any_of(printed.begin(), printed.end(), [](const PrintedLine& p) {
-        return !p.isEmpty() && p.back().text == "scope.";
-    }));
-}
+
+    void closing() {
+        QFETCH(QString, how);
+        QFETCH(QStringList, calls);
+        auto h = calculated();
+        QPointer<frmCalcOutput> report = h->flow.report;
+        QVERIFY(report);
+        h->state.record.COSTUSER = 25000;
+        h->flow.calls.clear();
+        if (how.isEmpty()) {
+            QVERIFY(report->close());
+        } else {
+            report->findChild<QAction*>(how)->trigger();
+        }
+        QCOMPARE(h->flow.calls, calls);
+        QCOMPARE(h->state.record.COSTUSER, 0.0);
+        QTRY_VERIFY(report.isNull());
+    }
+
+    void printCancelled() {
+        auto h = calculated();
+        QVERIFY(h->flow.report);
+        h->platform.messages.clear();
+        h->flow.report->findChild<QAction*>("OutMenu_2")->trigger();
+        QVERIFY(h->platform.messages.empty());
+        QVERIFY(h->flow.report->isVisible());
+    }
+
+    void printedColumnsLineUp() {
+        QTemporaryDir folder;
+        const QString pdf = folder.path() + "/report.pdf";
+        auto h = calculated();
+        QVERIFY(h->flow.report);
+        h->platform.printAnswers.push_back(pdf);
+        h->flow.report->findChild<QAction*>("OutMenu_2")->trigger();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        QProcess process;
+        process.start(pdftotext, {"-bbox", pdf, "-"});
+        QVERIFY(process.waitForFinished(30000));
+        const QList<PrintedLine> printed = printedLines(QString::fromUtf8(process.readAllStandardOutput()));
+        QVERIFY(printed.size() > 40);
+
+        // Every report line with a value in both unit columns: its English value
+        // and its Metric digits stand at the same place on the paper as on the
+        // other such lines.
+        QList<double> english;
+        QList<double> metric;
+        for (const QString& line : h->flow.report->reportText().split("\r\n")) {
+            const QList<int> want = columns(line);
+            if (want.size() != 3 || want[1] < 40) {
+                continue;
+            }
+            const QStringList label = line.left(want[1]).simplified().split(' ');
+            const auto match = std::find_if(printed.begin(), printed.end(), [&](const PrintedLine& p) {
+                return p.size() == label.size() + 2 &&
+                       std::equal(label.begin(), label.end(), p.begin(),
+                                  [](const QString& a, const PrintedWord& b) { return a == b.text; });
+            });
+            QVERIFY2(match != printed.end(), qPrintable(line));
+            const PrintedWord& e = (*match)[label.size()];
+            const PrintedWord& m = (*match)[label.size() + 1];
+            const double charWidth = (e.xMax - e.xMin) / static_cast<double>(e.text.size());
+            english << e.xMin;
+            metric << m.xMin + (m.text.startsWith('$') ? charWidth : 0.0);
+            QVERIFY(qAbs(metric.back() - english.back() - 13 * charWidth) < 0.5);
+        }
+        QVERIFY(english.size() >= 10);
+        for (int i = 1; i < english.size(); ++i) {
+            QVERIFY(qAbs(english[i] - english[0]) < 0.5);
+            QVERIFY(qAbs(metric[i] - metric[0]) < 0.5);
+        }
+        // The last line made it onto the paper: the printer broke the pages.
+        QVERIFY(std::any_of(printed.begin(), printed.end(), [](const PrintedLine& p) {
+            return !p.isEmpty() && p.back().text == "scope.";
+        }));
+    }
+};
 
 QTEST_MAIN(ReportWindowTest)
 #include "report_window_test.moc"

@@ -1,10 +1,7 @@
-// The calculation sheet driven through its controls: start-up and caption,
-// field reactions, keys, units, services and fluids, the two dialogs, project
-// files and the hand-overs.
+// The calculation sheet driven through its controls. Most cases are rows of
+// steps a user takes and what the sheet shows afterwards.
 
 #include "sheet_support.h"
-
-#include "text/lines.h"
 
 #include <QFile>
 #include <QLabel>
@@ -22,17 +19,81 @@ using namespace keld::app::test;
 
 namespace {
 
-QByteArray projectFile(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& l : lines) {
-        bytes += l.toLatin1() + "\r\n";
+// One step of a user at the sheet:
+//   "Text6=181"            types into a field, replacing its text
+//   "set Text7=abc"        the program writes a field
+//   "click Option3_1"      a mouse click on a control
+//   "choose Combo2=Monel"  an entry chosen from a list
+//   "key Text4=Ctrl+P"     one key in a control
+//   "menu CalcMenu_4"      a menu item
+//   "answer A;B;..."       answers the next modal dialog: "Text1=x" fills a
+//                          field, "Command1" presses a button while the dialog
+//                          is open, "seen Text2" notes what a field shows
+//   "open PATH", "save PATH"  the next file dialog's answer
+void act(SheetHarness& h, const QString& step, QStringList& seen) {
+    const QString verb = step.section(' ', 0, 0);
+    const QString rest = step.section(' ', 1);
+    const QString name = rest.section('=', 0, 0);
+    const QString value = rest.section('=', 1);
+    QWidget* w = h.sheet->findChild<QWidget*>(name);
+    if (verb == "set") {
+        static_cast<QLineEdit*>(w)->setText(value);
+    } else if (verb == "click") {
+        QTest::mouseClick(w, Qt::LeftButton);
+    } else if (verb == "choose") {
+        h.choose(name.right(1).toInt(), value);
+    } else if (verb == "key") {
+        w->setFocus();
+        const QKeyCombination key = QKeySequence(value)[0];
+        QTest::keyClick(w, key.key(), key.keyboardModifiers());
+    } else if (verb == "menu") {
+        h.menu(rest)->trigger();
+    } else if (verb == "open" || verb == "save") {
+        (verb == "open" ? h.platform.openAnswers : h.platform.saveAnswers).push_back(rest);
+    } else if (verb == "answer") {
+        onModal([actions = rest.split(';'), &seen](QWidget* dialog) {
+            for (const QString& a : actions) {
+                if (a.startsWith("seen ")) {
+                    seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
+                } else if (dialog->isVisible()) {
+                    answer(dialog, {{a.section('=', 0, 0), a.section('=', 1)}}, a);
+                }
+            }
+            if (dialog->isVisible()) {
+                answer(dialog, {}, "Command2");
+            }
+        });
+    } else {
+        h.type(step.section('=', 0, 0).mid(4).toInt(), step.section('=', 1));
     }
-    return bytes;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+// What the sheet shows, by name: a control's text ("Text8", "Label6",
+// "Combo1"), "Combo1#" (its entries), "caption", "focus", "messages",
+// "calls", "dropDowns", "seen", the record's "ROWSFIXED", "ENGLISH",
+// "DRAFT", "COSTUSER", and "entry N", "stored N" of the user-defined fluids.
+QString look(const SheetHarness& h, const QString& what, const QStringList& seen) {
+    const keld::SizingCase& r = h.state.record;
+    const auto flag = [](const keld::Flag& f) { return f ? QString::number(*f) : QString("unset"); };
+    const std::size_t n = what.right(1).toUInt();
+    if (what == "caption") return h.caption();
+    if (what == "focus") return QApplication::focusWidget()->objectName();
+    if (what == "messages") return h.platform.texts().join(" | ");
+    if (what == "calls") return h.flow.calls.join(",");
+    if (what == "dropDowns") return QString::number(h.platform.dropDowns.size());
+    if (what == "seen") return seen.join(",");
+    if (what == "ROWSFIXED") return flag(r.ROWSFIXED);
+    if (what == "ENGLISH") return flag(r.ENGLISH);
+    if (what == "DRAFT") return flag(r.DRAFT);
+    if (what == "COSTUSER") return QString::number(r.COSTUSER);
+    if (what == "PageSet") return QString::fromStdString(h.state.tutorial.PageSet);
+    if (what.startsWith("entry ")) return QString::fromStdString(h.state.userFluids.entry[n]);
+    if (what.startsWith("stored ")) return QString::number(h.state.userFluids.coefficient[n]);
+    if (what == "Combo1#") return QString::number(h.combo(1)->count());
+    if (auto* c = h.sheet->findChild<QComboBox*>(what)) return c->currentText();
+    if (auto* e = h.sheet->findChild<QLineEdit*>(what)) return e->text();
+    if (auto* l = h.sheet->findChild<QLabel*>(what)) return l->text();
+    return "no such thing: " + what;
 }
 
 QByteArray readAll(const QString& path) {
@@ -40,756 +101,340 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Everything the sheet shows, to tell whether a step changed anything.
-struct Shown {
-    keld::SheetState sheet;
-    QString caption;
-    std::string filenm;
-    double costUser;
-    bool operator==(const Shown& o) const {
-        return sheet.text == o.sheet.text && sheet.service == o.sheet.service &&
-               sheet.english == o.sheet.english && sheet.forced == o.sheet.forced &&
-               sheet.fluidList == o.sheet.fluidList && sheet.fluidIndex == o.sheet.fluidIndex &&
-               sheet.materialIndex == o.sheet.materialIndex && sheet.userEntry == o.sheet.userEntry &&
-               sheet.userCoefficient == o.sheet.userCoefficient && caption == o.caption &&
-               filenm == o.filenm && costUser == o.costUser;
+bool writeLines(const QString& path, const QStringList& lines) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write((lines.join("\r\n") + "\r\n").toLatin1()) > 0;
+}
+
+// Everything the sheet holds, to tell whether a step changed anything.
+QString everything(const SheetHarness& h) {
+    const keld::SheetState sheet = h.sheet->sheetState();
+    QString all = QString::fromStdString(keld::projectFileBytes(sheet));
+    for (const std::string& e : sheet.fluidList) {
+        all += QString::fromStdString(e) + '|';
     }
-};
-
-Shown shown(const SheetHarness& h) {
-    return {h.sheet->sheetState(), h.caption(), h.state.record.FILENM, h.state.record.COSTUSER};
+    for (std::size_t s = 0; s < 3; ++s) {
+        all += QString::fromStdString(sheet.userEntry[s]) + QString::number(sheet.userCoefficient[s]);
+    }
+    return all + h.caption() + QString::number(h.state.record.COSTUSER);
 }
 
-// A case whose air leaves above 250 °F.
-void enterHotCase(const SheetHarness& h) {
-    h.type(5, "200");
-    h.type(6, "700");
-    h.type(7, "650");
-    h.type(8, "4");
-}
+const QString kRange = "The Overall Heat Transfer Coefficient is out of range.\n";
 
 } // namespace
 
 class SheetTest : public QObject {
     Q_OBJECT
 
+    // Each row: the steps, then what the sheet shows ("name=value").
+    static void columns() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected");
+    }
+    static void row(const char* name, const QStringList& steps, const QStringList& expected) {
+        QTest::newRow(name) << steps << expected;
+    }
+    static void run() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        QTemporaryDir folder;
+        SheetHarness h;
+        QStringList seen;
+        for (const QString& s : steps) {
+            act(h, QString(s).replace("$DIR", folder.path()), seen);
+        }
+        for (const QString& e : expected) {
+            const QString name = e.section('=', 0, 0);
+            QCOMPARE(name + '=' + look(h, name, seen), QString(e).replace("$DIR", folder.path()));
+        }
+    }
+
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    void startUp_data();
-    void startUp();
-    void captionAfterEdit_data();
-    void captionAfterEdit();
-    void rowsFixedOnlyByClick();
-    void rowSuggestion_data();
-    void rowSuggestion();
-    void enterMovesFocusOnce_data();
-    void enterMovesFocusOnce();
-    void serviceOptionOpensFluidList();
-    void unitSwitch_data();
-    void unitSwitch();
-    void unitSwitchKeepsRowsSuggestion();
-    void fluidSelection_data();
-    void fluidSelection();
-    void priceDialog_data();
-    void priceDialog();
-    void priceKeptOnCancelAndReopened();
-    void userFluid_data();
-    void userFluid();
-    void userFluidSharedWorkingValues();
-    void saveAndOpen_data();
-    void saveAndOpen();
-    void userFluidRestoredFromFile();
-    void openRefused_data();
-    void openRefused();
-    void saveCancelled();
-    void saveFailureKeepsFile();
-    void saveReplacesUnencodableCharacters();
-    void defaultCaseMissing();
-    void resetAfterEdits();
-    void calculate();
-    void outletAirForcesDraftInReportOnly();
-    void handOvers_data();
-    void handOvers();
-    void closingClearsPrice();
+    // The default case: air 95 °F, hot fluid 180 to 120 °F, coefficient 132.5.
+    void editsAndRows_data() {
+        columns();
+        row("start-up", {}, {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text8=4",
+                             "Combo1=Process Water", "Combo1#=23", "Combo2=Steel", "ROWSFIXED=0",
+                             "ENGLISH=1", "DRAFT=1", "messages="});
+        row("a character in the title", {"key Text4=X"}, {"caption=KELD -  "});
+        row("Backspace in the item number", {"key Text9=Backspace"}, {"caption=KELD -  "});
+        row("Delete in the tube length", {"set Text11=30", "key Text11=Home", "key Text11=Delete"},
+            {"Text11=0", "caption=KELD -  "});
+        row("an arrow key in the title", {"key Text4=Left"}, {"caption=KELD - default.ini"});
+        row("another material", {"choose Combo2=Inconel 600"}, {"caption=KELD -  "});
+        row("induced draft", {"click Option3_1"}, {"DRAFT=0", "caption=KELD -  "});
+        row("the units already shown", {"click Option2_0"}, {"caption=KELD - default.ini"});
+        row("hot inlet 181: 5 rows", {"Text6=181"}, {"Text8=5", "caption=KELD -  "});
+        row("hot inlet 400: 6 rows", {"Text6=400"}, {"Text8=6"});
+        row("coefficient 20: 10 rows", {"Text3=20"}, {"Text8=10"});
+        row("hot inlet = air inlet", {"Text6=95"}, {"Text8="});
+        row("coefficient 0 blanks the rows", {"Text3=0"}, {"Text8= "});
+        row("then a temperature empties them", {"Text3=0", "Text6=181"}, {"Text8="});
+        row("rows typed after Tab", {"key Text11=Tab", "Text8=7"},
+            {"Text8=7", "ROWSFIXED=0", "caption=KELD - default.ini"});
+        row("a click into the rows", {"click Text8"}, {"ROWSFIXED=1", "caption=KELD -  "});
+        row("a suggestion gives them up", {"click Text8", "Text7=125"}, {"ROWSFIXED=0"});
+        row("service change", {"click Option1_1", "click Option1_0"},
+            {"Combo1#=15", "Combo1=Steam @ 0 to 20 psig", "Text1=110", "Text2=175", "Text3=142.5"});
+        row("metric fluid", {"click Option2_1", "choose Combo1=Tar"},
+            {"Text1=28.39", "Text2=56.78", "Text3=42.585"});
+        row("reset after edits", {"click Option2_1", "click Option1_1", "Text4=x", "menu CalcMenu_4"},
+            {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text3=132.5",
+             "Combo1#=23", "ENGLISH=1", "Label8=Tube Length, Feet"});
+    }
+    void editsAndRows() { run(); }
+
+    void keys_data() {
+        columns();
+        row("Enter in the duty", {"key Text12=Return"}, {"focus=Text6", "caption=KELD -  "});
+        row("Enter in the rows", {"key Text8=Return"}, {"focus=Combo2", "caption=KELD - default.ini"});
+        row("Enter in the fluid list", {"key Combo1=Return"}, {"focus=Text1"});
+        row("Enter in the coefficient", {"key Text3=Return"}, {"focus=Option3_0"});
+        row("Enter in the price factor", {"key Text10=Return"}, {"focus=Command1"});
+        row("Tab onto a service", {"key Option2_1=Tab"}, {"focus=Option1_0", "dropDowns=1"});
+        row("a click on a service", {"click Option1_1"}, {"Combo1#=20", "Text3=35", "dropDowns=1"});
+    }
+    void keys() { run(); }
+
+    void unitSwitch_data() {
+        columns();
+        row("to Metric", {"set Text3=100", "set Text6=150", "set Text12=20", "set Text11=30",
+                          "set Text5=", "set Text9=7", "click Option2_1"},
+            {"Text3=567.80", "Text6=65.556", "Text12=5.8620", "Text11=9.1440", "Text5=-17.778",
+             "Text9=7", "Text10=1", "ENGLISH=0", "Label6=W/(SqM-C),   Used =",
+             "Label7=Inlet Air Temperature, \u00b0C", "Label16=Heat Duty, MW", "caption=KELD -  "});
+        row("back to English", {"click Option2_1", "set Text3=567.80", "set Text12=29.31",
+                                "set Text6=x", "set Text11=", "click Option2_0"},
+            {"Text3=100.00", "Text12=100.01", "Text6=32.000", "Text11=0", "ENGLISH=1",
+             "Label6=Btu/(Hr-SqFt-F), Used =", "Label10=Outlet Temperature, \u00b0F"});
+        row("rows suggested again", {"Text6=400", "click Text8", "click Option2_1"},
+            {"Text6=204.44", "Text8=6", "ROWSFIXED=0"});
+    }
+    void unitSwitch() { run(); }
+
+    void dialogs_data() {
+        columns();
+        const QString refused = "messages=Enter KELD Price > 0";
+        row("price 0", {"answer Text1=0;Command1", "key Text4=Ctrl+P"}, {refused, "COSTUSER=0"});
+        row("price -5", {"answer Text1=-5;Command1", "key Text4=Ctrl+P"}, {refused, "COSTUSER=0"});
+        row("price empty", {"answer Text1=;Command1", "key Text4=Ctrl+P"}, {refused, "COSTUSER=0"});
+        row("price too large", {"answer Text1=1e999;Command1", "key Text4=Ctrl+P"}, {refused});
+        row("price taken and shown again",
+            {"answer Text1=125000;Command1", "key Text9=Ctrl+P", "answer seen Text1;Text1=5;Command2",
+             "key Text6=Ctrl+P"},
+            {"messages=", "COSTUSER=125000", "seen=125000"});
+        row("gas, no name, 50", {"click Option1_1", "answer Text2=50;Command1", "choose Combo1=User Defined Gas"},
+            {"Combo1=User Defined Gas: ", "entry 1=User Defined Gas: ", "stored 1=50", "Text1=50",
+             "Text2=50", "Text3=50"});
+        row("200.004 taken as 200", {"answer Text1=Brine;Text2=200.004;Command1",
+                                     "choose Combo1=User Defined Liquid"},
+            {"Combo1=User Defined Liquid: Brine", "stored 2=200", "Text3=200"});
+        row("5.9999 refused, then 0, then 6",
+            {"click Option1_0", "answer Text2=5.9999;Command1;Text2=0;Command1;Text2=6;Command1",
+             "choose Combo1=User Defined Condensate"},
+            {"messages=" + kRange + "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid. | "
+                                    "Input Overall Heat Transfer Coefficient",
+             "stored 0=6", "Text3=6"});
+        row("metric 1136 refused, 1135.6 taken",
+            {"click Option2_1", "answer Text2=1136;Command1;Text2=1135.6;Command1",
+             "choose Combo1=User Defined Liquid"},
+            {"messages=" + kRange + "Values between 34.1 and 1136 W/(SqM-C) are valid.",
+             "stored 2=199.99", "Text3=1135.5"});
+        row("metric 34.1 taken", {"click Option2_1", "answer Text2=34.1;Command1",
+                                  "choose Combo1=User Defined Liquid"},
+            {"stored 2=6.0054", "Text3=34.099"});
+        row("cancelled", {"click Option1_1", "answer Text1=X;Text2=50;Command2",
+                          "choose Combo1=User Defined Gas"},
+            {"Combo1=HC Gas @ 15 to 50 psig and dp = 1 psi", "entry 1=User Defined Gas", "stored 1=0",
+             "Text3=35"});
+        row("working values shared",
+            {"click Option1_1", "answer Text1=Hydrogen;Text2=300;Command1;Command2",
+             "choose Combo1=User Defined Gas", "click Option1_2",
+             "answer seen Text1;seen Text2;Text2=75;Command1", "choose Combo1=User Defined Liquid",
+             "click Option2_1", "answer seen Text1;seen Text2;Command2",
+             "choose Combo1=User Defined Liquid: Hydrogen"},
+            {"seen=Hydrogen,300.00,Hydrogen,425.87", "entry 2=User Defined Liquid: Hydrogen"});
+    }
+    void dialogs() { run(); }
+
+    void handOvers_data() {
+        columns();
+        row("Calculate", {"click Command1"}, {"calls=hideCalc,openReport",
+                                              "messages=All calculation completed without error."});
+        row("a title missing", {"Text4=", "menu CalcMenu_2"},
+            {"calls=", "messages=Input Project Title (Item 1)"});
+        row("Instructions", {"menu CalcMenu_3"}, {"calls=hideCalc,openPages", "PageSet=Instructions"});
+        row("Tutorial", {"menu CalcMenu_5"}, {"calls=closeCalc,openPages", "PageSet=Brochure"});
+        row("About", {"menu CalcMenu_6"}, {"calls=openAbout"});
+        row("Exit", {"menu CalcMenu1_3"}, {"calls=closeCalc,exitProgram"});
+    }
+    void handOvers() { run(); }
+
+    void projectFiles_data() {
+        columns();
+        const QStringList bad = {"open $DIR/bad.ini", "menu CalcMenu1_1"};
+        const QString refused = "messages=Could not load the file $DIR/bad.ini";
+        row("save cancelled", {"menu CalcMenu1_2"}, {"caption=KELD -  ", "messages="});
+        row("saved as typed", {"save $DIR/Case 12", "menu CalcMenu1_2"}, {"caption=KELD - Case 12"});
+        row("saved into no folder", {"save $DIR/no/case.ini", "menu CalcMenu1_2"},
+            {"messages=Could not save the data in file $DIR/no/case.ini", "caption=KELD - default.ini"});
+        row("a character Windows-1252 lacks", {"set Text4=A \u2192 B", "save $DIR/a.ini", "menu CalcMenu1_2"},
+            {"messages=Some characters cannot be kept in a project file and were saved as \"?\".",
+             "caption=KELD - a.ini"});
+        row("no such file", bad, {refused});
+    }
+    void projectFiles() { run(); }
+
+    void saveAndOpen_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("English") << false;
+        QTest::newRow("Metric") << true;
+    }
+    void saveAndOpen() {
+        QFETCH(bool, metric);
+        QTemporaryDir folder;
+        const QString path = folder.path() + "/Case 12.ini";
+        SheetHarness h;
+        QStringList seen;
+        for (const QString& s : QStringList{"click Option1_0", "choose Combo1=Ammonia", "Text3=111.5",
+                                            "Text9=E-7", "click Option3_1", "choose Combo2=Titanium",
+                                            "Text10=1.2"}) {
+            act(h, s, seen);
+        }
+        if (metric) {
+            act(h, "click Option2_1", seen);
+        }
+        h.text(4)->setText(QString::fromUtf8("Condenser \u00b0 \u00e9"));
+        const QString saved = everything(h);
+        h.platform.saveAnswers.push_back(path);
+        h.menu("CalcMenu1_2")->trigger();
+        QCOMPARE(h.platform.lastFolder, QString(KELD_PROGRAM_DIR "/Files"));
+        QCOMPARE(h.platform.lastFilter, QString("Ini Files (*.ini)"));
+        QVERIFY(readAll(path).contains("Condenser \xb0 \xe9<TEXT4>\r\n"));
+
+        h.menu("CalcMenu_4")->trigger();
+        h.state.record.COSTUSER = 5000;
+        h.platform.openAnswers.push_back(path);
+        h.menu("CalcMenu1_1")->trigger();
+        QCOMPARE(everything(h), QString(saved).replace("KELD -  ", "KELD - Case 12.ini"));
+        QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(true));
+        QCOMPARE(h.state.record.ENGLISH, keld::Flag(!metric));
+        QCOMPARE(h.state.record.DRAFT, keld::Flag(false));
+        QCOMPARE(h.state.record.MATERIALFACTOR, 6.75);
+        QVERIFY(look(h, "Label8", seen).endsWith(metric ? "Meters" : "Feet"));
+        QVERIFY(h.platform.messages.empty());
+    }
+
+    void userFluidFromFile() {
+        QTemporaryDir folder;
+        const QString path = folder.path() + "/brine";
+        QVERIFY(writeLines(path, {"567.8<TEXT3>", "LIQUID<OPTION1>", "METRIC<OPTION2>",
+                                  "User Defined Liquid: Brine<COMBO1>"}));
+        SheetHarness h;
+        h.platform.openAnswers.push_back(path);
+        h.menu("CalcMenu1_1")->trigger();
+        QCOMPARE(h.combo(1)->currentText(), QString("User Defined Liquid: Brine"));
+        QCOMPARE(h.combo(1)->currentIndex(), 22);
+        QVERIFY(qAbs(h.state.userFluids.coefficient[2] - 100.0) < 0.01);
+        QCOMPARE(h.text(3)->text(), QString("567.8"));
+        QCOMPARE(h.caption(), QString("KELD - brine"));
+    }
+
+    void openRefused_data() {
+        QTest::addColumn<QStringList>("lines"); // empty: no such file
+        const QStringList head = {"3<TEXT3>", "New title<TEXT4>"};
+        QTest::newRow("unknown fluid") << head + QStringList{"LIQUID<OPTION1>", "Lava<COMBO1>"};
+        QTest::newRow("fluid of another service") << head + QStringList{"GAS<OPTION1>", "Tar<COMBO1>"};
+        QTest::newRow("user fluid of another service")
+            << head + QStringList{"GAS<OPTION1>", "User Defined Liquid: Brine<COMBO1>"};
+        QTest::newRow("unknown material")
+            << head + QStringList{"LIQUID<OPTION1>", "Tar<COMBO1>", "Gold<COMBO2>"};
+        QTest::newRow("fluid before any service") << head + QStringList{"Tar<COMBO1>"};
+        QTest::newRow("no such file") << QStringList{};
+    }
+    void openRefused() {
+        QFETCH(QStringList, lines);
+        QTemporaryDir folder;
+        const QString path = folder.path() + "/bad.ini";
+        QVERIFY(lines.isEmpty() || writeLines(path, lines));
+        SheetHarness h;
+        h.option(1, 1)->click(); // unsaved edits that must survive
+        h.type(4, "Unsaved");
+        h.state.record.COSTUSER = 7000;
+        const QString before = everything(h);
+        h.platform.openAnswers.push_back(path);
+        h.menu("CalcMenu1_1")->trigger();
+        QCOMPARE(h.platform.texts(), QStringList{"Could not load the file " + path});
+        QCOMPARE(h.platform.messages.front().icon, keld::MessageIcon::None);
+        QCOMPARE(everything(h), before);
+        h.menu("CalcMenu1_1")->trigger(); // cancelled
+        QCOMPARE(h.platform.messages.size(), std::size_t{1});
+        QCOMPARE(everything(h), before);
+    }
+
+    void saveOnFullDiskKeepsFile() {
+        QTemporaryDir folder;
+        const QString path = folder.path() + "/kept.ini";
+        QVERIFY(writeLines(path, {QString(2000, 'x')}));
+        const QByteArray old = readAll(path);
+        SheetHarness h;
+        // No file may grow beyond 100 bytes while saving.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        h.platform.saveAnswers.push_back(path);
+        h.menu("CalcMenu1_2")->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(h.platform.texts(), QStringList{"Could not save the data in file " + path});
+        QCOMPARE(readAll(path), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.ini"});
+    }
+
+    void defaultCaseMissing() {
+        QTemporaryDir folder;
+        SheetHarness h(folder.path());
+        QCOMPARE(h.platform.texts(),
+                 QStringList{"Could not load the file " + folder.path() + "/Files/default.ini"});
+        QCOMPARE(h.caption(), QString("0 -  "));
+        QCOMPARE(h.combo(1)->count(), 0);
+        QCOMPARE(h.state.INTERACTIVE, 1);
+    }
+
+    void outletAirForcesDraftInReportOnly() {
+        SheetHarness h;
+        h.flow.createReports(h.state, h.platform);
+        QStringList seen;
+        for (const QString& s : QStringList{"Text5=200", "Text6=700", "Text7=650", "click Option3_1",
+                                            "click Command1"}) {
+            act(h, s, seen);
+        }
+        QCOMPARE(h.platform.messages.size(), std::size_t{2});
+        QVERIFY(h.platform.messages[1].text.startsWith("Outlet air temperature > 250 Deg. F."));
+        QVERIFY(h.option(3, 1)->isChecked());
+        QCOMPARE(h.state.record.DRAFT, keld::Flag(true));
+        QVERIFY(h.flow.report);
+        const QString report = h.flow.report->findChild<QPlainTextEdit*>("txtOutputText")->toPlainText();
+        QVERIFY(report.contains(QRegularExpression("Fan draft +Forced")));
+        delete h.flow.report;
+        // The same inputs again: only the completion message.
+        h.platform.messages.clear();
+        act(h, "click Command1", seen);
+        QCOMPARE(h.platform.texts(), QStringList{"All calculation completed without error."});
+        delete h.flow.report;
+    }
+
+    void closingClearsPrice() {
+        SheetHarness h;
+        h.state.record.COSTUSER = 30000;
+        h.sheet->close();
+        QCOMPARE(h.state.record.COSTUSER, 0.0);
+    }
 };
-
-// ---------------------------------------------------------------------------
-
-void SheetTest::startUp_data() {
-    QTest::addColumn<bool>("configured");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("configured title") << true << "KELD - default.ini";
-    QTest::newRow("no configuration") << false << "0 - default.ini";
-}
-
-void SheetTest::startUp() {
-    QFETCH(bool, configured);
-    QFETCH(QString, caption);
-    QTemporaryDir folder;
-    if (!configured) {
-        // A program folder with the default case but no configuration.
-        QDir().mkpath(folder.path() + "/Files");
-        QFile::copy(QStringLiteral(KELD_PROGRAM_DIR "/Files/default.ini"),
-                    folder.path() + "/Files/default.ini");
-    }
-    SheetHarness h(configured ? QStringLiteral(KELD_PROGRAM_DIR) : folder.path());
-    QCOMPARE(h.caption(), caption);
-    QCOMPARE(h.text(4)->text(), QString("Cooling Water Return"));
-    QCOMPARE(h.text(3)->text(), QString("132.5"));
-    QCOMPARE(h.text(8)->text(), QString("4"));
-    QVERIFY(h.option(1, 2)->isChecked());
-    QVERIFY(h.option(2, 0)->isChecked());
-    QVERIFY(h.option(3, 0)->isChecked());
-    QCOMPARE(h.combo(1)->count(), 23);
-    QCOMPARE(h.combo(1)->currentText(), QString("Process Water"));
-    QCOMPARE(h.combo(2)->count(), 10);
-    QCOMPARE(h.combo(2)->currentText(), QString("Steel"));
-    QCOMPARE(h.state.INTERACTIVE, 1);
-    QVERIFY(h.state.FLUIDCHOSEN);
-    QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(false));
-    QCOMPARE(h.state.record.MATERIALFACTOR, 1.0);
-    QVERIFY(h.platform.messages.empty());
-}
-
-void SheetTest::captionAfterEdit_data() {
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<bool>("cleared");
-    QTest::newRow("a character in the title") << "title" << true;
-    QTest::newRow("Backspace in the item number") << "item backspace" << true;
-    QTest::newRow("Delete in the tube length") << "length delete" << true;
-    QTest::newRow("another material") << "material" << true;
-    QTest::newRow("induced draft") << "draft" << true;
-    QTest::newRow("hot inlet temperature") << "hot inlet" << true;
-    QTest::newRow("another fluid") << "fluid" << true;
-    QTest::newRow("rows typed after Tab") << "rows typed" << false;
-    QTest::newRow("units already shown") << "same units" << false;
-    QTest::newRow("arrow key in the title") << "title arrow" << false;
-}
-
-void SheetTest::captionAfterEdit() {
-    QFETCH(QString, edit);
-    QFETCH(bool, cleared);
-    SheetHarness h;
-    if (edit == "title") {
-        h.text(4)->setFocus();
-        QTest::keyClick(h.text(4), Qt::Key_X);
-    } else if (edit == "item backspace") {
-        h.text(9)->setFocus();
-        QTest::keyClick(h.text(9), Qt::Key_Backspace);
-    } else if (edit == "length delete") {
-        h.text(11)->setFocus();
-        h.text(11)->setCursorPosition(0);
-        QTest::keyClick(h.text(11), Qt::Key_Delete);
-    } else if (edit == "material") {
-        h.choose(2, "Monel");
-    } else if (edit == "draft") {
-        h.option(3, 1)->click();
-    } else if (edit == "hot inlet") {
-        h.type(6, "190");
-    } else if (edit == "fluid") {
-        h.choose(1, "Propane");
-    } else if (edit == "rows typed") {
-        h.text(11)->setFocus();
-        QTest::keyClick(h.text(11), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), h.text(8));
-        QTest::keyClicks(h.text(8), "7");
-        QCOMPARE(h.text(8)->text(), QString("7"));
-        QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(false));
-    } else if (edit == "same units") {
-        h.option(2, 0)->click();
-    } else if (edit == "title arrow") {
-        h.text(4)->setFocus();
-        QTest::keyClick(h.text(4), Qt::Key_Left);
-    }
-    QCOMPARE(h.caption(), cleared ? QString("KELD -  ") : QString("KELD - default.ini"));
-}
-
-void SheetTest::rowsFixedOnlyByClick() {
-    SheetHarness h;
-    QTest::mouseClick(h.text(8), Qt::LeftButton);
-    QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(true));
-    QCOMPARE(h.caption(), QString("KELD -  "));
-    // A later suggestion gives the user's row count up again.
-    h.type(7, "125");
-    QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(false));
-}
-
-void SheetTest::rowSuggestion_data() {
-    // The default case: air 95 °F, hot 180 -> 120 °F, coefficient 132.5.
-    QTest::addColumn<QStringList>("edits"); // field=value, in order
-    QTest::addColumn<QString>("rows");
-    QTest::newRow("hot inlet 181: index 0.535") << QStringList{"6=181"} << "5";
-    QTest::newRow("hot inlet 400: index 0.693") << QStringList{"6=400"} << "6";
-    QTest::newRow("coefficient 20: index 3.5") << QStringList{"3=20"} << "10";
-    QTest::newRow("hot inlet = air inlet") << QStringList{"6=95"} << "";
-    QTest::newRow("coefficient 0 blanks the rows") << QStringList{"3=0"} << " ";
-    QTest::newRow("then a temperature empties them") << QStringList{"3=0", "6=181"} << "";
-    QTest::newRow("coefficient as text") << QStringList{"3=abc"} << " ";
-}
-
-void SheetTest::rowSuggestion() {
-    QFETCH(QStringList, edits);
-    QFETCH(QString, rows);
-    SheetHarness h;
-    for (const QString& e : edits) {
-        const QStringList parts = e.split('=');
-        h.type(parts[0].toInt(), parts[1]);
-    }
-    QCOMPARE(h.text(8)->text(), rows);
-    QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(false));
-}
-
-void SheetTest::enterMovesFocusOnce_data() {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::addColumn<bool>("clearsFileName");
-    QTest::newRow("heat duty") << "Text12" << "Text6" << true;
-    QTest::newRow("title") << "Text4" << "Text9" << true;
-    QTest::newRow("outlet temperature") << "Text7" << "Text5" << false;
-    QTest::newRow("rows") << "Text8" << "Combo2" << false;
-    QTest::newRow("fluid list") << "Combo1" << "Text1" << false;
-    QTest::newRow("used coefficient") << "Text3" << "Option3_0" << false;
-    QTest::newRow("price factor") << "Text10" << "Command1" << true;
-}
-
-void SheetTest::enterMovesFocusOnce() {
-    QFETCH(QString, from);
-    QFETCH(QString, to);
-    QFETCH(bool, clearsFileName);
-    SheetHarness h;
-    auto* start = h.sheet->findChild<QWidget*>(from);
-    start->setFocus();
-    QCOMPARE(QApplication::focusWidget(), start);
-    QTest::keyClick(start, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget()->objectName(), to);
-    QCOMPARE(h.platform.focusMoves, 1);
-    QCOMPARE(h.caption().endsWith("default.ini"), !clearsFileName);
-}
-
-void SheetTest::serviceOptionOpensFluidList() {
-    SheetHarness h;
-    // By Tab from the last unit option.
-    h.option(2, 1)->setFocus();
-    QTest::keyClick(h.option(2, 1), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), h.option(1, 0));
-    QCOMPARE(h.platform.dropDowns.size(), std::size_t{1});
-    QCOMPARE(h.platform.dropDowns.front(), h.combo(1));
-    // By Shift+Tab from the fluid list (the toolkit picks the option of the group).
-    h.combo(1)->setFocus();
-    QTest::keyClick(h.combo(1), Qt::Key_Backtab);
-    QVERIFY(QApplication::focusWidget()->objectName().startsWith("Option1_"));
-    QCOMPARE(h.platform.dropDowns.size(), std::size_t{2});
-    // By a click: the list opens after the click, which still selects.
-    h.text(4)->setFocus();
-    QTest::mouseClick(h.option(1, 1), Qt::LeftButton);
-    QVERIFY(h.option(1, 1)->isChecked());
-    QCOMPARE(h.combo(1)->count(), 20);
-    QCOMPARE(h.platform.dropDowns.size(), std::size_t{3});
-}
-
-void SheetTest::unitSwitch_data() {
-    QTest::addColumn<bool>("toMetric");
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("coefficient 100") << true << 3 << "100" << "567.80";
-    QTest::newRow("150 F") << true << 6 << "150" << "65.556";
-    QTest::newRow("duty 20") << true << 12 << "20" << "5.8620";
-    QTest::newRow("length 30") << true << 11 << "30" << "9.1440";
-    QTest::newRow("empty temperature") << true << 5 << "" << "-17.778";
-    QTest::newRow("temperature of letters") << true << 7 << "abc" << "-17.778";
-    QTest::newRow("item number untouched") << true << 9 << "7" << "7";
-    QTest::newRow("price factor untouched") << true << 10 << "1.1" << "1.1";
-    QTest::newRow("567.80 back") << false << 3 << "567.80" << "100.00";
-    QTest::newRow("29.31 MW back") << false << 12 << "29.31" << "100.01";
-    QTest::newRow("letters back") << false << 6 << "x" << "32.000";
-    QTest::newRow("empty length back") << false << 11 << "" << "0";
-}
-
-void SheetTest::unitSwitch() {
-    QFETCH(bool, toMetric);
-    QFETCH(int, field);
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    SheetHarness h;
-    if (!toMetric) {
-        h.option(2, 1)->click();
-    }
-    h.text(field)->setText(before);
-    h.option(2, toMetric ? 1 : 0)->click();
-    QCOMPARE(h.text(field)->text(), after);
-    QCOMPARE(h.state.record.ENGLISH, keld::Flag(!toMetric));
-    const QString unit = toMetric ? QString::fromUtf8("\u00b0C") : QString::fromUtf8("\u00b0F");
-    QVERIFY(h.sheet->findChild<QLabel*>("Label7")->text().endsWith(unit));
-    QCOMPARE(h.sheet->findChild<QLabel*>("Label6")->text(),
-             toMetric ? QString("W/(SqM-C),   Used =") : QString("Btu/(Hr-SqFt-F), Used ="));
-    QCOMPARE(h.sheet->findChild<QLabel*>("Label16")->text(),
-             toMetric ? QString("Heat Duty, MW") : QString("Heat Duty, Million Btu/Hr"));
-    QCOMPARE(h.caption(), QString("KELD -  "));
-}
-
-void SheetTest::unitSwitchKeepsRowsSuggestion() {
-    SheetHarness h;
-    h.type(6, "400"); // a suggestion of 6 rows in English units
-    QCOMPARE(h.text(8)->text(), QString("6"));
-    QTest::mouseClick(h.text(8), Qt::LeftButton);
-    h.option(2, 1)->click();
-    // The suggestion made again from the converted values.
-    QCOMPARE(h.text(8)->text(), QString("6"));
-    QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(false));
-    QCOMPARE(h.text(6)->text(), QString("204.44"));
-}
-
-void SheetTest::fluidSelection_data() {
-    QTest::addColumn<bool>("metric");
-    QTest::addColumn<int>("service");
-    QTest::addColumn<QString>("fluid"); // empty: the list's first after a service change
-    QTest::addColumn<QStringList>("range"); // Text1, Text2, Text3
-    QTest::newRow("condensing after gas") << false << 0 << "" << QStringList{"110", "175", "142.5"};
-    QTest::newRow("metric steam") << true << 0 << "" << QStringList{"624.58", "993.65", "809.115"};
-    QTest::newRow("light gasoline") << false << 0 << "Light Gasoline C5, C6" << QStringList{"95", "95", "95"};
-    QTest::newRow("condensing heavy naphtha") << false << 0 << "Heavy Naphtha" << QStringList{"70", "90", "80"};
-    QTest::newRow("liquid heavy naphtha") << false << 2 << "Heavy Naphtha" << QStringList{"80", "90", "85"};
-    QTest::newRow("tar") << false << 2 << "Tar" << QStringList{"5", "10", "7.5"};
-    QTest::newRow("metric tar") << true << 2 << "Tar" << QStringList{"28.39", "56.78", "42.585"};
-    QTest::newRow("metric air 50 psig") << true << 1 << "Air or Flue Gas @ 50 psig and dp = 1 psi"
-                                        << QStringList{"56.78", "56.78", "56.78"};
-}
-
-void SheetTest::fluidSelection() {
-    QFETCH(bool, metric);
-    QFETCH(int, service);
-    QFETCH(QString, fluid);
-    QFETCH(QStringList, range);
-    SheetHarness h;
-    if (metric) {
-        h.option(2, 1)->click();
-    }
-    h.option(1, 1)->click(); // gas first, so every row changes the service
-    h.option(1, service)->click();
-    QCOMPARE(h.combo(1)->count(), service == 0 ? 15 : service == 1 ? 20 : 23);
-    if (fluid.isEmpty()) {
-        QCOMPARE(h.combo(1)->currentIndex(), 0);
-    } else {
-        h.choose(1, fluid);
-    }
-    QCOMPARE((QStringList{h.text(1)->text(), h.text(2)->text(), h.text(3)->text()}), range);
-    QVERIFY(h.state.FLUIDCHOSEN);
-    QVERIFY(h.platform.messages.empty());
-}
-
-void SheetTest::priceDialog_data() {
-    QTest::addColumn<QString>("price");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("zero") << "0" << false;
-    QTest::newRow("negative") << "-5" << false;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("too large to read") << "1e999" << false;
-    QTest::newRow("a price") << "125000" << true;
-    QTest::newRow("leading number") << "99000 $" << true;
-}
-
-void SheetTest::priceDialog() {
-    QFETCH(QString, price);
-    QFETCH(bool, accepted);
-    SheetHarness h;
-    h.state.record.COSTUSER = 0;
-    bool stayedOpen = false;
-    onModal([&](QWidget* dialog) {
-        QCOMPARE(dialog->objectName(), QString("frmPrice"));
-        QCOMPARE(dialog->windowTitle(), QString("KELD Price"));
-        answer(dialog, {{"Text1", price}}, "Command1");
-        stayedOpen = dialog->isVisible();
-        if (stayedOpen) {
-            answer(dialog, {}, "Command2");
-        }
-    });
-    h.text(4)->setFocus();
-    QTest::keyClick(h.text(4), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(stayedOpen, !accepted);
-    QCOMPARE(h.platform.texts(), accepted ? QStringList{} : QStringList{"Enter KELD Price > 0"});
-    QCOMPARE(h.state.record.COSTUSER, accepted ? price.section(' ', 0, 0).toDouble() : 0.0);
-}
-
-void SheetTest::priceKeptOnCancelAndReopened() {
-    SheetHarness h;
-    h.state.record.COSTUSER = 125000;
-    QString shownText;
-    onModal([&](QWidget* dialog) {
-        shownText = dialog->findChild<QLineEdit*>("Text1")->text();
-        answer(dialog, {{"Text1", "5"}}, "Command2");
-    });
-    h.text(9)->setFocus();
-    QTest::keyClick(h.text(9), Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(shownText, QString("125000"));
-    QCOMPARE(h.state.record.COSTUSER, 125000.0);
-}
-
-void SheetTest::userFluid_data() {
-    QTest::addColumn<bool>("metric");
-    QTest::addColumn<int>("service");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("tries"); // coefficients typed, OK after each
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("entry");       // empty: cancelled
-    QTest::addColumn<double>("stored");
-    QTest::addColumn<QString>("used");
-    const QString range = "The Overall Heat Transfer Coefficient is out of range.\n";
-    QTest::newRow("gas, no name, 50") << false << 1 << "" << QStringList{"50"} << QStringList{}
-                                      << "User Defined Gas: " << 50.0 << "50";
-    QTest::newRow("200.004 rounds to 200") << false << 2 << "Brine" << QStringList{"200.004"}
-                                           << QStringList{} << "User Defined Liquid: Brine" << 200.0
-                                           << "200";
-    QTest::newRow("5.9999 refused, then 0, then 6")
-        << false << 0 << "Mix" << QStringList{"5.9999", "0", "6"}
-        << QStringList{range + "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid.",
-                       "Input Overall Heat Transfer Coefficient"}
-        << "User Defined Condensate: Mix" << 6.0 << "6";
-    QTest::newRow("metric 1136 refused, 1135.6 taken")
-        << true << 2 << "Oil" << QStringList{"1136", "1135.6"}
-        << QStringList{range + "Values between 34.1 and 1136 W/(SqM-C) are valid."}
-        << "User Defined Liquid: Oil" << 199.99 << "1135.5"; // 199.99 x 5.678 = 1135.5 shown
-    QTest::newRow("metric 34.1 taken") << true << 1 << "" << QStringList{"34.1"} << QStringList{}
-                                       << "User Defined Gas: " << 6.0054 << "34.099";
-    QTest::newRow("cancelled") << false << 1 << "X" << QStringList{} << QStringList{} << ""
-                               << 0.0 << "35";
-}
-
-void SheetTest::userFluid() {
-    QFETCH(bool, metric);
-    QFETCH(int, service);
-    QFETCH(QString, name);
-    QFETCH(QStringList, tries);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, entry);
-    QFETCH(double, stored);
-    QFETCH(QString, used);
-    SheetHarness h;
-    if (metric) {
-        h.option(2, 1)->click();
-    }
-    h.option(1, service)->click();
-    const QString initial = h.combo(1)->itemText(h.combo(1)->count() - 1);
-    QString unitShown;
-    onModal([&](QWidget* dialog) {
-        QCOMPARE(dialog->objectName(), QString("frmFluid"));
-        unitShown = dialog->findChild<QLabel*>("Label1")->text();
-        for (const QString& t : tries) {
-            answer(dialog, {{"Text1", name}, {"Text2", t}}, "Command1");
-        }
-        if (dialog->isVisible()) {
-            answer(dialog, {}, "Command2");
-        }
-    });
-    h.choose(1, initial);
-    QCOMPARE(unitShown, metric ? QString("W/(SqM-C)") : QString("Btu/(Hr-SqFt-F)"));
-    QCOMPARE(h.platform.texts(), messages);
-    const auto s = static_cast<std::size_t>(service);
-    if (entry.isEmpty()) {
-        QCOMPARE(h.combo(1)->currentIndex(), 0);
-        QCOMPARE(QString::fromStdString(h.state.userFluids.entry[s]), initial);
-    } else {
-        QCOMPARE(h.combo(1)->currentText(), entry);
-        QCOMPARE(h.combo(1)->currentIndex(), h.combo(1)->count() - 1);
-        QCOMPARE(QString::fromStdString(h.state.userFluids.entry[s]), entry);
-        QCOMPARE(h.text(1)->text(), used);
-        QCOMPARE(h.text(2)->text(), used);
-    }
-    QCOMPARE(h.state.userFluids.coefficient[s], stored);
-    QCOMPARE(h.text(3)->text(), used);
-    QCOMPARE(h.state.userFluids.FLUIDDIALOGREADY, 1);
-}
-
-void SheetTest::userFluidSharedWorkingValues() {
-    SheetHarness h;
-    h.option(1, 1)->click();
-    // A refused OK followed by Cancel on the gas entry...
-    onModal([](QWidget* dialog) {
-        answer(dialog, {{"Text1", "Hydrogen"}, {"Text2", "300"}}, "Command1");
-        answer(dialog, {}, "Command2");
-    });
-    h.choose(1, "User Defined Gas");
-    // ...and the liquid entry's dialog shows what was typed there.
-    h.option(1, 2)->click();
-    QStringList shownValues;
-    onModal([&](QWidget* dialog) {
-        shownValues << dialog->findChild<QLineEdit*>("Text1")->text()
-                    << dialog->findChild<QLineEdit*>("Text2")->text();
-        answer(dialog, {{"Text2", "75"}}, "Command1");
-    });
-    h.choose(1, "User Defined Liquid");
-    QCOMPARE(shownValues, (QStringList{"Hydrogen", "300.00"}));
-    QCOMPARE(h.combo(1)->currentText(), QString("User Defined Liquid: Hydrogen"));
-    // Opened again, the defined entry shows its own name and coefficient.
-    h.option(2, 1)->click();
-    shownValues.clear();
-    onModal([&](QWidget* dialog) {
-        shownValues << dialog->findChild<QLineEdit*>("Text1")->text()
-                    << dialog->findChild<QLineEdit*>("Text2")->text();
-        answer(dialog, {}, "Command2");
-    });
-    h.choose(1, "User Defined Liquid: Hydrogen");
-    QCOMPARE(shownValues, (QStringList{"Hydrogen", "425.87"}));
-}
-
-// ---------------------------------------------------------------------------
-// Project files.
-
-void SheetTest::saveAndOpen_data() {
-    QTest::addColumn<bool>("metric");
-    QTest::newRow("English") << false;
-    QTest::newRow("Metric") << true;
-}
-
-void SheetTest::saveAndOpen() {
-    QFETCH(bool, metric);
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/Case 12.ini";
-    SheetHarness h;
-    if (metric) {
-        h.option(2, 1)->click();
-    }
-    h.option(1, 0)->click();
-    h.choose(1, "Ammonia");
-    h.type(3, "111.5"); // not the catalogue's value
-    h.text(4)->setText(QString::fromUtf8("Condenser \u00b0 \u00e9"));
-    h.type(9, "E-7");
-    h.option(3, 1)->click();
-    h.choose(2, "Titanium");
-    h.type(10, "1.2");
-    const keld::SheetState saved = h.sheet->sheetState();
-    h.platform.saveAnswers.push_back(path);
-    h.menu("CalcMenu1_2")->trigger();
-    QCOMPARE(h.platform.lastFolder, QString(KELD_PROGRAM_DIR "/Files"));
-    QCOMPARE(h.platform.lastFilter, QString("Ini Files (*.ini)"));
-    QCOMPARE(h.caption(), QString("KELD - Case 12.ini"));
-    QVERIFY(readAll(path).contains("Condenser \xb0 \xe9<TEXT4>\r\n"));
-
-    h.menu("CalcMenu_4")->trigger(); // Reset
-    QCOMPARE(h.caption(), QString("KELD - default.ini"));
-    h.state.record.COSTUSER = 5000;
-    h.platform.openAnswers.push_back(path);
-    h.menu("CalcMenu1_1")->trigger();
-    const keld::SheetState opened = h.sheet->sheetState();
-    QCOMPARE(opened.text, saved.text);
-    QCOMPARE(opened.service, saved.service);
-    QCOMPARE(opened.english, saved.english);
-    QCOMPARE(opened.forced, saved.forced);
-    QCOMPARE(opened.fluidText(), std::string("Ammonia"));
-    QCOMPARE(opened.materialText(), std::string("Titanium"));
-    QCOMPARE(h.caption(), QString("KELD - Case 12.ini"));
-    QCOMPARE(h.state.record.ROWSFIXED, keld::Flag(true));
-    QCOMPARE(h.state.record.ENGLISH, keld::Flag(!metric));
-    QCOMPARE(h.state.record.DRAFT, keld::Flag(false));
-    QCOMPARE(h.state.record.MATERIALFACTOR, 6.75);
-    QCOMPARE(h.state.record.COSTUSER, 0.0);
-    QCOMPARE(h.state.INTERACTIVE, 1);
-    QVERIFY(h.sheet->findChild<QLabel*>("Label8")->text().endsWith(metric ? "Meters" : "Feet"));
-    QVERIFY(h.platform.messages.empty());
-}
-
-void SheetTest::userFluidRestoredFromFile() {
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/brine";
-    QVERIFY(writeFile(path, projectFile({"567.8<TEXT1>", "567.8<TEXT2>", "567.8<TEXT3>",
-                                         "Brine case<TEXT4>", "LIQUID<OPTION1>", "METRIC<OPTION2>",
-                                         "User Defined Liquid: Brine<COMBO1>", "Steel<COMBO2>"})));
-    SheetHarness h;
-    h.platform.openAnswers.push_back(path);
-    h.menu("CalcMenu1_1")->trigger();
-    QCOMPARE(h.combo(1)->currentText(), QString("User Defined Liquid: Brine"));
-    QCOMPARE(h.combo(1)->currentIndex(), 22);
-    QVERIFY(qAbs(h.state.userFluids.coefficient[2] - 100.0) < 0.01);
-    QCOMPARE(h.text(3)->text(), QString("567.8"));
-    QCOMPARE(h.caption(), QString("KELD - brine"));
-}
-
-void SheetTest::openRefused_data() {
-    QTest::addColumn<QByteArray>("content"); // empty: no such file
-    const QStringList head = {"1<TEXT1>", "2<TEXT2>", "3<TEXT3>", "New title<TEXT4>"};
-    QTest::newRow("unknown fluid") << projectFile(head + QStringList{"LIQUID<OPTION1>", "Lava<COMBO1>"});
-    QTest::newRow("fluid of another service")
-        << projectFile(head + QStringList{"GAS<OPTION1>", "Process Water<COMBO1>"});
-    QTest::newRow("user fluid of another service")
-        << projectFile(head + QStringList{"GAS<OPTION1>", "User Defined Liquid: Brine<COMBO1>"});
-    QTest::newRow("unknown material")
-        << projectFile(head + QStringList{"LIQUID<OPTION1>", "Tar<COMBO1>", "Gold<COMBO2>"});
-    QTest::newRow("fluid before any service") << projectFile(head + QStringList{"Tar<COMBO1>"});
-    QTest::newRow("no such file") << QByteArray();
-}
-
-void SheetTest::openRefused() {
-    QFETCH(QByteArray, content);
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/bad.ini";
-    if (!content.isEmpty()) {
-        QVERIFY(writeFile(path, content));
-    }
-    SheetHarness h;
-    h.option(1, 1)->click(); // unsaved edits that must survive
-    h.type(4, "Unsaved");
-    h.state.record.COSTUSER = 7000;
-    const Shown before = shown(h);
-    h.platform.openAnswers.push_back(path);
-    h.menu("CalcMenu1_1")->trigger();
-    QCOMPARE(h.platform.texts(), QStringList{"Could not load the file " + path});
-    QCOMPARE(h.platform.messages.front().icon, keld::MessageIcon::None);
-    QVERIFY(shown(h) == before);
-    QCOMPARE(h.state.INTERACTIVE, 1);
-    // Cancelling the dialog changes nothing either.
-    h.platform.messages.clear();
-    h.menu("CalcMenu1_1")->trigger();
-    QVERIFY(h.platform.messages.empty());
-    QVERIFY(shown(h) == before);
-}
-
-void SheetTest::saveCancelled() {
-    QTemporaryDir folder;
-    SheetHarness h;
-    const keld::SheetState before = h.sheet->sheetState();
-    h.menu("CalcMenu1_2")->trigger();
-    QCOMPARE(h.caption(), QString("KELD -  "));
-    QCOMPARE(h.sheet->sheetState().text, before.text);
-    QVERIFY(QDir(folder.path()).isEmpty());
-}
-
-void SheetTest::saveFailureKeepsFile() {
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/kept.ini";
-    const QByteArray old(2000, 'x');
-    QVERIFY(writeFile(path, old));
-    SheetHarness h;
-    // A full disk: no file may grow beyond 100 bytes while saving.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    h.platform.saveAnswers.push_back(path);
-    h.menu("CalcMenu1_2")->trigger();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    QCOMPARE(h.platform.texts(), QStringList{"Could not save the data in file " + path});
-    QCOMPARE(readAll(path), old);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.ini"});
-    QCOMPARE(h.caption(), QString("KELD - default.ini"));
-    // A folder that does not exist.
-    h.platform.messages.clear();
-    const QString nowhere = folder.path() + "/no/such/folder/case.ini";
-    h.platform.saveAnswers.push_back(nowhere);
-    h.menu("CalcMenu1_2")->trigger();
-    QCOMPARE(h.platform.texts(), QStringList{"Could not save the data in file " + nowhere});
-}
-
-void SheetTest::saveReplacesUnencodableCharacters() {
-    QTemporaryDir folder;
-    const QString path = folder.path() + "/arrow"; // saved as typed, no ".ini" added
-    SheetHarness h;
-    h.text(4)->setText(QString::fromUtf8("A \u2192 B"));
-    h.platform.saveAnswers.push_back(path);
-    h.menu("CalcMenu1_2")->trigger();
-    QVERIFY(readAll(path).contains("A ? B<TEXT4>\r\n"));
-    QCOMPARE(h.platform.messages.size(), std::size_t{1});
-    QCOMPARE(h.platform.messages.front().icon, keld::MessageIcon::Exclamation);
-    QCOMPARE(h.caption(), QString("KELD - arrow"));
-}
-
-void SheetTest::defaultCaseMissing() {
-    QTemporaryDir folder;
-    SheetHarness h(folder.path());
-    QCOMPARE(h.platform.texts(),
-             QStringList{"Could not load the file " + folder.path() + "/Files/default.ini"});
-    QCOMPARE(h.text(4)->text(), QString());
-    QCOMPARE(h.combo(1)->count(), 0);
-    QCOMPARE(h.state.INTERACTIVE, 1);
-}
-
-void SheetTest::resetAfterEdits() {
-    SheetHarness h;
-    h.option(2, 1)->click();
-    h.option(1, 1)->click();
-    h.type(4, "Changed");
-    h.choose(2, "Duplex");
-    h.state.record.COSTUSER = 40000;
-    h.menu("CalcMenu_4")->trigger();
-    QCOMPARE(h.caption(), QString("KELD - default.ini"));
-    QCOMPARE(h.text(4)->text(), QString("Cooling Water Return"));
-    QCOMPARE(h.text(3)->text(), QString("132.5"));
-    QVERIFY(h.option(2, 0)->isChecked());
-    QCOMPARE(h.state.record.ENGLISH, keld::Flag(true));
-    QCOMPARE(h.combo(1)->count(), 23);
-    QCOMPARE(h.combo(1)->currentText(), QString("Process Water"));
-    QCOMPARE(h.combo(2)->currentText(), QString("Steel"));
-    QCOMPARE(h.state.record.COSTUSER, 0.0);
-}
-
-// ---------------------------------------------------------------------------
-// Calculate and the hand-overs.
-
-void SheetTest::calculate() {
-    SheetHarness h;
-    h.type(4, "");
-    h.sheet->findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(h.platform.texts(), QStringList{"Input Project Title (Item 1)"});
-    QVERIFY(h.flow.calls.isEmpty());
-    h.platform.messages.clear();
-    h.type(4, "Cooler");
-    h.menu("CalcMenu_2")->trigger();
-    QCOMPARE(h.platform.texts(), QStringList{"All calculation completed without error."});
-    QCOMPARE(h.flow.calls, (QStringList{"hideCalc", "openReport"}));
-    QCOMPARE(QString::fromStdString(h.state.record.TITLE), QString("Cooler"));
-}
-
-void SheetTest::outletAirForcesDraftInReportOnly() {
-    SheetHarness h;
-    h.flow.createReports(h.state, h.platform);
-    enterHotCase(h);
-    h.option(3, 1)->click(); // induced
-    h.sheet->findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(h.platform.messages.size(), std::size_t{2});
-    QVERIFY(h.platform.messages[1].text.startsWith("Outlet air temperature > 250 Deg. F."));
-    QVERIFY(h.option(3, 1)->isChecked());
-    QCOMPARE(h.state.record.DRAFT, keld::Flag(true));
-    QVERIFY(h.flow.report);
-    const QString report = h.flow.report->findChild<QPlainTextEdit*>("txtOutputText")->toPlainText();
-    QVERIFY(report.contains(QRegularExpression("Fan draft +Forced")));
-    delete h.flow.report;
-    // The same inputs again: only the completion message, the draft is forced now.
-    h.platform.messages.clear();
-    h.sheet->findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(h.platform.texts(), QStringList{"All calculation completed without error."});
-    delete h.flow.report;
-}
-
-void SheetTest::handOvers_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QString>("pageSet");
-    QTest::newRow("Instructions") << "CalcMenu_3" << QStringList{"hideCalc", "openPages"} << "Instructions";
-    QTest::newRow("Tutorial") << "CalcMenu_5" << QStringList{"closeCalc", "openPages"} << "Brochure";
-    QTest::newRow("About") << "CalcMenu_6" << QStringList{"openAbout"} << "unchanged";
-    QTest::newRow("Exit") << "CalcMenu1_3" << QStringList{"closeCalc", "exitProgram"} << "unchanged";
-}
-
-void SheetTest::handOvers() {
-    QFETCH(QString, item);
-    QFETCH(QStringList, calls);
-    QFETCH(QString, pageSet);
-    SheetHarness h;
-    h.state.tutorial.PageSet = "unchanged";
-    QVERIFY(h.menu(item));
-    h.menu(item)->trigger();
-    QCOMPARE(h.flow.calls, calls);
-    QCOMPARE(QString::fromStdString(h.state.tutorial.PageSet), pageSet);
-}
-
-void SheetTest::closingClearsPrice() {
-    SheetHarness h;
-    h.state.record.COSTUSER = 30000;
-    h.sheet->close();
-    QCOMPARE(h.state.record.COSTUSER, 0.0);
-}
 
 QTEST_MAIN(SheetTest)
 #include "sheet_test.moc"
