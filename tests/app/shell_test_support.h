@@ -31,11 +31,16 @@ public:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    QByteArray read(const QString& name) const {
+        QFile file(m_dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     void writeConfig(const QByteArray& text) const { write(QStringLiteral("KELD4WIN.INI"), text); }
+    // A picture in PNG, whatever the name's extension.
     void writePicture(const QString& name, QSize size, QColor colour) const {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
-        QVERIFY(image.save(m_dir.filePath(name)));
+        QVERIFY(image.save(m_dir.filePath(name), "PNG"));
     }
 
     // A state whose program folder this is.
