@@ -35,7 +35,18 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{123.45, "123"}, ValueCase{1234.5, "1,230"},
                       ValueCase{98765, "98,800"}, ValueCase{1234567, "1,230,000"},
                       ValueCase{-6.6667, "-6.67"}, ValueCase{9.996, "10.00"},
-                      ValueCase{99.96, "100.0"}, ValueCase{0.9996, "1.00"}));
+                      ValueCase{99.96, "100.0"}, ValueCase{0.9996, "1.00"},
+                      // at the ends of the double range
+                      ValueCase{-0.001, "-0.00"}, ValueCase{-1e-307, "-0.00"}));
+
+TEST(FormatReportValue, RoundingPastTheLargestDoubleKeepsItsDigits) {
+    std::string expected = "180";
+    for (int i = 0; i < 102; ++i) {
+        expected += ",000";
+    }
+    EXPECT_EQ(FormatReportValue(1.796e308), expected);
+    EXPECT_EQ(FormatReportValue(-1.796e308), "-" + expected);
+}
 
 SizingCase reportCase() {
     SizingCase c;

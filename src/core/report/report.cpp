@@ -170,7 +170,9 @@ std::string FormatReportValue(double x) {
     if (!std::isfinite(x) || x == 0) {
         return "0";
     }
-    const bool negative = x < 0;
+    // The sign is put back on the text, so a value that rounds to zero keeps
+    // it ("-0.00") however small it is.
+    const std::string sign = x < 0 ? "-" : "";
     double a = std::fabs(x);
     int n = 0;
     if (a < 1) {
@@ -179,25 +181,28 @@ std::string FormatReportValue(double x) {
             a = a * 10;
         }
         a = std::floor(a * 100 + 0.5) / std::pow(10.0, n + 2);
-        return formatFixed(negative ? -a : a, 2);
+        return sign + formatFixed(a, 2);
     }
     while (a >= 1) {
         ++n;
         a = a / 10;
     }
-    a = std::floor(a * 1000 + 0.5) * std::pow(10.0, n - 3);
-    if (negative) {
-        a = -a;
+    const double figures = std::floor(a * 1000 + 0.5); // three significant figures, 100..1000
+    a = figures * std::pow(10.0, n - 3);
+    if (!std::isfinite(a)) {
+        // Rounded up past the largest double: the digits followed by zeros.
+        const std::string digits = formatFixed(figures, 0) + std::string(static_cast<std::size_t>(n - 3), '0');
+        return sign + groupThousands(digits);
     }
     switch (n) {
     case 1:
-        return formatFixed(a, 2);
+        return sign + formatFixed(a, 2);
     case 2:
-        return formatFixed(a, 1);
+        return sign + formatFixed(a, 1);
     case 3:
-        return formatFixed(a, 0);
+        return sign + formatFixed(a, 0);
     default:
-        return formatFixed(a, 0, true);
+        return sign + formatFixed(a, 0, true);
     }
 }
 

@@ -197,7 +197,9 @@ DecimalForm decimalForm(double x) {
     return f;
 }
 
-std::string groupThousands(const std::string& integerDigits) {
+} // namespace
+
+std::string groupThousands(std::string_view integerDigits) {
     std::string out;
     const std::size_t n = integerDigits.size();
     for (std::size_t i = 0; i < n; ++i) {
@@ -209,8 +211,6 @@ std::string groupThousands(const std::string& integerDigits) {
     }
     return out;
 }
-
-} // namespace
 
 std::string formatFixed(double x, int decimals, bool thousands) {
     if (!std::isfinite(x)) {
@@ -284,10 +284,8 @@ std::string FormatInputValue(double x) {
             a = a * 10;
         }
         a = std::floor(a * 1000 + 0.5) / std::pow(10.0, k + 3);
-        if (negative) {
-            a = -a;
-        }
-        return formatFixed(a, 3);
+        // The sign goes on the text, so a value that rounds to zero keeps it.
+        return (negative ? "-" : "") + formatFixed(a, 3);
     }
     while (a >= 1) {
         ++k;

@@ -38,6 +38,9 @@ std::string FormatInputValue(double x);
 // With `thousands` the integer digits are grouped by commas ("1,230").
 std::string formatFixed(double x, int decimals, bool thousands = false);
 
+// Whole-number digits grouped by commas ("1234567" gives "1,234,567").
+std::string groupThousands(std::string_view integerDigits);
+
 // x as plain decimal text: up to 15 significant digits, no trailing zeros, no
 // exponent (110, 142.5, 809.115, 125000).
 std::string formatPlainDecimal(double x);
