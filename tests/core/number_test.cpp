@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{(0 - 32) / 1.8, "-17.778"}, FormatCase{567.80 * 0.17612, "100.00"},
                       FormatCase{29.31 * 3.4123, "100.01"}, FormatCase{0 * 1.8 + 32, "32.000"},
                       // the dialog's and the fluid selection's values
-                      FormatCase{75 * 5.678263, "425.87"}, FormatCase{200.004, "200.00"}));
+                      FormatCase{75 * 5.678263, "425.87"}, FormatCase{200.004, "200.00"},
+                      FormatCase{-0.0004, "-0.000"}, FormatCase{-1e-320, "-0.000"}));
 
 TEST(FormatInputValue, HugeValuesKeepAllIntegerDigits) {
     const std::string text = FormatInputValue(1e20);
