@@ -405,6 +405,25 @@ private slots:
         QCOMPARE(h.state.INTERACTIVE, 1);
     }
 
+    // A default case of another service, in Metric units with induced draft:
+    // Reset refills the list and keeps ENGLISH and DRAFT with the options shown.
+    void resetWithAnotherDefault() {
+        QTemporaryDir folder;
+        QVERIFY(QDir().mkpath(folder.path() + "/Files"));
+        QVERIFY(writeLines(folder.path() + "/Files/default.ini",
+                           {"Gas case<TEXT4>", "GAS<OPTION1>", "METRIC<OPTION2>", "INDUCED<OPTION3>",
+                            "Ethylene<COMBO1>", "Monel<COMBO2>"}));
+        SheetHarness h(folder.path());
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(h.combo(1)->count(), 20);
+            QCOMPARE(h.combo(1)->currentText(), QString("Ethylene"));
+            QCOMPARE(h.state.record.ENGLISH, keld::Flag(false));
+            QCOMPARE(h.state.record.DRAFT, keld::Flag(false));
+            QCOMPARE(h.state.record.MATERIALFACTOR, 7.25);
+            h.menu("CalcMenu_4")->trigger();
+        }
+    }
+
     void outletAirForcesDraftInReportOnly() {
         SheetHarness h;
         h.flow.createReports(h.state, h.platform);
