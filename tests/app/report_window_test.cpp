@@ -28,9 +28,11 @@ using namespace keld::app::test;
 namespace {
 
 // A program folder with the shipped default case and a configuration of our own.
-bool makeProgramFolder(const QString& folder, const QByteArray& ini, const QByteArray& templateText) {
+bool makeProgramFolder(const QString& folder, const QByteArray& ini,
+                       const QByteArray& templateText) {
     QDir().mkpath(folder + "/Files");
-    QFile::copy(QStringLiteral(KELD_PROGRAM_DIR "/Files/default.ini"), folder + "/Files/default.ini");
+    QFile::copy(QStringLiteral(KELD_PROGRAM_DIR "/Files/default.ini"),
+                folder + "/Files/default.ini");
     QFile config(folder + "/KELD4WIN.INI");
     QFile report(folder + "/template.txt");
     return config.open(QIODevice::WriteOnly) && config.write(ini) == ini.size() &&
@@ -73,7 +75,8 @@ using PrintedLine = QList<PrintedWord>;
 QList<PrintedLine> printedLines(const QString& html) {
     std::map<std::pair<int, long>, PrintedLine> lines;
     int page = -1;
-    QRegularExpression item(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    QRegularExpression item(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
     QRegularExpressionMatchIterator it = item.globalMatch(html);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
@@ -82,7 +85,10 @@ QList<PrintedLine> printedLines(const QString& html) {
             continue;
         }
         QString text = m.captured(4);
-        text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+        text.replace("&lt;", "<")
+            .replace("&gt;", ">")
+            .replace("&quot;", "\"")
+            .replace("&amp;", "&");
         lines[{page, std::lround(m.captured(2).toDouble() * 10)}].push_back(
             {text, m.captured(1).toDouble(), m.captured(3).toDouble()});
     }
@@ -96,7 +102,6 @@ QList<PrintedLine> printedLines(const QString& html) {
 }
 
 } // namespace
-
 
 class ReportWindowTest : public QObject {
     Q_OBJECT
@@ -135,18 +140,20 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("report");
         QTest::addColumn<QStringList>("messages"); // after the completion message
-        const QByteArray configured = "[Brochure]\nTitleBar=T\n[Calculations]\nOutput=template.txt\n";
+        const QByteArray configured =
+            "[Brochure]\nTitleBar=T\n[Calculations]\nOutput=template.txt\n";
         QTest::newRow("caption from the template")
-            << configured << QByteArray("<TITLE>Report</TITLE>abc\r\n") << "Report" << "abc" << QStringList{};
+            << configured << QByteArray("<TITLE>Report</TITLE>abc\r\n") << "Report"
+            << "abc" << QStringList{};
         QTest::newRow("line breaks and joined lines")
             << configured << QByteArray("A<BR>B\r\nC\r\n") << "T KELD2 Output - default.ini"
             << "A\r\nBC" << QStringList{};
-        QTest::newRow("no template configured")
-            << QByteArray("[Brochure]\nTitleBar=T\n") << QByteArray() << "T KELD2 Output - default.ini"
-            << "" << QStringList{"Could not open Output File."};
+        QTest::newRow("no template configured") << QByteArray("[Brochure]\nTitleBar=T\n")
+                                                << QByteArray() << "T KELD2 Output - default.ini"
+                                                << "" << QStringList{"Could not open Output File."};
         QTest::newRow("no configuration")
-            << QByteArray() << QByteArray() << "0 KELD2 Output - default.ini" << ""
-            << QStringList{"Could not open Output File."};
+            << QByteArray() << QByteArray() << "0 KELD2 Output - default.ini"
+            << "" << QStringList{"Could not open Output File."};
     }
 
     void templateCases() {
@@ -164,7 +171,8 @@ private slots:
         QVERIFY(h->flow.report);
         QCOMPARE(h->flow.report->windowTitle(), caption);
         QCOMPARE(h->flow.report->reportText(), report);
-        QCOMPARE(h->platform.texts(), QStringList{"All calculation completed without error."} + messages);
+        QCOMPARE(h->platform.texts(),
+                 QStringList{"All calculation completed without error."} + messages);
         if (!messages.isEmpty()) {
             QCOMPARE(h->platform.messages.back().icon, keld::MessageIcon::Exclamation);
         }
@@ -225,7 +233,8 @@ private slots:
         QProcess process;
         process.start(pdftotext, {"-bbox", pdf, "-"});
         QVERIFY(process.waitForFinished(30000));
-        const QList<PrintedLine> printed = printedLines(QString::fromUtf8(process.readAllStandardOutput()));
+        const QList<PrintedLine> printed =
+            printedLines(QString::fromUtf8(process.readAllStandardOutput()));
         QVERIFY(printed.size() > 40);
 
         // Every report line with a value in both unit columns: its English value
@@ -239,11 +248,13 @@ private slots:
                 continue;
             }
             const QStringList label = line.left(want[1]).simplified().split(' ');
-            const auto match = std::find_if(printed.begin(), printed.end(), [&](const PrintedLine& p) {
-                return p.size() == label.size() + 2 &&
-                       std::equal(label.begin(), label.end(), p.begin(),
-                                  [](const QString& a, const PrintedWord& b) { return a == b.text; });
-            });
+            const auto match =
+                std::find_if(printed.begin(), printed.end(), [&](const PrintedLine& p) {
+                    return p.size() == label.size() + 2 &&
+                           std::equal(
+                               label.begin(), label.end(), p.begin(),
+                               [](const QString& a, const PrintedWord& b) { return a == b.text; });
+                });
             QVERIFY2(match != printed.end(), qPrintable(line));
             const PrintedWord& e = (*match)[label.size()];
             const PrintedWord& m = (*match)[label.size() + 1];

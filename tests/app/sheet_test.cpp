@@ -74,25 +74,44 @@ void act(SheetHarness& h, const QString& step, QStringList& seen) {
 // "DRAFT", "COSTUSER", and "entry N", "stored N" of the user-defined fluids.
 QString look(const SheetHarness& h, const QString& what, const QStringList& seen) {
     const keld::SizingCase& r = h.state.record;
-    const auto flag = [](const keld::Flag& f) { return f ? QString::number(*f) : QString("unset"); };
+    const auto flag = [](const keld::Flag& f) {
+        return f ? QString::number(*f) : QString("unset");
+    };
     const std::size_t n = what.right(1).toUInt();
-    if (what == "caption") return h.caption();
-    if (what == "focus") return QApplication::focusWidget()->objectName();
-    if (what == "messages") return h.platform.texts().join(" | ");
-    if (what == "calls") return h.flow.calls.join(",");
-    if (what == "dropDowns") return QString::number(h.platform.dropDowns.size());
-    if (what == "seen") return seen.join(",");
-    if (what == "ROWSFIXED") return flag(r.ROWSFIXED);
-    if (what == "ENGLISH") return flag(r.ENGLISH);
-    if (what == "DRAFT") return flag(r.DRAFT);
-    if (what == "COSTUSER") return QString::number(r.COSTUSER);
-    if (what == "PageSet") return QString::fromStdString(h.state.tutorial.PageSet);
-    if (what.startsWith("entry ")) return QString::fromStdString(h.state.userFluids.entry[n]);
-    if (what.startsWith("stored ")) return QString::number(h.state.userFluids.coefficient[n]);
-    if (what == "Combo1#") return QString::number(h.combo(1)->count());
-    if (auto* c = h.sheet->findChild<QComboBox*>(what)) return c->currentText();
-    if (auto* e = h.sheet->findChild<QLineEdit*>(what)) return e->text();
-    if (auto* l = h.sheet->findChild<QLabel*>(what)) return l->text();
+    if (what == "caption")
+        return h.caption();
+    if (what == "focus")
+        return QApplication::focusWidget()->objectName();
+    if (what == "messages")
+        return h.platform.texts().join(" | ");
+    if (what == "calls")
+        return h.flow.calls.join(",");
+    if (what == "dropDowns")
+        return QString::number(h.platform.dropDowns.size());
+    if (what == "seen")
+        return seen.join(",");
+    if (what == "ROWSFIXED")
+        return flag(r.ROWSFIXED);
+    if (what == "ENGLISH")
+        return flag(r.ENGLISH);
+    if (what == "DRAFT")
+        return flag(r.DRAFT);
+    if (what == "COSTUSER")
+        return QString::number(r.COSTUSER);
+    if (what == "PageSet")
+        return QString::fromStdString(h.state.tutorial.PageSet);
+    if (what.startsWith("entry "))
+        return QString::fromStdString(h.state.userFluids.entry[n]);
+    if (what.startsWith("stored "))
+        return QString::number(h.state.userFluids.coefficient[n]);
+    if (what == "Combo1#")
+        return QString::number(h.combo(1)->count());
+    if (auto* c = h.sheet->findChild<QComboBox*>(what))
+        return c->currentText();
+    if (auto* e = h.sheet->findChild<QLineEdit*>(what))
+        return e->text();
+    if (auto* l = h.sheet->findChild<QLabel*>(what))
+        return l->text();
     return "no such thing: " + what;
 }
 
@@ -114,7 +133,8 @@ QString everything(const SheetHarness& h) {
         all += QString::fromStdString(e) + '|';
     }
     for (std::size_t s = 0; s < 3; ++s) {
-        all += QString::fromStdString(sheet.userEntry[s]) + QString::number(sheet.userCoefficient[s]);
+        all +=
+            QString::fromStdString(sheet.userEntry[s]) + QString::number(sheet.userCoefficient[s]);
     }
     return all + h.caption() + QString::number(h.state.record.COSTUSER);
 }
@@ -155,9 +175,10 @@ private slots:
     // The default case: air 95 °F, hot fluid 180 to 120 °F, coefficient 132.5.
     void editsAndRows_data() {
         columns();
-        row("start-up", {}, {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text8=4",
-                             "Combo1=Process Water", "Combo1#=23", "Combo2=Steel", "ROWSFIXED=0",
-                             "ENGLISH=1", "DRAFT=1", "messages="});
+        row("start-up", {},
+            {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text8=4",
+             "Combo1=Process Water", "Combo1#=23", "Combo2=Steel", "ROWSFIXED=0", "ENGLISH=1",
+             "DRAFT=1", "messages="});
         row("a character in the title", {"key Text4=X"}, {"caption=KELD -  "});
         row("Backspace in the item number", {"key Text9=Backspace"}, {"caption=KELD -  "});
         row("Delete in the tube length", {"set Text11=30", "key Text11=Home", "key Text11=Delete"},
@@ -180,7 +201,8 @@ private slots:
             {"Combo1#=15", "Combo1=Steam @ 0 to 20 psig", "Text1=110", "Text2=175", "Text3=142.5"});
         row("metric fluid", {"click Option2_1", "choose Combo1=Tar"},
             {"Text1=28.39", "Text2=56.78", "Text3=42.585"});
-        row("reset after edits", {"click Option2_1", "click Option1_1", "Text4=x", "menu CalcMenu_4"},
+        row("reset after edits",
+            {"click Option2_1", "click Option1_1", "Text4=x", "menu CalcMenu_4"},
             {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text3=132.5",
              "Combo1#=23", "ENGLISH=1", "Label8=Tube Length, Feet"});
     }
@@ -189,7 +211,8 @@ private slots:
     void keys_data() {
         columns();
         row("Enter in the duty", {"key Text12=Return"}, {"focus=Text6", "caption=KELD -  "});
-        row("Enter in the rows", {"key Text8=Return"}, {"focus=Combo2", "caption=KELD - default.ini"});
+        row("Enter in the rows", {"key Text8=Return"},
+            {"focus=Combo2", "caption=KELD - default.ini"});
         row("Enter in the fluid list", {"key Combo1=Return"}, {"focus=Text1"});
         row("Enter in the coefficient", {"key Text3=Return"}, {"focus=Option3_0"});
         row("Enter in the price factor", {"key Text10=Return"}, {"focus=Command1"});
@@ -200,13 +223,15 @@ private slots:
 
     void unitSwitch_data() {
         columns();
-        row("to Metric", {"set Text3=100", "set Text6=150", "set Text12=20", "set Text11=30",
-                          "set Text5=", "set Text9=7", "click Option2_1"},
+        row("to Metric",
+            {"set Text3=100", "set Text6=150", "set Text12=20", "set Text11=30",
+             "set Text5=", "set Text9=7", "click Option2_1"},
             {"Text3=567.80", "Text6=65.556", "Text12=5.8620", "Text11=9.1440", "Text5=-17.778",
              "Text9=7", "Text10=1", "ENGLISH=0", "Label6=W/(SqM-C),   Used =",
              "Label7=Inlet Air Temperature, \u00b0C", "Label16=Heat Duty, MW", "caption=KELD -  "});
-        row("back to English", {"click Option2_1", "set Text3=567.80", "set Text12=29.31",
-                                "set Text6=x", "set Text11=", "click Option2_0"},
+        row("back to English",
+            {"click Option2_1", "set Text3=567.80", "set Text12=29.31", "set Text6=x",
+             "set Text11=", "click Option2_0"},
             {"Text3=100.00", "Text12=100.01", "Text6=32.000", "Text11=0", "ENGLISH=1",
              "Label6=Btu/(Hr-SqFt-F), Used =", "Label10=Outlet Temperature, \u00b0F"});
         row("rows suggested again", {"Text6=400", "click Text8", "click Option2_1"},
@@ -222,33 +247,36 @@ private slots:
         row("price empty", {"answer Text1=;Command1", "key Text4=Ctrl+P"}, {refused, "COSTUSER=0"});
         row("price too large", {"answer Text1=1e999;Command1", "key Text4=Ctrl+P"}, {refused});
         row("price taken and shown again",
-            {"answer Text1=125000;Command1", "key Text9=Ctrl+P", "answer seen Text1;Text1=5;Command2",
-             "key Text6=Ctrl+P"},
+            {"answer Text1=125000;Command1", "key Text9=Ctrl+P",
+             "answer seen Text1;Text1=5;Command2", "key Text6=Ctrl+P"},
             {"messages=", "COSTUSER=125000", "seen=125000"});
-        row("gas, no name, 50", {"click Option1_1", "answer Text2=50;Command1", "choose Combo1=User Defined Gas"},
+        row("gas, no name, 50",
+            {"click Option1_1", "answer Text2=50;Command1", "choose Combo1=User Defined Gas"},
             {"Combo1=User Defined Gas: ", "entry 1=User Defined Gas: ", "stored 1=50", "Text1=50",
              "Text2=50", "Text3=50"});
-        row("200.004 taken as 200", {"answer Text1=Brine;Text2=200.004;Command1",
-                                     "choose Combo1=User Defined Liquid"},
+        row("200.004 taken as 200",
+            {"answer Text1=Brine;Text2=200.004;Command1", "choose Combo1=User Defined Liquid"},
             {"Combo1=User Defined Liquid: Brine", "stored 2=200", "Text3=200"});
         row("5.9999 refused, then 0, then 6",
             {"click Option1_0", "answer Text2=5.9999;Command1;Text2=0;Command1;Text2=6;Command1",
              "choose Combo1=User Defined Condensate"},
-            {"messages=" + kRange + "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid. | "
-                                    "Input Overall Heat Transfer Coefficient",
+            {"messages=" + kRange +
+                 "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid. | "
+                 "Input Overall Heat Transfer Coefficient",
              "stored 0=6", "Text3=6"});
         row("metric 1136 refused, 1135.6 taken",
             {"click Option2_1", "answer Text2=1136;Command1;Text2=1135.6;Command1",
              "choose Combo1=User Defined Liquid"},
             {"messages=" + kRange + "Values between 34.1 and 1136 W/(SqM-C) are valid.",
              "stored 2=199.99", "Text3=1135.5"});
-        row("metric 34.1 taken", {"click Option2_1", "answer Text2=34.1;Command1",
-                                  "choose Combo1=User Defined Liquid"},
+        row("metric 34.1 taken",
+            {"click Option2_1", "answer Text2=34.1;Command1", "choose Combo1=User Defined Liquid"},
             {"stored 2=6.0054", "Text3=34.099"});
-        row("cancelled", {"click Option1_1", "answer Text1=X;Text2=50;Command2",
-                          "choose Combo1=User Defined Gas"},
-            {"Combo1=HC Gas @ 15 to 50 psig and dp = 1 psi", "entry 1=User Defined Gas", "stored 1=0",
-             "Text3=35"});
+        row("cancelled",
+            {"click Option1_1", "answer Text1=X;Text2=50;Command2",
+             "choose Combo1=User Defined Gas"},
+            {"Combo1=HC Gas @ 15 to 50 psig and dp = 1 psi", "entry 1=User Defined Gas",
+             "stored 1=0", "Text3=35"});
         row("working values shared",
             {"click Option1_1", "answer Text1=Hydrogen;Text2=300;Command1;Command2",
              "choose Combo1=User Defined Gas", "click Option1_2",
@@ -261,11 +289,12 @@ private slots:
 
     void handOvers_data() {
         columns();
-        row("Calculate", {"click Command1"}, {"calls=hideCalc,openReport",
-                                              "messages=All calculation completed without error."});
+        row("Calculate", {"click Command1"},
+            {"calls=hideCalc,openReport", "messages=All calculation completed without error."});
         row("a title missing", {"Text4=", "menu CalcMenu_2"},
             {"calls=", "messages=Input Project Title (Item 1)"});
-        row("Instructions", {"menu CalcMenu_3"}, {"calls=hideCalc,openPages", "PageSet=Instructions"});
+        row("Instructions", {"menu CalcMenu_3"},
+            {"calls=hideCalc,openPages", "PageSet=Instructions"});
         row("Tutorial", {"menu CalcMenu_5"}, {"calls=closeCalc,openPages", "PageSet=Brochure"});
         row("About", {"menu CalcMenu_6"}, {"calls=openAbout"});
         row("Exit", {"menu CalcMenu1_3"}, {"calls=closeCalc,exitProgram"});
@@ -277,10 +306,13 @@ private slots:
         const QStringList bad = {"open $DIR/bad.ini", "menu CalcMenu1_1"};
         const QString refused = "messages=Could not load the file $DIR/bad.ini";
         row("save cancelled", {"menu CalcMenu1_2"}, {"caption=KELD -  ", "messages="});
-        row("saved as typed", {"save $DIR/Case 12", "menu CalcMenu1_2"}, {"caption=KELD - Case 12"});
+        row("saved as typed", {"save $DIR/Case 12", "menu CalcMenu1_2"},
+            {"caption=KELD - Case 12"});
         row("saved into no folder", {"save $DIR/no/case.ini", "menu CalcMenu1_2"},
-            {"messages=Could not save the data in file $DIR/no/case.ini", "caption=KELD - default.ini"});
-        row("a character Windows-1252 lacks", {"set Text4=A \u2192 B", "save $DIR/a.ini", "menu CalcMenu1_2"},
+            {"messages=Could not save the data in file $DIR/no/case.ini",
+             "caption=KELD - default.ini"});
+        row("a character Windows-1252 lacks",
+            {"set Text4=A \u2192 B", "save $DIR/a.ini", "menu CalcMenu1_2"},
             {"messages=Some characters cannot be kept in a project file and were saved as \"?\".",
              "caption=KELD - a.ini"});
         row("no such file", bad, {refused});
@@ -298,9 +330,9 @@ private slots:
         const QString path = folder.path() + "/Case 12.ini";
         SheetHarness h;
         QStringList seen;
-        for (const QString& s : QStringList{"click Option1_0", "choose Combo1=Ammonia", "Text3=111.5",
-                                            "Text9=E-7", "click Option3_1", "choose Combo2=Titanium",
-                                            "Text10=1.2"}) {
+        for (const QString& s :
+             QStringList{"click Option1_0", "choose Combo1=Ammonia", "Text3=111.5", "Text9=E-7",
+                         "click Option3_1", "choose Combo2=Titanium", "Text10=1.2"}) {
             act(h, s, seen);
         }
         if (metric) {
@@ -346,7 +378,8 @@ private slots:
         QTest::addColumn<QStringList>("lines"); // empty: no such file
         const QStringList head = {"3<TEXT3>", "New title<TEXT4>"};
         QTest::newRow("unknown fluid") << head + QStringList{"LIQUID<OPTION1>", "Lava<COMBO1>"};
-        QTest::newRow("fluid of another service") << head + QStringList{"GAS<OPTION1>", "Tar<COMBO1>"};
+        QTest::newRow("fluid of another service")
+            << head + QStringList{"GAS<OPTION1>", "Tar<COMBO1>"};
         QTest::newRow("user fluid of another service")
             << head + QStringList{"GAS<OPTION1>", "User Defined Liquid: Brine<COMBO1>"};
         QTest::newRow("unknown material")
@@ -411,8 +444,8 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(QDir().mkpath(folder.path() + "/Files"));
         QVERIFY(writeLines(folder.path() + "/Files/default.ini",
-                           {"Gas case<TEXT4>", "GAS<OPTION1>", "METRIC<OPTION2>", "INDUCED<OPTION3>",
-                            "Ethylene<COMBO1>", "Monel<COMBO2>"}));
+                           {"Gas case<TEXT4>", "GAS<OPTION1>", "METRIC<OPTION2>",
+                            "INDUCED<OPTION3>", "Ethylene<COMBO1>", "Monel<COMBO2>"}));
         SheetHarness h(folder.path());
         for (int round = 0; round < 2; ++round) {
             QCOMPARE(h.combo(1)->count(), 20);
@@ -428,8 +461,8 @@ private slots:
         SheetHarness h;
         h.flow.createReports(h.state, h.platform);
         QStringList seen;
-        for (const QString& s : QStringList{"Text5=200", "Text6=700", "Text7=650", "click Option3_1",
-                                            "click Command1"}) {
+        for (const QString& s : QStringList{"Text5=200", "Text6=700", "Text7=650",
+                                            "click Option3_1", "click Command1"}) {
             act(h, s, seen);
         }
         QCOMPARE(h.platform.messages.size(), std::size_t{2});
@@ -437,7 +470,8 @@ private slots:
         QVERIFY(h.option(3, 1)->isChecked());
         QCOMPARE(h.state.record.DRAFT, keld::Flag(true));
         QVERIFY(h.flow.report);
-        const QString report = h.flow.report->findChild<QPlainTextEdit*>("txtOutputText")->toPlainText();
+        const QString report =
+            h.flow.report->findChild<QPlainTextEdit*>("txtOutputText")->toPlainText();
         QVERIFY(report.contains(QRegularExpression("Fan draft +Forced")));
         delete h.flow.report;
         // The same inputs again: only the completion message.

@@ -2,19 +2,19 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QPointer>
-#include <QTimer>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 
 namespace keld::app {
 
 void PlatformMessages::showMessage(std::string_view text, MessageIcon icon) {
-    m_platform.showMessage(m_owner, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                           icon);
+    m_platform.showMessage(
+        m_owner, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), icon);
 }
 
 void QtPlatform::showMessage(QWidget* owner, const QString& text, MessageIcon icon) {
@@ -54,7 +54,9 @@ std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* owner) {
     return printer;
 }
 
-void QtPlatform::endProgram() { QCoreApplication::exit(0); }
+void QtPlatform::endProgram() {
+    QCoreApplication::exit(0);
+}
 
 void sendTabKeystroke(QWidget* window) {
     QWidget* target = window ? window->focusWidget() : nullptr;
@@ -68,7 +70,9 @@ void sendTabKeystroke(QWidget* window) {
     QCoreApplication::sendEvent(target, &press);
 }
 
-void QtPlatform::moveFocusOn(QWidget* window) { sendTabKeystroke(window); }
+void QtPlatform::moveFocusOn(QWidget* window) {
+    sendTabKeystroke(window);
+}
 
 void QtPlatform::openDropDown(QComboBox* combo) {
     // Opened once the event that asked for it is done, so that a focus change

@@ -82,8 +82,8 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
             &QAction::triggered, this, [this] { PrintReport(); });
     connect(action(menuBar()->addAction(QStringLiteral("&Calculations")), "OutMenu_3"),
             &QAction::triggered, this, [this] { close(); });
-    connect(action(menuBar()->addAction(QStringLiteral("&Exit")), "OutMenu_4"),
-            &QAction::triggered, this, exitProgram);
+    connect(action(menuBar()->addAction(QStringLiteral("&Exit")), "OutMenu_4"), &QAction::triggered,
+            this, exitProgram);
 
     Form_Load();
 }
@@ -111,7 +111,9 @@ void frmCalcOutput::Form_Load() {
     show();
 }
 
-QString frmCalcOutput::reportText() const { return m_report; }
+QString frmCalcOutput::reportText() const {
+    return m_report;
+}
 
 void frmCalcOutput::PrintReport() {
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this);

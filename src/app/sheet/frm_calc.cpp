@@ -4,10 +4,10 @@
 #include "config/ini.h"
 #include "engine/calculate.h"
 #include "engine/thermal.h"
+#include "platform/placement.h"
 #include "platform/platform.h"
 #include "sheet/frm_fluid.h"
 #include "sheet/frm_price.h"
-#include "platform/placement.h"
 #include "shell/window_flow.h"
 #include "text/lines.h"
 #include "text/number.h"
@@ -35,8 +35,12 @@ namespace {
 
 const QString kIniFilter = QStringLiteral("Ini Files (*.ini)");
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-std::string str(const QString& s) { return s.toStdString(); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string str(const QString& s) {
+    return s.toStdString();
+}
 
 // The captions that name units: English and Metric.
 struct UnitCaptions {
@@ -47,7 +51,8 @@ constexpr UnitCaptions kLabel6 = {"Btu/(Hr-SqFt-F), Used =", "W/(SqM-C),   Used 
 constexpr UnitCaptions kLabel16 = {"Heat Duty, Million Btu/Hr", "Heat Duty, MW"};
 constexpr UnitCaptions kLabel9 = {"Inlet Temperature, \u00b0F", "Inlet Temperature, \u00b0C"};
 constexpr UnitCaptions kLabel10 = {"Outlet Temperature, \u00b0F", "Outlet Temperature, \u00b0C"};
-constexpr UnitCaptions kLabel7 = {"Inlet Air Temperature, \u00b0F", "Inlet Air Temperature, \u00b0C"};
+constexpr UnitCaptions kLabel7 = {"Inlet Air Temperature, \u00b0F",
+                                  "Inlet Air Temperature, \u00b0C"};
 constexpr UnitCaptions kLabel8 = {"Tube Length, Feet", "Tube Length, Meters"};
 
 QString caption(const UnitCaptions& c, bool english) {
@@ -279,10 +284,10 @@ void frmCalc::buildControls() {
 
     // Tab order, which is also the order in which Enter moves the focus.
     const std::vector<QWidget*> order = {
-        text(4),      text(9),      m_units[0],   m_units[1], m_service[0], m_service[1],
-        m_service[2], m_fluids,     text(1),      text(2),    text(3),      m_draft[0],
-        m_draft[1],   text(12),     text(6),      text(7),    text(5),      text(11),
-        text(8),      m_materials,  text(10),     m_calculate};
+        text(4),      text(9),     m_units[0], m_units[1], m_service[0], m_service[1],
+        m_service[2], m_fluids,    text(1),    text(2),    text(3),      m_draft[0],
+        m_draft[1],   text(12),    text(6),    text(7),    text(5),      text(11),
+        text(8),      m_materials, text(10),   m_calculate};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -385,7 +390,9 @@ void frmCalc::Form_Load() {
     readDefaultCase();
 }
 
-void frmCalc::Reset_Form() { Form_Load(); }
+void frmCalc::Reset_Form() {
+    Form_Load();
+}
 
 void frmCalc::readDefaultCase() {
     const std::string path = m_state.ProgramFolder + "/Files/default.ini";
@@ -418,12 +425,15 @@ void frmCalc::readDefaultCase() {
 // ---------------------------------------------------------------------------
 // Project files.
 
-QString frmCalc::filesFolder() const { return qs(m_state.ProgramFolder) + QStringLiteral("/Files"); }
+QString frmCalc::filesFolder() const {
+    return qs(m_state.ProgramFolder) + QStringLiteral("/Files");
+}
 
 void frmCalc::load_file() {
     // The whole file is read and applied to a copy of the sheet first; the
     // sheet changes only when every line could be applied.
-    const std::optional<QString> chosen = m_platform.getOpenFileName(this, filesFolder(), kIniFilter);
+    const std::optional<QString> chosen =
+        m_platform.getOpenFileName(this, filesFolder(), kIniFilter);
     if (!chosen) {
         return;
     }
@@ -446,7 +456,8 @@ void frmCalc::load_file() {
 }
 
 void frmCalc::save_file() {
-    const std::optional<QString> chosen = m_platform.getSaveFileName(this, filesFolder(), kIniFilter);
+    const std::optional<QString> chosen =
+        m_platform.getSaveFileName(this, filesFolder(), kIniFilter);
     if (!chosen) {
         clearFileName();
         return;
@@ -476,7 +487,8 @@ void frmCalc::save_file() {
     if (lossy) {
         m_platform.showMessage(
             this,
-            QStringLiteral("Some characters cannot be kept in a project file and were saved as \"?\"."),
+            QStringLiteral(
+                "Some characters cannot be kept in a project file and were saved as \"?\"."),
             MessageIcon::Exclamation);
     }
 }
@@ -529,7 +541,9 @@ void frmCalc::showLoaded(const SheetState& loaded, const SizingCase& loadedRecor
     m_state.record.ROWSFIXED = loadedRecord.ROWSFIXED;
 }
 
-void frmCalc::selectService(std::optional<std::size_t> service) { checkOption(m_service, service); }
+void frmCalc::selectService(std::optional<std::size_t> service) {
+    checkOption(m_service, service);
+}
 
 void frmCalc::fillFluidList(const std::vector<std::string>& entries) {
     m_fluids->clear();
@@ -573,7 +587,8 @@ void frmCalc::Option1_Click() {
     if (s) {
         const bool wasEmpty = m_fluids->count() == 0;
         const int before = m_fluids->currentIndex();
-        for (const std::string& e : fluidList(static_cast<Service>(*s), m_state.userFluids.entry[*s])) {
+        for (const std::string& e :
+             fluidList(static_cast<Service>(*s), m_state.userFluids.entry[*s])) {
             m_fluids->addItem(qs(e));
         }
         if (wasEmpty) {
@@ -621,7 +636,8 @@ void frmCalc::Option2_Click() {
             if (!v) {
                 continue; // too large to read: the field keeps its text
             }
-            text(c.field)->setText(qs(FormatInputValue(english ? c.toEnglish(*v) : c.toMetric(*v))));
+            text(c.field)->setText(
+                qs(FormatInputValue(english ? c.toEnglish(*v) : c.toMetric(*v))));
         }
     }
     clearFileName();

@@ -40,7 +40,8 @@ frmFluid::frmFluid(AppState& state, Platform& platform, QWidget* owner)
     auto* grid = new QGridLayout(frame);
     grid->addWidget(new QLabel(QStringLiteral("Enter Fluid Name (optional):")), 0, 0, 1, 2);
     grid->addWidget(m_name, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Enter Overall Heat Transfer Coefficient:")), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Enter Overall Heat Transfer Coefficient:")), 2, 0, 1,
+                    2);
     grid->addWidget(m_coefficient, 3, 0);
     grid->addWidget(m_unit, 3, 1);
     grid->setColumnStretch(1, 1);
