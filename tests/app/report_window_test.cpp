@@ -145,15 +145,9 @@ private slots:
         QTest::newRow("caption from the template")
             << configured << QByteArray("<TITLE>Report</TITLE>abc\r\n") << "Report"
             << "abc" << QStringList{};
-        QTest::newRow("line breaks and joined lines")
-            << configured << QByteArray("A<BR>B\r\nC\r\n") << "T KELD2 Output - default.ini"
-            << "A\r\nBC" << QStringList{};
         QTest::newRow("no template configured") << QByteArray("[Brochure]\nTitleBar=T\n")
                                                 << QByteArray() << "T KELD2 Output - default.ini"
                                                 << "" << QStringList{"Could not open Output File."};
-        QTest::newRow("no configuration")
-            << QByteArray() << QByteArray() << "0 KELD2 Output - default.ini"
-            << "" << QStringList{"Could not open Output File."};
     }
 
     void templateCases() {
@@ -164,9 +158,6 @@ private slots:
         QFETCH(QStringList, messages);
         QTemporaryDir folder;
         QVERIFY(makeProgramFolder(folder.path(), ini, templateText));
-        if (ini.isEmpty()) {
-            QFile::remove(folder.path() + "/KELD4WIN.INI");
-        }
         auto h = calculated(folder.path());
         QVERIFY(h->flow.report);
         QCOMPARE(h->flow.report->windowTitle(), caption);
