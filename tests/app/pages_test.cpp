@@ -39,6 +39,17 @@ public:
     QStringList calls;
 };
 
+// Records the mouse pointer each message was shown with.
+class PointerPlatform : public TestPlatform {
+public:
+    void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override {
+        TestPlatform::showMessage(owner, text, icon);
+        const QCursor* pointer = QApplication::overrideCursor();
+        pointers << (pointer != nullptr ? pointer->shape() : Qt::ArrowCursor);
+    }
+    QList<Qt::CursorShape> pointers;
+};
+
 // A program folder with a set of pages: page n has the heading "Heading n",
 // the text "Text of page n." and the picture pictn.png of 40 by 30 pixels.
 struct PageSet {
@@ -58,7 +69,7 @@ struct PageSet {
 
     ProgramFolder folder;
     AppState state;
-    TestPlatform platform;
+    PointerPlatform platform;
     RecordingFlow flow;
 };
 
@@ -139,6 +150,8 @@ private slots:
         QVERIFY(trigger(window.get(), "PageMenu_4"));
         QCOMPARE(set.platform.texts(), QStringList{"Could not open Page File #2"});
         QCOMPARE(set.platform.messages.front().icon, MessageIcon::Exclamation);
+        QCOMPARE(set.platform.pointers, QList<Qt::CursorShape>{Qt::ArrowCursor}); // not the busy one
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(text(window.get(), "lblPage"), QString("Page 2"));
         QCOMPARE(text(window.get(), "txtPageText"), QString());
         QCOMPARE(set.platform.endCount, 0);
@@ -246,7 +259,7 @@ private slots:
         AppState state;
         folder.useIn(state);
         state.record.COSTUSER = 99;
-        TestPlatform platform;
+        PointerPlatform platform;
         RecordingFlow flow;
         frmBrochure cover(state, platform, flow);
         QCOMPARE(cover.windowTitle(), caption);
@@ -255,6 +268,7 @@ private slots:
         QCOMPARE(state.record.COSTUSER, 0.0);
         QCOMPARE(platform.texts(), warned ? QStringList{"KELD Warning: Could not open cover GIF."} : QStringList{});
         QCOMPARE(picture(&cover, "IMGCOVERBMP")->pixmap().isNull(), warned);
+        QVERIFY(!platform.pointers.contains(Qt::WaitCursor));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 };

@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "config/ini.h"
 #include "platform/platform.h"
+#include "shell/arrow_message.h"
 #include "shell/window_flow.h"
 #include "platform/placement.h"
 #include "tutorial/pages.h"
@@ -85,8 +86,8 @@ void frmBrochure::Form_Load() {
         m_cover->setPixmap(picture);
     } else {
         m_cover->clear();
-        m_platform.showMessage(this, QStringLiteral("KELD Warning: Could not open cover GIF."),
-                               MessageIcon::Exclamation);
+        showMessageWithArrow(m_platform, this, QStringLiteral("KELD Warning: Could not open cover GIF."),
+                             MessageIcon::Exclamation);
     }
     // Centred once it holds its picture, which sets its size.
     centreOnScreen(this);

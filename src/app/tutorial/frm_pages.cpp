@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "config/ini.h"
 #include "platform/platform.h"
+#include "shell/arrow_message.h"
 #include "shell/window_flow.h"
 #include "platform/placement.h"
 #include "tutorial/picture_frame.h"
@@ -143,14 +144,15 @@ void frmPages::LoadTutorialPage() {
     if (file.status == FileStatus::CannotOpen) {
         // The page is shown without its text; the program goes on, so that
         // the sheet hidden behind the instructions keeps its input.
-        m_platform.showMessage(this, QStringLiteral("Could not open Page File #%1").arg(t.CurrentPage),
-                               MessageIcon::Exclamation);
+        showMessageWithArrow(m_platform, this, QStringLiteral("Could not open Page File #%1").arg(t.CurrentPage),
+                             MessageIcon::Exclamation);
         m_text->clear();
         return;
     }
     if (file.status == FileStatus::ReadError) {
-        m_platform.showMessage(this, QStringLiteral("Could not read from Page File #%1").arg(t.CurrentPage),
-                               MessageIcon::Exclamation);
+        showMessageWithArrow(m_platform, this,
+                             QStringLiteral("Could not read from Page File #%1").arg(t.CurrentPage),
+                             MessageIcon::Exclamation);
     }
     const PageText page = pageText(file.bytes);
     if (page.sectionTitle) {
