@@ -436,6 +436,11 @@ private slots:
         QCOMPARE(h.caption(), QString("0 -  "));
         QCOMPARE(h.combo(1)->count(), 0);
         QCOMPARE(h.state.INTERACTIVE, 1);
+        // Metric shown before a Reset: the units shown follow ENGLISH again.
+        h.option(2, 1)->click();
+        h.menu("CalcMenu_4")->trigger();
+        QVERIFY(h.option(2, 0)->isChecked());
+        QCOMPARE(h.state.record.ENGLISH, keld::Flag(true));
     }
 
     // A default case of another service, in Metric units with induced draft:

@@ -397,13 +397,11 @@ void frmCalc::Reset_Form() {
 void frmCalc::readDefaultCase() {
     const std::string path = m_state.ProgramFolder + "/Files/default.ini";
     const FileContent content = readFile(path);
+    // A file that cannot be opened leaves the start-up's own values.
     if (content.status == FileStatus::CannotOpen) {
         m_platform.showMessage(this, QStringLiteral("Could not load the file ") + qs(path),
                                MessageIcon::None);
-        clearFileName();
-        return;
-    }
-    if (content.status == FileStatus::ReadError) {
+    } else if (content.status == FileStatus::ReadError) {
         m_platform.showMessage(this, QStringLiteral("Could not read from Selected File."),
                                MessageIcon::Exclamation);
     }
@@ -419,7 +417,7 @@ void frmCalc::readDefaultCase() {
     SizingCase loadedRecord = m_state.record;
     applyProject(parseProjectFile(content.bytes), LoadKind::DefaultCase, loaded, loadedRecord);
     showLoaded(loaded, loadedRecord);
-    setFileName("default.ini");
+    setFileName(content.status == FileStatus::CannotOpen ? " " : "default.ini");
 }
 
 // ---------------------------------------------------------------------------
