@@ -14,6 +14,11 @@ namespace keld::app::test {
 
 class FakeFlow : public WindowFlow {
 public:
+    FakeFlow() = default;
+    ~FakeFlow() override { delete report; }
+    FakeFlow(const FakeFlow&) = delete;
+    FakeFlow& operator=(const FakeFlow&) = delete;
+
     void showCalc() override { calls << "showCalc"; }
     void hideCalc() override { calls << "hideCalc"; }
     void closeCalc() override { calls << "closeCalc"; }
