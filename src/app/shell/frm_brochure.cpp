@@ -41,8 +41,9 @@ frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, 
     m_title = new QLabel(central);
     m_title->setObjectName(QStringLiteral("lblCoverTitle"));
     m_title->setAlignment(Qt::AlignCenter);
-    QFont titleFont(QStringLiteral("Sans Serif"), 18, QFont::Bold);
-    titleFont.setStyleHint(QFont::SansSerif);
+    QFont titleFont = m_title->font(); // the desktop's sans-serif font
+    titleFont.setPointSize(18);
+    titleFont.setBold(true);
     m_title->setFont(titleFont);
     layout->addWidget(m_title);
     setCentralWidget(central);
