@@ -94,7 +94,7 @@ void frmCalcOutput::Form_Load() {
     setWindowTitle(QString::fromStdString(titleBar + " KELD2 Output - " + m_state.record.FILENM));
     m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 
-    PlatformMessages messages(m_platform, this);
+    ArrowMessages messages(m_platform, this);
     std::optional<std::string> caption;
     m_report = QString::fromStdString(
         buildReport(m_state.ProgramFolder, m_state.record, today(), messages, &caption));

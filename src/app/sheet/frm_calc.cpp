@@ -371,7 +371,7 @@ void frmCalc::buildMenus() {
 // Start-up and Reset.
 
 void frmCalc::Form_Load() {
-    BusyPointer busy;
+    auto busy = std::make_optional<BusyPointer>();
     m_state.userFluids.reset();
     m_fluids->clear();
     m_state.record.COSTUSER = 0;
@@ -384,6 +384,7 @@ void frmCalc::Form_Load() {
     m_state.record.ENGLISH = true;
     m_state.record.ROWSFIXED = false;
     m_state.record.DRAFT = true;
+    busy.reset(); // the default case's messages come with the normal pointer
     // No service is selected, so that the default case's service line fills
     // the fluid list whichever service the sheet showed before a Reset.
     checkOption(m_service, std::nullopt);
