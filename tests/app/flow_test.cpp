@@ -173,17 +173,6 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
-    // "&Previous" on page 1 of the tutorial starts the cover anew.
-    void coverRestarts() {
-        Program p;
-        QVERIFY(act(p.windows, "cover:MainMenu_2"));
-        p.state.record.COSTUSER = 500;
-        QVERIFY(act(p.windows, "pages:PageMenu_3"));
-        QVERIFY(p.windows.cover() != nullptr);
-        QCOMPARE(p.windows.cover()->windowTitle(), QString("KELD"));
-        QCOMPARE(p.state.record.COSTUSER, 0.0);
-    }
-
     // Zoom and back keeps the page, its text and its picture.
     void zoomKeepsThePage() {
         Program p;
@@ -271,33 +260,6 @@ private slots:
             }
         }
         QVERIFY(p.platform.messages.empty());
-    }
-
-    // Without any configuration the program starts, warns once, and its
-    // tutorial has no pages.
-    void withoutConfiguration() {
-        ProgramFolder empty;
-        AppState state;
-        empty.useIn(state);
-        TestPlatform platform;
-        AppWindows windows(state, platform);
-        windows.start();
-        settle();
-        QCOMPARE(windows.cover()->windowTitle(), QString("0"));
-        QCOMPARE(text(windows.cover(), "lblCoverTitle"), QString());
-        QCOMPARE(platform.texts(), QStringList{"KELD Warning: Could not open cover GIF."});
-        QVERIFY(act(windows, "cover:MainMenu_2"));
-        QCOMPARE(loadedWindows(windows), QString("pages /"));
-        QCOMPARE(text(windows.pages(), "lblPage"), QString("Page 1"));
-        QVERIFY(!isEnabled(windows.pages(), "PageMenu_4"));
-        QVERIFY(!isEnabled(windows.pages(), "PageMenu_2"));
-        QCOMPARE(platform.messages.size(), std::size_t{1});
-        // A zoom with no picture loaded shows an empty frame.
-        QVERIFY(act(windows, "pages:PageMenu_5"));
-        QVERIFY(windows.zoom()->findChild<QLabel*>("imgGraphFile")->pixmap().isNull());
-        QVERIFY(act(windows, "zoom:GraphMenu"));
-        QVERIFY(act(windows, "pages:PageMenu_3"));
-        QCOMPARE(loadedWindows(windows), QString("cover /"));
     }
 
     // The tutorial reopens from the sheet at the page it was left at; from
