@@ -154,6 +154,7 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(text(window.get(), "lblPage"), QString("Page 2"));
         QCOMPARE(text(window.get(), "txtPageText"), QString());
+        QCOMPARE(text(window.get(), "lblSectTitle"), QString());
         QCOMPARE(set.platform.endCount, 0);
         QVERIFY(set.flow.calls.isEmpty());
         QVERIFY(trigger(window.get(), "PageMenu_4")); // and the pages go on

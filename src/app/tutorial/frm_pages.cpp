@@ -142,10 +142,12 @@ void frmPages::LoadTutorialPage() {
 
     const FileContent file = readFile(entry.textPath);
     if (file.status == FileStatus::CannotOpen) {
-        // The page is shown without its text; the program goes on, so that
-        // the sheet hidden behind the instructions keeps its input.
+        // The page is shown without its text (and without the previous
+        // page's heading); the program goes on, so that the sheet hidden
+        // behind the instructions keeps its input.
         showMessageWithArrow(m_platform, this, QStringLiteral("Could not open Page File #%1").arg(t.CurrentPage),
                              MessageIcon::Exclamation);
+        m_sectionTitle->clear();
         m_text->clear();
         return;
     }
