@@ -216,7 +216,10 @@ private slots:
         row("Enter in the fluid list", {"key Combo1=Return"}, {"focus=Text1"});
         row("Enter in the coefficient", {"key Text3=Return"}, {"focus=Option3_0"});
         row("Enter in the price factor", {"key Text10=Return"}, {"focus=Command1"});
-        row("Tab onto a service", {"key Option2_1=Tab"}, {"focus=Option1_0", "dropDowns=1"});
+        row("Tab onto a service", {"key Option2_1=Tab"}, {"focus=Option1_2", "dropDowns=1"});
+        row("Tab onto the units shown", {"click Option2_1", "key Text9=Tab"}, {"focus=Option2_1"});
+        row("Shift+Tab onto the draft shown", {"click Option3_1", "key Text12=Backtab"},
+            {"focus=Option3_1"});
         row("a click on a service", {"click Option1_1"}, {"Combo1#=20", "Text3=35", "dropDowns=1"});
     }
     void keys() { run(); }

@@ -29,6 +29,8 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace keld::app {
 
 namespace {
@@ -785,12 +787,17 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
             clearFileName();
         }
         break;
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) &&
+            focusCheckedOption(watched, reason)) {
+            return true;
+        }
         for (QRadioButton* b : m_service) {
             if (watched != b) {
                 continue;
             }
-            switch (static_cast<QFocusEvent*>(event)->reason()) {
+            switch (reason) {
             case Qt::MouseFocusReason:
                 m_dropDownAfterClick = true;
                 break;
@@ -805,10 +812,30 @@ bool frmCalc::eventFilter(QObject* watched, QEvent* event) {
             }
         }
         break;
+    }
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Tab and Enter into a group of options land on the selected one, so that
+// Space there does not change the selection by accident.
+bool frmCalc::focusCheckedOption(QObject* watched, Qt::FocusReason reason) {
+    const auto redirect = [&](auto& group) {
+        const auto hit = std::find(group.begin(), group.end(), watched);
+        if (hit == group.end() || (*hit)->isChecked()) {
+            return false;
+        }
+        for (QRadioButton* b : group) {
+            if (b->isChecked()) {
+                b->setFocus(reason);
+                return true;
+            }
+        }
+        return false;
+    };
+    return redirect(m_units) || redirect(m_service) || redirect(m_draft);
 }
 
 void frmCalc::keyPressEvent(QKeyEvent* event) {

@@ -70,6 +70,7 @@ private:
 
     // Key preview: Enter moves the focus on, Ctrl+P opens the price dialog.
     bool previewKey(QKeyEvent* key);
+    bool focusCheckedOption(QObject* watched, Qt::FocusReason reason);
 
     // The file-name rule of the caption.
     void setFileName(const std::string& name);
