@@ -237,6 +237,8 @@ private slots:
              "set Text11=", "click Option2_0"},
             {"Text3=100.00", "Text12=100.01", "Text6=32.000", "Text11=0", "ENGLISH=1",
              "Label6=Btu/(Hr-SqFt-F), Used =", "Label10=Outlet Temperature, \u00b0F"});
+        row("too large to convert", {"set Text3=1e308", "set Text12=1e999", "click Option2_1"},
+            {"Text3=1e308", "Text12=1e999", "Text6=82.222"});
         row("rows suggested again", {"Text6=400", "click Text8", "click Option2_1"},
             {"Text6=204.44", "Text8=6", "ROWSFIXED=0"});
     }

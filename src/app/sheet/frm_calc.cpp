@@ -30,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace keld::app {
 
@@ -633,12 +634,12 @@ void frmCalc::Option2_Click() {
             {12, [](double x) { return x * 0.2931; }, [](double x) { return x * 3.4123; }},
         };
         for (const Conversion& c : kConversions) {
+            // A value too large to read or to convert: the field keeps its text.
             const std::optional<double> v = readNumber(str(text(c.field)->text()));
-            if (!v) {
-                continue; // too large to read: the field keeps its text
+            const double converted = v ? (english ? c.toEnglish(*v) : c.toMetric(*v)) : 0;
+            if (v && std::isfinite(converted)) {
+                text(c.field)->setText(qs(FormatInputValue(converted)));
             }
-            text(c.field)->setText(
-                qs(FormatInputValue(english ? c.toEnglish(*v) : c.toMetric(*v))));
         }
     }
     clearFileName();
