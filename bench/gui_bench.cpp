@@ -5,8 +5,8 @@
 
 #include "app_state.h"
 #include "config/ini.h"
-#include "shell/app_windows.h"
 #include "sheet/frm_calc.h"
+#include "shell/app_windows.h"
 #include "test_platform.h"
 
 #include <QApplication>

@@ -23,12 +23,18 @@ namespace {
 const QStringList kWindows = {"cover", "calc", "report", "pages", "zoom", "about"};
 
 QWidget* windowNamed(const AppWindows& windows, const QString& name) {
-    if (name == "cover") return windows.cover();
-    if (name == "calc") return windows.calc();
-    if (name == "report") return windows.report();
-    if (name == "pages") return windows.pages();
-    if (name == "zoom") return windows.zoom();
-    if (name == "about") return windows.about();
+    if (name == "cover")
+        return windows.cover();
+    if (name == "calc")
+        return windows.calc();
+    if (name == "report")
+        return windows.report();
+    if (name == "pages")
+        return windows.pages();
+    if (name == "zoom")
+        return windows.zoom();
+    if (name == "about")
+        return windows.about();
     return nullptr;
 }
 
@@ -85,8 +91,10 @@ struct Program {
 };
 
 QString text(QWidget* window, const char* name) {
-    if (auto* line = window->findChild<QLineEdit*>(name)) return line->text();
-    if (auto* label = window->findChild<QLabel*>(name)) return label->text();
+    if (auto* line = window->findChild<QLineEdit*>(name))
+        return line->text();
+    if (auto* label = window->findChild<QLabel*>(name))
+        return label->text();
     return {};
 }
 
@@ -95,7 +103,7 @@ QString text(QWidget* window, const char* name) {
 class FlowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     // Every row of the window flow: after the steps, which windows are
@@ -109,33 +117,45 @@ private slots:
         QTest::newRow("cover &About") << QStringList{"cover:MainMenu_4"} << "cover about /" << 0;
         QTest::newRow("cover &Exit") << QStringList{"cover:MainMenu1_1"} << "/" << 1;
         QTest::newRow("cover closed") << QStringList{"cover:close"} << "/" << 1;
-        QTest::newRow("About OK") << QStringList{"cover:MainMenu_4", "about:cmdOK"} << "cover /" << 0;
+        QTest::newRow("About OK") << QStringList{"cover:MainMenu_4", "about:cmdOK"} << "cover /"
+                                  << 0;
         QTest::newRow("About loses the focus")
             << QStringList{"cover:MainMenu_4", "about:deactivate"} << "cover /" << 0;
-        QTest::newRow("pages &Next") << QStringList{"cover:MainMenu_2", "pages:PageMenu_4"} << "pages /" << 0;
+        QTest::newRow("pages &Next")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_4"} << "pages /" << 0;
         QTest::newRow("tutorial &Previous from page 1")
             << QStringList{"cover:MainMenu_2", "pages:PageMenu_3"} << "cover /" << 0;
-        QTest::newRow("pages &Zoom") << QStringList{"cover:MainMenu_2", "pages:PageMenu_5"} << "zoom / pages" << 0;
+        QTest::newRow("pages &Zoom")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_5"} << "zoom / pages" << 0;
         QTest::newRow("zoom &Back")
-            << QStringList{"cover:MainMenu_2", "pages:PageMenu_5", "zoom:GraphMenu"} << "pages /" << 0;
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_5", "zoom:GraphMenu"} << "pages /"
+            << 0;
         QTest::newRow("zoom closed")
             << QStringList{"cover:MainMenu_2", "pages:PageMenu_5", "zoom:close"} << "pages /" << 0;
-        QTest::newRow("pages &About") << QStringList{"cover:MainMenu_2", "pages:PageMenu_6"} << "pages about /" << 0;
-        QTest::newRow("pages &Exit") << QStringList{"cover:MainMenu_2", "pages:PageMenu1_1"} << "/" << 1;
+        QTest::newRow("pages &About")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu_6"} << "pages about /" << 0;
+        QTest::newRow("pages &Exit")
+            << QStringList{"cover:MainMenu_2", "pages:PageMenu1_1"} << "/" << 1;
         QTest::newRow("tutorial closed, nothing else loaded")
             << QStringList{"cover:MainMenu_2", "pages:close"} << "/" << 1;
         QTest::newRow("cover &Calculations") << QStringList{"cover:MainMenu_3"} << "calc /" << 0;
-        QTest::newRow("sheet Calculate") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2"} << "report / calc" << 0;
+        QTest::newRow("sheet Calculate")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2"} << "report / calc" << 0;
         QTest::newRow("sheet &Instructions")
             << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3"} << "pages / calc" << 0;
-        QTest::newRow("sheet &Tutorial") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_5"} << "pages /" << 0;
-        QTest::newRow("sheet &About") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_6"} << "calc about /" << 0;
-        QTest::newRow("sheet &Exit") << QStringList{"cover:MainMenu_3", "calc:CalcMenu1_3"} << "/" << 1;
+        QTest::newRow("sheet &Tutorial")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_5"} << "pages /" << 0;
+        QTest::newRow("sheet &About")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_6"} << "calc about /" << 0;
+        QTest::newRow("sheet &Exit")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu1_3"} << "/" << 1;
         QTest::newRow("sheet closed") << QStringList{"cover:MainMenu_3", "calc:close"} << "/" << 1;
         QTest::newRow("report &Print")
-            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_2"} << "report / calc" << 0;
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_2"}
+            << "report / calc" << 0;
         QTest::newRow("report &Calculations")
-            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_3"} << "calc /" << 0;
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:OutMenu_3"} << "calc /"
+            << 0;
         QTest::newRow("report closed")
             << QStringList{"cover:MainMenu_3", "calc:CalcMenu_2", "report:close"} << "calc /" << 0;
         QTest::newRow("report &Exit")
@@ -145,15 +165,19 @@ private slots:
         QTest::newRow("tutorial &Calculations")
             << QStringList{"cover:MainMenu_2", "pages:PageMenu_2"} << "calc /" << 0;
         QTest::newRow("instructions &Calculations")
-            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_2"} << "calc /" << 0;
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_2"} << "calc /"
+            << 0;
         QTest::newRow("instructions &Previous from page 1")
-            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_3"} << "calc /" << 0;
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_3"} << "calc /"
+            << 0;
         QTest::newRow("instructions closed")
             << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:close"} << "calc /" << 0;
         QTest::newRow("instructions &Exit")
-            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu1_1"} << "/ calc" << 1;
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu1_1"} << "/ calc"
+            << 1;
         QTest::newRow("instructions zoom and back")
-            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_5", "zoom:GraphMenu"}
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_3", "pages:PageMenu_5",
+                           "zoom:GraphMenu"}
             << "pages / calc" << 0;
     }
     void handOvers() {
@@ -183,7 +207,8 @@ private slots:
         QWidget* pages = p.windows.pages();
         const QString before = pages->findChild<QPlainTextEdit*>("txtPageText")->toPlainText();
         QVERIFY(act(p.windows, "pages:PageMenu_5"));
-        QVERIFY(p.windows.zoom()->findChild<QLabel*>("imgGraphFile")->pixmap().size() == QSize(1132, 802));
+        QVERIFY(p.windows.zoom()->findChild<QLabel*>("imgGraphFile")->pixmap().size() ==
+                QSize(1132, 802));
         QVERIFY(act(p.windows, "zoom:GraphMenu"));
         QCOMPARE(p.windows.pages(), pages);
         QCOMPARE(text(pages, "lblPage"), QString("Page 4"));
@@ -209,8 +234,9 @@ private slots:
     // that is no closing of the program's last window.
     void windowDeletedWhileTheNextLoads() {
         class ModalPlatform : public TestPlatform {
-        public:
-            void showMessage(QWidget* owner, const QString& message, keld::MessageIcon icon) override {
+          public:
+            void showMessage(QWidget* owner, const QString& message,
+                             keld::MessageIcon icon) override {
                 TestPlatform::showMessage(owner, message, icon);
                 settle();
             }
@@ -252,7 +278,8 @@ private slots:
             QVERIFY2(window->findChild<QPlainTextEdit*>("txtPageText")->toPlainText().size() > 200,
                      qPrintable(QString("page %1").arg(n)));
             QVERIFY(!text(window, "lblSectTitle").isEmpty());
-            QVERIFY(p.state.tutorial.PicturePath.ends_with(QString("%1.png").arg(n, 2, 10, QChar('0')).toStdString()));
+            QVERIFY(p.state.tutorial.PicturePath.ends_with(
+                QString("%1.png").arg(n, 2, 10, QChar('0')).toStdString()));
             QVERIFY(!window->findChild<QLabel*>("IMGPAGEBMP")->pixmap().isNull());
             QCOMPARE(isEnabled(window, "PageMenu_4"), n < pages);
             if (n < pages) {
@@ -269,13 +296,16 @@ private slots:
         QTest::addColumn<QString>("page");
         const QStringList toPage5 = {"cover:MainMenu_2", "pages:PageMenu_4", "pages:PageMenu_4",
                                      "pages:PageMenu_4", "pages:PageMenu_4", "pages:PageMenu_2"};
-        QTest::newRow("from the cover's calculations") << QStringList{"cover:MainMenu_3", "calc:CalcMenu_5"} << "Page 1";
+        QTest::newRow("from the cover's calculations")
+            << QStringList{"cover:MainMenu_3", "calc:CalcMenu_5"} << "Page 1";
         QTest::newRow("left at page 5") << toPage5 + QStringList{"calc:CalcMenu_5"} << "Page 5";
         QTest::newRow("the cover starts at page 1")
-            << toPage5 + QStringList{"calc:CalcMenu_5", "pages:PageMenu_3", "pages:PageMenu_3", "pages:PageMenu_3",
-                                     "pages:PageMenu_3", "pages:PageMenu_3", "cover:MainMenu_2"}
+            << toPage5 + QStringList{"calc:CalcMenu_5",  "pages:PageMenu_3", "pages:PageMenu_3",
+                                     "pages:PageMenu_3", "pages:PageMenu_3", "pages:PageMenu_3",
+                                     "cover:MainMenu_2"}
             << "Page 1";
-        QTest::newRow("instructions start at page 1") << toPage5 + QStringList{"calc:CalcMenu_3"} << "Page 1";
+        QTest::newRow("instructions start at page 1")
+            << toPage5 + QStringList{"calc:CalcMenu_3"} << "Page 1";
     }
     void tutorialResumes() {
         QFETCH(QStringList, steps);
@@ -294,14 +324,17 @@ private slots:
         QTest::addColumn<QStringList>("away");
         QTest::addColumn<QStringList>("back");
         QTest::addColumn<bool>("priceKept");
-        QTest::newRow("instructions, &Previous") << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:PageMenu_3"} << true;
-        QTest::newRow("instructions, closed") << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:close"} << true;
+        QTest::newRow("instructions, &Previous")
+            << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:PageMenu_3"} << true;
+        QTest::newRow("instructions, closed")
+            << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:close"} << true;
         QTest::newRow("instructions, &Calculations")
             << QStringList{"calc:CalcMenu_3"} << QStringList{"pages:PageMenu_2"} << false;
         QTest::newRow("instructions, zoom")
             << QStringList{"calc:CalcMenu_3", "pages:PageMenu_4", "pages:PageMenu_5", "zoom:close"}
             << QStringList{"pages:PageMenu_3", "pages:PageMenu_3"} << true;
-        QTest::newRow("report, closed") << QStringList{"calc:CalcMenu_2"} << QStringList{"report:close"} << false;
+        QTest::newRow("report, closed")
+            << QStringList{"calc:CalcMenu_2"} << QStringList{"report:close"} << false;
         QTest::newRow("report, &Calculations")
             << QStringList{"calc:CalcMenu_2"} << QStringList{"report:OutMenu_3"} << false;
     }

@@ -25,7 +25,7 @@ namespace {
 
 // A flow that only records what the windows ask of it.
 class RecordingFlow : public WindowFlow {
-public:
+  public:
     void showCalc() override { calls << "showCalc"; }
     void hideCalc() override { calls << "hideCalc"; }
     void closeCalc() override { calls << "closeCalc"; }
@@ -41,7 +41,7 @@ public:
 
 // Records the mouse pointer each message was shown with.
 class PointerPlatform : public TestPlatform {
-public:
+  public:
     void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override {
         TestPlatform::showMessage(owner, text, icon);
         const QCursor* pointer = QApplication::overrideCursor();
@@ -58,8 +58,10 @@ struct PageSet {
         for (int n = 1; n <= pages; ++n) {
             const QByteArray k = QByteArray::number(n);
             ini += "Page" + k + "=Pages\\page" + k + ".txt\r\nPict" + k + "=pict" + k + ".png\r\n";
-            folder.write("Pages/page" + k + ".txt", "<H1>Heading " + k + "</H1>\r\nText of\r\npage " + k + ".\r\n");
-            folder.writePicture("pict" + k + ".png", QSize(40, 30), QColor::fromHsv(n * 40 % 360, 200, 200));
+            folder.write("Pages/page" + k + ".txt",
+                         "<H1>Heading " + k + "</H1>\r\nText of\r\npage " + k + ".\r\n");
+            folder.writePicture("pict" + k + ".png", QSize(40, 30),
+                                QColor::fromHsv(n * 40 % 360, 200, 200));
         }
         folder.writeConfig(ini + extra);
         folder.useIn(state);
@@ -74,22 +76,27 @@ struct PageSet {
 };
 
 QString text(QWidget* w, const char* name) {
-    if (auto* edit = w->findChild<QPlainTextEdit*>(name)) return edit->toPlainText();
+    if (auto* edit = w->findChild<QPlainTextEdit*>(name))
+        return edit->toPlainText();
     return w->findChild<QLabel*>(name)->text();
 }
-QLabel* picture(QWidget* w, const char* name) { return w->findChild<QLabel*>(name); }
+QLabel* picture(QWidget* w, const char* name) {
+    return w->findChild<QLabel*>(name);
+}
 
 } // namespace
 
 class PagesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void pageTextCaptionAndTitle() {
         PageSet set("Brochure", 1);
-        set.folder.write("Pages/page1.txt", "<TITLE>Fans</TITLE>\r\n<h1>Fins</h1>\r\nAir\r\ncooled\r\nGross<BR>Net<P>End\r\n");
+        set.folder.write(
+            "Pages/page1.txt",
+            "<TITLE>Fans</TITLE>\r\n<h1>Fins</h1>\r\nAir\r\ncooled\r\nGross<BR>Net<P>End\r\n");
         auto pages = set.open();
         QCOMPARE(pages->windowTitle(), QString("Fans"));
         QCOMPARE(text(pages.get(), "lblSectTitle"), QString("Fins"));
@@ -108,11 +115,16 @@ private slots:
         QTest::addColumn<QString>("moves"); // n: Next, p: Previous
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("nextEnabled");
-        QTest::newRow("first of three") << 3 << "" << "Page 1" << true;
-        QTest::newRow("last of three") << 3 << "nn" << "Page 3" << false;
-        QTest::newRow("back from the last") << 3 << "nnp" << "Page 2" << true;
-        QTest::newRow("a set of one page") << 1 << "" << "Page 1" << false;
-        QTest::newRow("a set without pages") << 0 << "" << "Page 1" << false;
+        QTest::newRow("first of three") << 3 << ""
+                                        << "Page 1" << true;
+        QTest::newRow("last of three") << 3 << "nn"
+                                       << "Page 3" << false;
+        QTest::newRow("back from the last") << 3 << "nnp"
+                                            << "Page 2" << true;
+        QTest::newRow("a set of one page") << 1 << ""
+                                           << "Page 1" << false;
+        QTest::newRow("a set without pages") << 0 << ""
+                                             << "Page 1" << false;
     }
     void paging() {
         QFETCH(int, pages);
@@ -127,7 +139,8 @@ private slots:
         QCOMPARE(text(window.get(), "lblPage"), label);
         QCOMPARE(isEnabled(window.get(), "PageMenu_4"), nextEnabled);
         const QString n = label.mid(5);
-        QCOMPARE(text(window.get(), "txtPageText"), pages > 0 ? "Text of page " + n + ". " : QString());
+        QCOMPARE(text(window.get(), "txtPageText"),
+                 pages > 0 ? "Text of page " + n + ". " : QString());
         QVERIFY(set.platform.messages.empty());
         QVERIFY(set.flow.calls.isEmpty());
     }
@@ -150,7 +163,8 @@ private slots:
         QVERIFY(trigger(window.get(), "PageMenu_4"));
         QCOMPARE(set.platform.texts(), QStringList{"Could not open Page File #2"});
         QCOMPARE(set.platform.messages.front().icon, MessageIcon::Exclamation);
-        QCOMPARE(set.platform.pointers, QList<Qt::CursorShape>{Qt::ArrowCursor}); // not the busy one
+        QCOMPARE(set.platform.pointers,
+                 QList<Qt::CursorShape>{Qt::ArrowCursor}); // not the busy one
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(text(window.get(), "lblPage"), QString("Page 2"));
         QCOMPARE(text(window.get(), "txtPageText"), QString());
@@ -194,7 +208,8 @@ private slots:
         QCOMPARE(enlarged->hasScaledContents(), stretched);
         if (stretched) { // larger, in the same proportions
             QVERIFY(enlarged->width() > image->width());
-            QVERIFY(qAbs(enlarged->width() * 100 / enlarged->height() - image->width() * 100 / image->height()) <= 1);
+            QVERIFY(qAbs(enlarged->width() * 100 / enlarged->height() -
+                         image->width() * 100 / image->height()) <= 1);
         } else {
             QCOMPARE(enlarged->size(), QSize(120, 80));
         }
@@ -218,10 +233,13 @@ private slots:
         QTest::addColumn<QByteArray>("section");
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("tutorial, template") << QByteArray("Brochure") << QByteArray("Output=r.txt") << true;
+        QTest::newRow("tutorial, template")
+            << QByteArray("Brochure") << QByteArray("Output=r.txt") << true;
         QTest::newRow("tutorial, no Output") << QByteArray("Brochure") << QByteArray() << false;
-        QTest::newRow("instructions, no Output") << QByteArray("Instructions") << QByteArray() << false;
-        QTest::newRow("instructions, Output 0") << QByteArray("Instructions") << QByteArray("Output=0") << false;
+        QTest::newRow("instructions, no Output")
+            << QByteArray("Instructions") << QByteArray() << false;
+        QTest::newRow("instructions, Output 0")
+            << QByteArray("Instructions") << QByteArray("Output=0") << false;
     }
     void calculationsItem() {
         QFETCH(QByteArray, section);
@@ -239,12 +257,17 @@ private slots:
         QTest::addColumn<int>("pageCount");
         QTest::addColumn<bool>("warned");
         QTest::newRow("configured, section in lower case")
-            << QByteArray("[brochure]\r\nTitleBar=Cover\r\ntitle=Big Title\r\ncover=c.gif\r\nPageCount=7\r\n")
-            << "Cover" << "Big Title" << 7 << false;
-        QTest::newRow("no configuration file") << QByteArray() << "0" << "" << 0 << true;
+            << QByteArray("[brochure]\r\nTitleBar=Cover\r\ntitle=Big "
+                          "Title\r\ncover=c.gif\r\nPageCount=7\r\n")
+            << "Cover"
+            << "Big Title" << 7 << false;
+        QTest::newRow("no configuration file") << QByteArray() << "0"
+                                               << "" << 0 << true;
         QTest::newRow("cover file missing, empty TitleBar")
-            << QByteArray("[Brochure]\r\nTitleBar=\r\ncover=gone.gif\r\n") << "" << "" << 0 << true;
-        QTest::newRow("not a picture") << QByteArray("[Brochure]\r\ncover=KELD4WIN.INI\r\n") << "0" << "" << 0 << true;
+            << QByteArray("[Brochure]\r\nTitleBar=\r\ncover=gone.gif\r\n") << ""
+            << "" << 0 << true;
+        QTest::newRow("not a picture") << QByteArray("[Brochure]\r\ncover=KELD4WIN.INI\r\n") << "0"
+                                       << "" << 0 << true;
     }
     void coverStartUp() {
         QFETCH(QByteArray, config);
@@ -267,7 +290,8 @@ private slots:
         QCOMPARE(text(&cover, "lblCoverTitle"), title);
         QCOMPARE(state.tutorial.PageCount, pageCount);
         QCOMPARE(state.record.COSTUSER, 0.0);
-        QCOMPARE(platform.texts(), warned ? QStringList{"KELD Warning: Could not open cover GIF."} : QStringList{});
+        QCOMPARE(platform.texts(),
+                 warned ? QStringList{"KELD Warning: Could not open cover GIF."} : QStringList{});
         QCOMPARE(picture(&cover, "IMGCOVERBMP")->pixmap().isNull(), warned);
         QVERIFY(!platform.pointers.contains(Qt::WaitCursor));
         QCOMPARE(QApplication::overrideCursor(), nullptr);

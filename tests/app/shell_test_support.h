@@ -20,7 +20,7 @@ namespace keld::app::test {
 // A program folder made for one test: its configuration, page files and
 // pictures are written by the test.
 class ProgramFolder {
-public:
+  public:
     ProgramFolder() { QDir(m_dir.path()).mkpath(QStringLiteral("Pages")); }
 
     QString path() const { return m_dir.path(); }
@@ -49,7 +49,7 @@ public:
         state.ConfigPath = configPathIn(state.ProgramFolder);
     }
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 

@@ -22,7 +22,9 @@ bool isLoaded(const QPointer<QWidget>& window) {
     return !window.isNull() && window->testAttribute(Qt::WA_DeleteOnClose);
 }
 
-QWidget* loadedOrNull(const QPointer<QWidget>& window) { return isLoaded(window) ? window.data() : nullptr; }
+QWidget* loadedOrNull(const QPointer<QWidget>& window) {
+    return isLoaded(window) ? window.data() : nullptr;
+}
 
 void bringUp(QWidget* window) {
     window->show();
@@ -32,7 +34,8 @@ void bringUp(QWidget* window) {
 
 } // namespace
 
-AppWindows::AppWindows(AppState& state, Platform& platform) : m_state(state), m_platform(platform) {}
+AppWindows::AppWindows(AppState& state, Platform& platform)
+    : m_state(state), m_platform(platform) {}
 
 AppWindows::~AppWindows() {
     m_ended = true; // deleting the windows below is no closing of the last one
@@ -41,9 +44,12 @@ AppWindows::~AppWindows() {
     }
 }
 
-void AppWindows::start() { openCover(); }
+void AppWindows::start() {
+    openCover();
+}
 
-template <class Window, class... Args> Window* AppWindows::load(QPointer<QWidget>& slot, Args&&... args) {
+template <class Window, class... Args>
+Window* AppWindows::load(QPointer<QWidget>& slot, Args&&... args) {
     ++m_loading;
     auto* window = new Window(std::forward<Args>(args)...);
     --m_loading;
@@ -53,7 +59,8 @@ template <class Window, class... Args> Window* AppWindows::load(QPointer<QWidget
 }
 
 bool AppWindows::anyLoaded() const {
-    for (const QPointer<QWidget>* window : {&m_cover, &m_calc, &m_report, &m_pages, &m_zoom, &m_about}) {
+    for (const QPointer<QWidget>* window :
+         {&m_cover, &m_calc, &m_report, &m_pages, &m_zoom, &m_about}) {
         if (isLoaded(*window)) {
             return true;
         }
@@ -129,11 +136,23 @@ void AppWindows::exitProgram() {
     m_platform.endProgram();
 }
 
-QWidget* AppWindows::cover() const { return loadedOrNull(m_cover); }
-QWidget* AppWindows::calc() const { return loadedOrNull(m_calc); }
-QWidget* AppWindows::report() const { return loadedOrNull(m_report); }
-QWidget* AppWindows::pages() const { return loadedOrNull(m_pages); }
-QWidget* AppWindows::zoom() const { return loadedOrNull(m_zoom); }
-QWidget* AppWindows::about() const { return loadedOrNull(m_about); }
+QWidget* AppWindows::cover() const {
+    return loadedOrNull(m_cover);
+}
+QWidget* AppWindows::calc() const {
+    return loadedOrNull(m_calc);
+}
+QWidget* AppWindows::report() const {
+    return loadedOrNull(m_report);
+}
+QWidget* AppWindows::pages() const {
+    return loadedOrNull(m_pages);
+}
+QWidget* AppWindows::zoom() const {
+    return loadedOrNull(m_zoom);
+}
+QWidget* AppWindows::about() const {
+    return loadedOrNull(m_about);
+}
 
 } // namespace keld::app

@@ -17,7 +17,7 @@ class Platform;
 
 class AppWindows : public QObject, public WindowFlow {
     Q_OBJECT
-public:
+  public:
     AppWindows(AppState& state, Platform& platform);
     ~AppWindows() override;
     AppWindows(const AppWindows&) = delete;
@@ -45,7 +45,7 @@ public:
     QWidget* zoom() const;
     QWidget* about() const;
 
-private:
+  private:
     // Creates a window into its slot; while its start-up runs (which may
     // show a modal message), the closing of another window does not end the
     // program.

@@ -8,7 +8,8 @@
 
 namespace keld::app {
 
-inline void showMessageWithArrow(Platform& platform, QWidget* owner, const QString& text, MessageIcon icon) {
+inline void showMessageWithArrow(Platform& platform, QWidget* owner, const QString& text,
+                                 MessageIcon icon) {
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     platform.showMessage(owner, text, icon);
     QApplication::restoreOverrideCursor();

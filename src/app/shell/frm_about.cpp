@@ -122,10 +122,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     }
 
     auto* lblDisclaimer = new QLabel(
-        QStringLiteral("This software provides a method for estimating KELD size, weight, price, "
-                       "and power consumption in the planning stage but is not intended to provide "
-                       "information sufficient for detailed and final design. If specific assistance "
-                       "is needed, please contact Vendrel Products Corporation at  (555) 014-2702."),
+        QStringLiteral(
+            "This software provides a method for estimating KELD size, weight, price, "
+            "and power consumption in the planning stage but is not intended to provide "
+            "information sufficient for detailed and final design. If specific assistance "
+            "is needed, please contact Vendrel Products Corporation at  (555) 014-2702."),
         this);
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
     lblDisclaimer->setWordWrap(true);
@@ -148,7 +149,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     centreOnScreen(this);
 }
 
-void frmAbout::cmdOK_Click() { close(); }
+void frmAbout::cmdOK_Click() {
+    close();
+}
 
 bool frmAbout::event(QEvent* e) {
     // Losing the focus to another window closes the box.

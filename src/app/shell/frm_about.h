@@ -9,12 +9,12 @@ namespace keld::app {
 
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* parent = nullptr);
 
     void cmdOK_Click();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
 };
 

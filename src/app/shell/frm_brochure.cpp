@@ -2,10 +2,10 @@
 
 #include "app_state.h"
 #include "config/ini.h"
+#include "platform/placement.h"
 #include "platform/platform.h"
 #include "shell/arrow_message.h"
 #include "shell/window_flow.h"
-#include "platform/placement.h"
 #include "tutorial/pages.h"
 
 #include <QLabel>
@@ -20,7 +20,9 @@ namespace {
 enum MainMenuItem { FileMenu = 1, TutorialItem = 2, CalculationsItem = 3, AboutItem = 4 };
 enum FileMenuItem { ExitItem = 1 };
 
-QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString fromStd(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 } // namespace
 
@@ -53,8 +55,9 @@ frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, 
     QAction* exitAction = file->addAction(tr("&Exit"));
     exitAction->setObjectName(QStringLiteral("MainMenu1_1"));
     connect(exitAction, &QAction::triggered, this, [this] { MainMenu1_Click(ExitItem); });
-    const std::pair<int, QString> items[] = {
-        {TutorialItem, tr("&Tutorial")}, {CalculationsItem, tr("&Calculations")}, {AboutItem, tr("&About")}};
+    const std::pair<int, QString> items[] = {{TutorialItem, tr("&Tutorial")},
+                                             {CalculationsItem, tr("&Calculations")},
+                                             {AboutItem, tr("&About")}};
     for (const auto& [index, caption] : items) {
         QAction* action = menuBar()->addAction(caption);
         action->setObjectName(QStringLiteral("MainMenu_%1").arg(index));
@@ -87,7 +90,8 @@ void frmBrochure::Form_Load() {
         m_cover->setPixmap(picture);
     } else {
         m_cover->clear();
-        showMessageWithArrow(m_platform, this, QStringLiteral("KELD Warning: Could not open cover GIF."),
+        showMessageWithArrow(m_platform, this,
+                             QStringLiteral("KELD Warning: Could not open cover GIF."),
                              MessageIcon::Exclamation);
     }
     // Centred once it holds its picture, which sets its size.

@@ -17,7 +17,7 @@ class WindowFlow;
 
 class frmBrochure : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Builds the controls and runs the start-up (Form_Load); the flow shows it.
     frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
     void MainMenu_Click(int index);
     void MainMenu1_Click(int index);
 
-private:
+  private:
     void Form_Load();
 
     AppState& m_state;

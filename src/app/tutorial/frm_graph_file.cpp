@@ -2,8 +2,8 @@
 
 #include "app_state.h"
 #include "config/ini.h"
-#include "shell/window_flow.h"
 #include "platform/placement.h"
+#include "shell/window_flow.h"
 #include "tutorial/picture_frame.h"
 
 #include <QCloseEvent>
@@ -24,20 +24,23 @@ constexpr int kPictureWidthTwips = 8490;
 constexpr int kPictureHeightTwips = 6020;
 constexpr double kPictureEnlargement = 2.0;
 
-QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString fromStd(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 } // namespace
 
 QSize frmGraphFile::pictureFrame(QSize available) {
     // Twice the designed size, made smaller (in proportion) where the screen
     // would not hold the window.
-    const QSize wanted = twipsToPixels(kPictureWidthTwips, kPictureHeightTwips, kPictureEnlargement);
+    const QSize wanted =
+        twipsToPixels(kPictureWidthTwips, kPictureHeightTwips, kPictureEnlargement);
     const QSize room = available - QSize(40, 100);
     if (room.width() <= 0 || room.height() <= 0) {
         return wanted;
     }
-    const double fit = std::min({1.0, double(room.width()) / wanted.width(),
-                                 double(room.height()) / wanted.height()});
+    const double fit = std::min(
+        {1.0, double(room.width()) / wanted.width(), double(room.height()) / wanted.height()});
     return twipsToPixels(kPictureWidthTwips, kPictureHeightTwips, kPictureEnlargement * fit);
 }
 
@@ -65,7 +68,8 @@ frmGraphFile::frmGraphFile(AppState& state, WindowFlow& flow, QWidget* parent)
 
 void frmGraphFile::Form_Load() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = pictureFrame(screen != nullptr ? screen->availableGeometry().size() : QSize());
+    const QSize size =
+        pictureFrame(screen != nullptr ? screen->availableGeometry().size() : QSize());
     auto* frame = static_cast<QScrollArea*>(centralWidget());
     frame->setFixedSize(size + QSize(2 * frame->frameWidth(), 2 * frame->frameWidth()));
     centreOnScreen(this);
@@ -84,7 +88,9 @@ void frmGraphFile::Form_Load() {
     setWindowTitle(fromStd(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "")));
 }
 
-void frmGraphFile::GraphMenu_Click() { close(); }
+void frmGraphFile::GraphMenu_Click() {
+    close();
+}
 
 void frmGraphFile::closeEvent(QCloseEvent* event) {
     // "&Back" and the close box alike return to the page.

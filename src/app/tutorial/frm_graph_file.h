@@ -13,7 +13,7 @@ class WindowFlow;
 
 class frmGraphFile : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Builds the controls and loads the picture (Form_Load); the flow shows it.
     frmGraphFile(AppState& state, WindowFlow& flow, QWidget* parent = nullptr);
 
@@ -22,10 +22,10 @@ public:
     // The frame of the enlarged picture, in pixels, for a screen area.
     static QSize pictureFrame(QSize available);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
 
     AppState& m_state;

@@ -2,13 +2,13 @@
 
 #include "app_state.h"
 #include "config/ini.h"
+#include "platform/placement.h"
 #include "platform/platform.h"
 #include "shell/arrow_message.h"
 #include "shell/window_flow.h"
-#include "platform/placement.h"
-#include "tutorial/picture_frame.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
+#include "tutorial/picture_frame.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -23,15 +23,23 @@ namespace keld::app {
 
 namespace {
 
-enum PageMenuItem { FileMenu = 1, CalculationsItem = 2, PreviousItem = 3, NextItem = 4, ZoomItem = 5,
-                    AboutItem = 6 };
+enum PageMenuItem {
+    FileMenu = 1,
+    CalculationsItem = 2,
+    PreviousItem = 3,
+    NextItem = 4,
+    ZoomItem = 5,
+    AboutItem = 6
+};
 enum FileMenuItem { ExitItem = 1 };
 
 constexpr int kPictureWidthTwips = 4675;
 constexpr int kPictureHeightTwips = 3315;
 constexpr double kPictureEnlargement = 1.5;
 
-QString fromStd(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString fromStd(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 } // namespace
 
@@ -52,7 +60,8 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
 
     m_frame = new QScrollArea(central);
     m_frame->setObjectName(QStringLiteral("pictureFrame"));
-    m_frame->setFixedSize(pictureFrame() + QSize(2 * m_frame->frameWidth(), 2 * m_frame->frameWidth()));
+    m_frame->setFixedSize(pictureFrame() +
+                          QSize(2 * m_frame->frameWidth(), 2 * m_frame->frameWidth()));
     m_frame->setAlignment(Qt::AlignCenter);
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("IMGPAGEBMP"));
@@ -110,7 +119,9 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
     Form_Load();
 }
 
-bool frmPages::isInstructions() const { return m_state.tutorial.PageSet == "Instructions"; }
+bool frmPages::isInstructions() const {
+    return m_state.tutorial.PageSet == "Instructions";
+}
 
 void frmPages::Form_Load() {
     centreOnScreen(this);
@@ -145,7 +156,8 @@ void frmPages::LoadTutorialPage() {
         // The page is shown without its text (and without the previous
         // page's heading); the program goes on, so that the sheet hidden
         // behind the instructions keeps its input.
-        showMessageWithArrow(m_platform, this, QStringLiteral("Could not open Page File #%1").arg(t.CurrentPage),
+        showMessageWithArrow(m_platform, this,
+                             QStringLiteral("Could not open Page File #%1").arg(t.CurrentPage),
                              MessageIcon::Exclamation);
         m_sectionTitle->clear();
         m_text->clear();

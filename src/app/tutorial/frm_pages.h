@@ -19,7 +19,7 @@ class WindowFlow;
 
 class frmPages : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Builds the controls and loads the first page to show: the resume page of
     // the tutorial, page 1 of the instructions. The flow shows it.
     frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent = nullptr);
@@ -35,10 +35,10 @@ public:
     // The frame of the page's picture, in pixels.
     static QSize pictureFrame();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void showPicture();
     void leave();
@@ -47,13 +47,13 @@ private:
     AppState& m_state;
     Platform& m_platform;
     WindowFlow& m_flow;
-    QLabel* m_page = nullptr;           // lblPage
-    QScrollArea* m_frame = nullptr;     // the frame IMGPAGEBMP stands in
-    QLabel* m_picture = nullptr;        // IMGPAGEBMP
-    QLabel* m_sectionTitle = nullptr;   // lblSectTitle
-    QPlainTextEdit* m_text = nullptr;   // txtPageText
-    QAction* m_calculations = nullptr;  // PageMenu 2
-    QAction* m_next = nullptr;          // PageMenu 4
+    QLabel* m_page = nullptr;          // lblPage
+    QScrollArea* m_frame = nullptr;    // the frame IMGPAGEBMP stands in
+    QLabel* m_picture = nullptr;       // IMGPAGEBMP
+    QLabel* m_sectionTitle = nullptr;  // lblSectTitle
+    QPlainTextEdit* m_text = nullptr;  // txtPageText
+    QAction* m_calculations = nullptr; // PageMenu 2
+    QAction* m_next = nullptr;         // PageMenu 4
     bool m_leaving = false; // the window closes towards another one, not by its close box
 };
 
