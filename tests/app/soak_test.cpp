@@ -105,6 +105,8 @@ public:
     }
 
     int restarts() const { return m_restarts; }
+    int dialogsAnswered() const { return m_dialogs; }
+    int reportsOpened() const { return m_reports; }
     const QString& lastAction() const { return m_last; }
 
     // One action on one of the visible windows; false when it showed a
@@ -117,15 +119,16 @@ public:
         QWidget* w = windows[pick(windows.size())];
         const QString name = w->objectName();
         if (name == "frmBrochure") {
-            menu(w, {"MainMenu_2", "MainMenu_2", "MainMenu_3", "MainMenu_3", "MainMenu_3",
-                     "MainMenu_3", "MainMenu_4", "MainMenu_4", "MainMenu1_1", "close"});
+            menu(w, {"MainMenu_2", "MainMenu_3", "MainMenu_3", "MainMenu_4"},
+                 {"MainMenu1_1", "close"});
         } else if (name == "frmCalc") {
             sheet(w);
         } else if (name == "frmCalcOutput") {
             report(w);
         } else if (name == "frmPages") {
-            menu(w, {"PageMenu_2", "PageMenu_2", "PageMenu_3", "PageMenu_4", "PageMenu_4",
-                     "PageMenu_4", "PageMenu_5", "PageMenu_5", "PageMenu_6", "PageMenu1_1", "close"});
+            menu(w, {"PageMenu_2", "PageMenu_3", "PageMenu_4", "PageMenu_4", "PageMenu_5",
+                     "PageMenu_6"},
+                 {"PageMenu1_1", "close"});
         } else if (name == "frmGraphFile") {
             menu(w, {"GraphMenu", "close"});
         } else if (name == "frmAbout") {
@@ -142,6 +145,11 @@ public:
             menu(w, {"close"});
         }
         settle();
+        QWidget* report = m_program->windows.report();
+        if (report != nullptr && report != m_lastReport) {
+            ++m_reports;
+        }
+        m_lastReport = report;
     }
 
     // Every field, label and text box of every window shows only numbers
@@ -190,8 +198,10 @@ private:
         return list;
     }
 
-    void menu(QWidget* w, const QStringList& items) {
-        const QString item = items[pick(items.size())];
+    // One of the items, or now and then one of those that may end the program.
+    void menu(QWidget* w, const QStringList& items, const QStringList& endings = {}) {
+        const QStringList& from = !endings.isEmpty() && chance(30) ? endings : items;
+        const QString item = from[pick(from.size())];
         m_last = w->objectName() + " " + item;
         if (item == "close") {
             w->close();
@@ -251,8 +261,8 @@ private:
         } else if (what == 17) {
             fileAction(w);
         } else {
-            menu(w, {"CalcMenu_3", "CalcMenu_4", "CalcMenu_5", "CalcMenu_6", "CalcMenu1_3",
-                     "close"});
+            menu(w, {"CalcMenu_3", "CalcMenu_4", "CalcMenu_5", "CalcMenu_6"},
+                 {"CalcMenu1_3", "close"});
         }
     }
 
@@ -289,7 +299,7 @@ private:
             trigger(w, "OutMenu_2");
             return;
         }
-        menu(w, {"OutMenu_3", "OutMenu_3", "close", "OutMenu1_1", "OutMenu_4"});
+        menu(w, {"OutMenu_3", "close"}, {"OutMenu1_1", "OutMenu_4"});
     }
 
     void answerModal() {
@@ -298,6 +308,7 @@ private:
             return;
         }
         m_answered = modal;
+        ++m_dialogs;
         for (auto* e : modal->findChildren<QLineEdit*>()) {
             if (chance(2)) {
                 e->setText(typed());
@@ -328,6 +339,9 @@ private:
     QPointer<QWidget> m_answered;
     QString m_last;
     int m_restarts = 0;
+    int m_dialogs = 0;
+    int m_reports = 0;
+    QPointer<QWidget> m_lastReport;
 };
 
 } // namespace
@@ -394,7 +408,8 @@ private slots:
                                      .arg(soak.lastAction(), fault)));
             }
         }
-        qInfo("soak: %d actions, %d program starts", actions, soak.restarts());
+        qInfo("soak: %d actions, %d program starts, %d reports opened, %d dialogs answered",
+              actions, soak.restarts(), soak.reportsOpened(), soak.dialogsAnswered());
         QFile::setPermissions(dir.filePath("readonly"),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
