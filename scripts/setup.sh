@@ -10,7 +10,8 @@ packages=(build-essential cmake pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev
           qt6-base-dev
-          desktop-file-utils appstream librsvg2-bin dpkg-dev)
+          desktop-file-utils appstream librsvg2-bin dpkg-dev
+          poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

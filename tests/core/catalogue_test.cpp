@@ -111,6 +111,10 @@ TEST(Catalogue, UserDefinedEntryTextAndName) {
     EXPECT_EQ(userNameFromEntry(Service::LiquidCooling, "User Defined Liquid: Brine"), "Brine");
     EXPECT_EQ(userNameFromEntry(Service::GasCooling, "User Defined Gas: "), "");
     EXPECT_FALSE(userNameFromEntry(Service::GasCooling, "User Defined Gas"));
+    // characters, not bytes: an entry with accented letters before the name
+    EXPECT_EQ(userNameFromEntry(Service::GasCooling, "\xC3\xA9ser Defined Gas: Caf\xC3\xA9"),
+              "Caf\xC3\xA9");
+    EXPECT_FALSE(userNameFromEntry(Service::GasCooling, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
 }
 
 } // namespace

@@ -137,17 +137,22 @@ std::string userEntryText(Service s, std::string_view name) {
 }
 
 std::optional<std::string> userNameFromEntry(Service s, std::string_view entry) {
-    const std::string_view prefix = serviceInfo(s).userPrefix;
+    // Counted in characters, not bytes: the entry is UTF-8.
+    const std::size_t prefixLength = std::string_view(serviceInfo(s).userPrefix).size();
     std::size_t characters = 0;
-    for (char ch : entry) {
-        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) {
+    std::size_t nameStart = entry.size();
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        if ((static_cast<unsigned char>(entry[i]) & 0xC0) != 0x80) {
+            if (characters == prefixLength) {
+                nameStart = i;
+            }
             ++characters;
         }
     }
-    if (characters < prefix.size()) {
+    if (characters < prefixLength) {
         return std::nullopt;
     }
-    return std::string(entry.substr(std::min(prefix.size(), entry.size())));
+    return std::string(entry.substr(nameStart));
 }
 
 std::span<const Material> materials() { return kMaterials; }
