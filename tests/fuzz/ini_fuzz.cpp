@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -24,7 +25,12 @@ std::string programFolder() {
         if (!made) {
             std::abort();
         }
-        return std::string(made);
+        static std::string path = made;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(path, ec);
+        });
+        return path;
     }();
     return folder;
 }

@@ -74,7 +74,10 @@ void loadAndCheck(std::string_view bytes, LoadKind kind) {
     // Written and read again, the sheet comes back as it was.
     bool lossy = false;
     const std::string written = projectFileBytes(sheet, &lossy);
-    bool roundTrips = !lossy;
+    // A text that holds a tag or a CR cannot come back: the format has no
+    // escape, so the tag counts again where it is written (a user-defined
+    // fluid named "<TEXT10>" sets the price factor's field when read back).
+    bool roundTrips = !lossy && !holdsTagOrCr(sheet.fluidText());
     for (const std::string& t : sheet.text) {
         roundTrips = roundTrips && !holdsTagOrCr(t);
     }
