@@ -4,7 +4,6 @@
 #include "config/ini.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
-#include "shell/arrow_message.h"
 #include "shell/window_flow.h"
 #include "tutorial/pages.h"
 
@@ -90,9 +89,8 @@ void frmBrochure::Form_Load() {
         m_cover->setPixmap(picture);
     } else {
         m_cover->clear();
-        showMessageWithArrow(m_platform, this,
-                             QStringLiteral("KELD Warning: Could not open cover GIF."),
-                             MessageIcon::Exclamation);
+        ArrowMessages(m_platform, this)
+            .showMessage("KELD Warning: Could not open cover GIF.", MessageIcon::Exclamation);
     }
     // Centred once it holds its picture, which sets its size.
     centreOnScreen(this);

@@ -4,7 +4,6 @@
 #include "config/ini.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
-#include "shell/arrow_message.h"
 #include "shell/window_flow.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
@@ -18,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <string>
 
 namespace keld::app {
 
@@ -156,17 +157,17 @@ void frmPages::LoadTutorialPage() {
         // The page is shown without its text (and without the previous
         // page's heading); the program goes on, so that the sheet hidden
         // behind the instructions keeps its input.
-        showMessageWithArrow(m_platform, this,
-                             QStringLiteral("Could not open Page File #%1").arg(t.CurrentPage),
-                             MessageIcon::Exclamation);
+        ArrowMessages(m_platform, this)
+            .showMessage("Could not open Page File #" + std::to_string(t.CurrentPage),
+                         MessageIcon::Exclamation);
         m_sectionTitle->clear();
         m_text->clear();
         return;
     }
     if (file.status == FileStatus::ReadError) {
-        showMessageWithArrow(m_platform, this,
-                             QStringLiteral("Could not read from Page File #%1").arg(t.CurrentPage),
-                             MessageIcon::Exclamation);
+        ArrowMessages(m_platform, this)
+            .showMessage("Could not read from Page File #" + std::to_string(t.CurrentPage),
+                         MessageIcon::Exclamation);
     }
     const PageText page = pageText(file.bytes);
     if (page.sectionTitle) {
