@@ -584,7 +584,7 @@ FLOW = [
     ("P = (Thot,in − Thot,out) / (Thot,in − Tair,in)", "P = 0.762"),
     ("Row index 100·P/U → rows, face velocity", "10 rows, 400 ft/min"),
     ("NTU of the air side", "NTU = 2.33"),
-    ("Brent's method finds the ratio C", "C = 0.870"),
+    ("A bracketed root search finds C", "C = 0.870"),
     ("Air flow, face area, width, tubes", "332.6 sq ft, 580 tubes"),
     ("Bare and finned surface, outlet air", "4555 sq ft, 164.6 °F"),
     ("Fan power, weight, price", "35.2 hp, 43,576 lb"),

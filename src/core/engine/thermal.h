@@ -48,7 +48,8 @@ double ResidualAirMin(const SizingCase& c, double x);
 // PHOT − ε(NTUAIR / x, x): the hot fluid is the smaller stream, x = C_hot / C_air.
 double ResidualHotMin(const SizingCase& c, double x);
 
-// Brent's method on [x1, x2] over ResidualHotMin (selector < 0) or
+// A bracketed root search (inverse quadratic interpolation, secant steps and
+// bisection) on [x1, x2] over ResidualHotMin (selector < 0) or
 // ResidualAirMin (any other selector). Writes the root; writes the failure
 // text only on failure (no sign change over the bracket, or no convergence in
 // 100 rounds) and otherwise leaves it untouched.
