@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <thread>
 
@@ -281,17 +282,28 @@ public:
     std::string last;
 };
 
-void sizeRange(const LoadedCase& base, const std::vector<SweepCase>::iterator first,
+// The entries that differ between alternatives are written once each.
+struct SweepTexts {
+    std::vector<std::string> rows;    // "3" .. "10"
+    std::vector<std::string> lengths; // as typed into the sheet
+};
+
+void sizeRange(const LoadedCase& base, const SweepTexts& texts,
+               const std::vector<SweepCase>::iterator first,
                const std::vector<SweepCase>::iterator last) {
     SheetEntries entries = sheetEntries(base.sheet);
     SizingCase record = base.record;
     LastMessage sink;
+    std::optional<std::size_t> material;
     for (auto it = first; it != last; ++it) {
-        entries.text[8] = std::to_string(it->rows);
-        entries.text[11] = formatPlainDecimal(it->length);
+        entries.text[8] = texts.rows[static_cast<std::size_t>(it->rows - 3)];
+        entries.text[11] = texts.lengths[it->lengthIndex];
         record.ROWSFIXED = true;
-        record.MATERIAL = materials()[it->material].name;
-        record.MATERIALFACTOR = materialFactor(it->material);
+        if (material != it->material) {
+            material = it->material;
+            record.MATERIAL = materials()[it->material].name;
+            record.MATERIALFACTOR = materialFactor(it->material);
+        }
         it->ok = Calculate_Output(entries, record, sink);
         if (it->ok) {
             it->figures = figuresOf(record);
@@ -309,14 +321,22 @@ SweepResult sweep(const LoadedCase& base, const std::vector<double>& lengths,
     if (mats.empty()) {
         mats.push_back(base.sheet.materialIndex.value_or(0));
     }
+    SweepTexts texts;
+    for (int rows = 3; rows <= 10; ++rows) {
+        texts.rows.push_back(std::to_string(rows));
+    }
+    for (const double length : lengths) {
+        texts.lengths.push_back(formatPlainDecimal(length));
+    }
     std::vector<SweepCase> cases;
     cases.reserve(8 * lengths.size() * mats.size());
     for (const std::size_t m : mats) {
         for (int rows = 3; rows <= 10; ++rows) {
-            for (const double length : lengths) {
+            for (std::size_t l = 0; l < lengths.size(); ++l) {
                 SweepCase c;
                 c.rows = rows;
-                c.length = length;
+                c.length = lengths[l];
+                c.lengthIndex = l;
                 c.material = m;
                 cases.push_back(c);
             }
@@ -328,20 +348,34 @@ SweepResult sweep(const LoadedCase& base, const std::vector<double>& lengths,
     for (unsigned t = 0; t < threads; ++t) {
         const std::size_t from = std::min(cases.size(), t * per);
         const std::size_t to = std::min(cases.size(), from + per);
-        workers.emplace_back(sizeRange, std::cref(base), cases.begin() + static_cast<std::ptrdiff_t>(from),
+        workers.emplace_back(sizeRange, std::cref(base), std::cref(texts),
+                             cases.begin() + static_cast<std::ptrdiff_t>(from),
                              cases.begin() + static_cast<std::ptrdiff_t>(to));
     }
     for (std::thread& w : workers) {
         w.join();
     }
 
+    // Sorted through their indexes: moving the alternatives themselves
+    // would cost more than sizing them.
+    std::vector<std::uint32_t> order;
+    order.reserve(cases.size());
     SweepResult result;
     result.english = isTrue(base.record.ENGLISH);
-    for (SweepCase& c : cases) {
-        (c.ok ? result.feasible : result.infeasible).push_back(std::move(c));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        if (cases[i].ok) {
+            order.push_back(static_cast<std::uint32_t>(i));
+        } else {
+            result.infeasible.push_back(std::move(cases[i]));
+        }
     }
-    std::stable_sort(result.feasible.begin(), result.feasible.end(),
-                     [](const SweepCase& a, const SweepCase& b) { return a.figures.price < b.figures.price; });
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return cases[a].figures.price < cases[b].figures.price;
+    });
+    result.feasible.reserve(order.size());
+    for (const std::uint32_t i : order) {
+        result.feasible.push_back(std::move(cases[i]));
+    }
     const auto best = [&](auto key) -> std::optional<std::size_t> {
         std::optional<std::size_t> at;
         for (std::size_t i = 0; i < result.feasible.size(); ++i) {

@@ -59,6 +59,7 @@ std::vector<double> defaultLengths(bool english);
 struct SweepCase {
     int rows = 0;
     double length = 0;    // in the file's units, as typed into the sheet
+    std::size_t lengthIndex = 0; // its place in the sweep's lengths
     std::size_t material = 0;
     bool ok = false;
     std::string message;
