@@ -8,12 +8,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace keld::app;
@@ -144,6 +146,32 @@ private slots:
         if (mounted) {
             QVERIFY(umount(folder.toLocal8Bit().constData()) == 0);
         }
+    }
+
+    // A pipe or a folder where the file should be is not replaced by a file.
+    void specialTargetIsLeftAlone_data() {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("a named pipe") << true;
+        QTest::newRow("a folder") << false;
+    }
+
+    void specialTargetIsLeftAlone() {
+        QFETCH(bool, pipe);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString path = root.path() + "/case.ini";
+        QVERIFY(pipe ? mkfifo(path.toLocal8Bit().constData(), 0600) == 0 : QDir().mkdir(path));
+
+        SheetHarness h;
+        h.platform.messages.clear();
+        h.platform.saveAnswers = {path};
+        h.menu(QStringLiteral("CalcMenu1_2"))->trigger();
+
+        QCOMPARE(h.platform.texts(), QStringList{"Could not save the data in file " + path});
+        const QFileInfo after(path);
+        QVERIFY(after.exists());
+        QVERIFY(!after.isFile());
+        QCOMPARE(after.isDir(), !pipe);
     }
 };
 

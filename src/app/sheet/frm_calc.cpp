@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QVBoxLayout>
 
@@ -470,8 +471,11 @@ void frmCalc::save_file() {
     // leaves the file that was there untouched.
     // Unbuffered, so that a short write (a full disk) shows in the count:
     // a buffered write that fails at the flush would still be committed.
+    // A name that already stands for something other than a file (a folder,
+    // a device, a pipe) is refused: replacing it would destroy it.
+    const QFileInfo target(*chosen);
     QSaveFile file(*chosen);
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+    bool saved = !(target.exists() && !target.isFile()) && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                  file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
                      static_cast<qint64>(bytes.size()) &&
                  file.flush();
