@@ -168,6 +168,21 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"</TITLE>x<TITLE>", "x", nullptr},
         MarkupCase{"<H1", "<H1", nullptr}));
 
+// A line of very many titles ends in bounded time; every title still leaves
+// the text, the last ones through the removal of their tags.
+TEST(ReportMarkup, LineOfManyTitlesEnds) {
+    std::string line;
+    for (int i = 0; i < 20000; ++i) {
+        line += "<TITLE>t</TITLE>x";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const MarkupResult r = ConvertReportMarkup(line);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(r.caption, "t");
+    EXPECT_EQ(r.text.find('<'), std::string::npos);
+    EXPECT_EQ(r.text.substr(0, 3), "xxx");
+}
+
 struct PageCase {
     const char* line;
     std::string text;

@@ -1,5 +1,7 @@
 #include "text/markup.h"
 
+#include <algorithm>
+
 namespace keld {
 namespace {
 
@@ -44,11 +46,17 @@ std::size_t afterCharacter(std::string_view s, std::size_t pos) {
 // - In stage B a "<" is closed by the first ">" after it; a ">" that stands
 //   before it is plain text, and a "<" with no ">" after it ends the removal:
 //   it and the rest of the line stay as they are.
+// - Each title makes stage A read the whole line once more. A line with so
+//   many titles that this would read some twenty million characters (a
+//   megabyte of titles) stops repeating there: its remaining titles are left
+//   to stage B, which removes their tags and keeps their words.
 MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
     MarkupResult r;
     std::string s(line);
+    constexpr std::size_t kCharactersToRead = 20'000'000;
+    const std::size_t mostPasses = std::max<std::size_t>(2, kCharactersToRead / (line.size() + 1));
     bool again = true;
-    while (again) {
+    for (std::size_t pass = 0; again && pass < mostPasses; ++pass) {
         again = false;
         std::string u = upperCopy(s);
         std::size_t i = u.find("<BR>");
