@@ -85,18 +85,4 @@ inline void onModal(std::function<void(QWidget*)> act, int tries = 500) {
     });
 }
 
-// Types into a dialog's field and presses one of its buttons.
-inline void answer(QWidget* dialog, const QList<QPair<QString, QString>>& fields,
-                   const QString& button) {
-    for (const auto& [name, value] : fields) {
-        auto* e = dialog->findChild<QLineEdit*>(name);
-        if (e) {
-            e->setText(value);
-        }
-    }
-    if (auto* b = dialog->findChild<QPushButton*>(button)) {
-        b->click();
-    }
-}
-
 } // namespace keld::app::test

@@ -53,15 +53,16 @@ void act(SheetHarness& h, const QString& step, QStringList& seen) {
         (verb == "open" ? h.platform.openAnswers : h.platform.saveAnswers).push_back(rest);
     } else if (verb == "answer") {
         onModal([actions = rest.split(';'), &seen](QWidget* dialog) {
-            for (const QString& a : actions) {
+            for (const QString& a : actions + QStringList{"Command2"}) {
                 if (a.startsWith("seen ")) {
                     seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
-                } else if (dialog->isVisible()) {
-                    answer(dialog, {{a.section('=', 0, 0), a.section('=', 1)}}, a);
+                } else if (!dialog->isVisible()) {
+                    break;
+                } else if (a.contains('=')) {
+                    dialog->findChild<QLineEdit*>(a.section('=', 0, 0))->setText(a.section('=', 1));
+                } else {
+                    dialog->findChild<QPushButton*>(a)->click();
                 }
-            }
-            if (dialog->isVisible()) {
-                answer(dialog, {}, "Command2");
             }
         });
     } else {
