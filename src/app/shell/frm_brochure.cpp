@@ -19,10 +19,6 @@ namespace {
 enum MainMenuItem { FileMenu = 1, TutorialItem = 2, CalculationsItem = 3, AboutItem = 4 };
 enum FileMenuItem { ExitItem = 1 };
 
-QString fromStd(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent)
@@ -79,13 +75,13 @@ void frmBrochure::Form_Load() {
         m_state.ConfigPath = configPathIn(m_state.ProgramFolder);
     }
 
-    setWindowTitle(fromStd(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0")));
+    setWindowTitle(QString::fromStdString(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0")));
     m_state.tutorial.PageCount = pageCount(m_state.ProgramFolder, "Brochure");
-    m_title->setText(fromStd(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
+    m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 
     const std::string name = ReadIni(m_state.ConfigPath, "Brochure", "cover", "");
     QPixmap picture;
-    if (picture.load(fromStd(dataPath(m_state.ProgramFolder, name)))) {
+    if (picture.load(QString::fromStdString(dataPath(m_state.ProgramFolder, name)))) {
         m_cover->setPixmap(picture);
     } else {
         m_cover->clear();

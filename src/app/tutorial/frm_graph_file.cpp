@@ -24,10 +24,6 @@ constexpr int kPictureWidthTwips = 8490;
 constexpr int kPictureHeightTwips = 6020;
 constexpr double kPictureEnlargement = 2.0;
 
-QString fromStd(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 QSize frmGraphFile::pictureFrame(QSize available) {
@@ -77,7 +73,7 @@ void frmGraphFile::Form_Load() {
     const bool stretch = m_state.tutorial.PictureScale != 0.0F;
     m_picture->setScaledContents(stretch);
     QPixmap picture;
-    if (picture.load(fromStd(m_state.tutorial.PicturePath))) {
+    if (picture.load(QString::fromStdString(m_state.tutorial.PicturePath))) {
         m_picture->setPixmap(picture);
     }
     if (stretch || picture.isNull()) {
@@ -85,7 +81,7 @@ void frmGraphFile::Form_Load() {
     } else {
         m_picture->setFixedSize(picture.deviceIndependentSize().toSize());
     }
-    setWindowTitle(fromStd(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "")));
+    setWindowTitle(QString::fromStdString(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "")));
 }
 
 void frmGraphFile::GraphMenu_Click() {

@@ -38,10 +38,6 @@ constexpr int kPictureWidthTwips = 4675;
 constexpr int kPictureHeightTwips = 3315;
 constexpr double kPictureEnlargement = 1.5;
 
-QString fromStd(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 QSize frmPages::pictureFrame() {
@@ -171,12 +167,12 @@ void frmPages::LoadTutorialPage() {
     }
     const PageText page = pageText(file.bytes);
     if (page.sectionTitle) {
-        m_sectionTitle->setText(fromStd(*page.sectionTitle));
+        m_sectionTitle->setText(QString::fromStdString(*page.sectionTitle));
     }
     if (page.caption) {
-        setWindowTitle(fromStd(*page.caption));
+        setWindowTitle(QString::fromStdString(*page.caption));
     }
-    QString text = fromStd(page.text);
+    QString text = QString::fromStdString(page.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_text->setPlainText(text);
 }
@@ -186,7 +182,7 @@ void frmPages::showPicture() {
     m_picture->hide();
     QPixmap picture;
     // A picture that cannot be loaded leaves the one shown before.
-    if (picture.load(fromStd(t.PicturePath))) {
+    if (picture.load(QString::fromStdString(t.PicturePath))) {
         m_picture->setPixmap(picture);
     }
     const bool stretch = t.PictureScale != 0.0F;
