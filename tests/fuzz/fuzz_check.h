@@ -1,12 +1,16 @@
 #pragma once
 // A check of a fuzz target: a failed one aborts, so libFuzzer keeps the input.
 
+#include "text/cp1252.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace keld::fuzz {
+
+using keld::isValidUtf8;
 
 [[noreturn]] inline void fail(const char* what, std::string_view detail = {}) {
     std::fprintf(stderr, "fuzz check failed: %s [%.*s]\n", what,
@@ -42,25 +46,6 @@ inline bool showsNonFinite(std::string_view s) {
         i = j;
     }
     return false;
-}
-
-inline bool isValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
-                                          : (b & 0xF8) == 0xF0   ? 4 : 0;
-        if (len == 0 || i + len > s.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += len;
-    }
-    return true;
 }
 
 inline std::size_t utf8Length(std::string_view s) {

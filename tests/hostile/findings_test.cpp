@@ -2,6 +2,7 @@
 // kept as tests of the mended behaviour.
 
 #include "report/report.h"
+#include "text/cp1252.h"
 #include "text/number.h"
 #include "tutorial/pages.h"
 
@@ -12,25 +13,6 @@
 
 namespace keld {
 namespace {
-
-bool isValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
-                                          : (b & 0xF8) == 0xF0   ? 4 : 0;
-        if (len == 0 || i + len > s.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < len; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += len;
-    }
-    return true;
-}
 
 // A heading tag is "<H1" and one more character, usually ">". When that
 // character takes several bytes (a page file in Windows-1252 with "»" or "‰"

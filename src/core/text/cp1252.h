@@ -12,6 +12,10 @@ namespace keld {
 // number, as Windows itself reads them, so they survive a round trip.
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// Whether a text is well-formed UTF-8 (no stray continuation byte, no
+// sequence cut short, no overlong two-byte form).
+bool isValidUtf8(std::string_view s);
+
 // The reverse. A character that Windows-1252 cannot hold (or a byte that is
 // not valid UTF-8) is written as "?", the replacement Windows uses; `lossy`
 // is set when that happened.
