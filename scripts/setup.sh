@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs what the build needs from Debian 12 packages (only what is missing),
-# then configures and builds the given preset (default: release).
+# then configures and builds the given preset (default: release). Packages
+# named after the preset are installed as well (the tests ask for fonts).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 preset="${1:-release}"
+shift || true
 
 packages=(build-essential cmake pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev
           qt6-base-dev
           desktop-file-utils appstream librsvg2-bin dpkg-dev
-          poppler-utils)
+          poppler-utils
+          "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

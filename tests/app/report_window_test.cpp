@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -115,7 +115,11 @@ private slots:
         QCOMPARE(h->flow.report->windowTitle(), QString("KELD KELD2 Output - default.ini"));
         QPlainTextEdit* box = reportBox(*h);
         QVERIFY(box->isReadOnly());
-        QVERIFY(QFontInfo(box->font()).fixedPitch());
+        // Every character as wide as a blank, whatever face the machine gave.
+        const QFontMetricsF metrics(box->font());
+        for (const QChar c : QStringLiteral("iM0")) {
+            QCOMPARE(metrics.horizontalAdvance(c), metrics.horizontalAdvance(' '));
+        }
         QCOMPARE(box->font().pointSizeF(), 9.0);
         const QString text = box->toPlainText();
         QVERIFY(text.contains("Cooling Water Return"));

@@ -1,24 +1,45 @@
 #include "report/report_print.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
 namespace keld::app {
 
+bool hasEqualAdvances(const QFont& font) {
+    // What lines the columns up is that every character takes the same
+    // width; the font's own fixed-pitch flag is not reliable for that (some
+    // monospaced faces do not set it).
+    const QFontMetricsF metrics(font);
+    const qreal blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (const QChar c : QStringLiteral("iM0.W$,")) {
+        if (!qFuzzyCompare(metrics.horizontalAdvance(c), blank)) {
+            return false;
+        }
+    }
+    return blank > 0;
+}
+
 QFont reportFont(qreal pointSize) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPointSizeF(pointSize);
-    font.setBold(false);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    QFont monospace(QStringLiteral("monospace"));
+    monospace.setStyleHint(QFont::Monospace);
+    monospace.setFixedPitch(true);
+    const QFont candidates[] = {courier, QFontDatabase::systemFont(QFontDatabase::FixedFont),
+                                monospace};
+    for (QFont font : candidates) {
         font.setPointSizeF(pointSize);
         font.setBold(false);
+        if (hasEqualAdvances(font)) {
+            return font;
+        }
     }
+    QFont font = candidates[0];
+    font.setPointSizeF(pointSize);
+    font.setBold(false);
     return font;
 }
 
