@@ -19,16 +19,16 @@ public:
 
 SheetEntries workedExample() {
     SheetEntries e;
-    e.text[3] = "80";
-    e.text[4] = "Worked example";
-    e.text[5] = "95";
-    e.text[6] = "200";
-    e.text[7] = "120";
-    e.text[8] = "4";
-    e.text[9] = "E-1";
-    e.text[10] = "1";
-    e.text[11] = "30";
-    e.text[12] = "10";
+    e.text[Field::Coefficient] = "80";
+    e.text[Field::Title] = "Worked example";
+    e.text[Field::AirInlet] = "95";
+    e.text[Field::HotInlet] = "200";
+    e.text[Field::HotOutlet] = "120";
+    e.text[Field::Rows] = "4";
+    e.text[Field::Item] = "E-1";
+    e.text[Field::PriceFactor] = "1";
+    e.text[Field::TubeLength] = "30";
+    e.text[Field::Duty] = "10";
     e.service = {false, false, true};
     e.fluid = "Process Water";
     return e;
@@ -65,13 +65,13 @@ void BM_CalculateMix(benchmark::State& state) {
         SheetEntries e = workedExample();
         const double air = -40 + 240 * unit(rng);
         const double hotIn = air + 5 + (745 - air) * unit(rng);
-        e.text[3] = std::to_string(6 + 194 * unit(rng));
-        e.text[5] = std::to_string(air);
-        e.text[6] = std::to_string(hotIn);
-        e.text[7] = std::to_string(air + (hotIn - air) * (0.05 + 0.9 * unit(rng)));
-        e.text[8] = std::to_string(3 + i % 8);
-        e.text[11] = std::to_string(8 + 52 * unit(rng));
-        e.text[12] = std::to_string(0.1 + 100 * unit(rng));
+        e.text[Field::Coefficient] = std::to_string(6 + 194 * unit(rng));
+        e.text[Field::AirInlet] = std::to_string(air);
+        e.text[Field::HotInlet] = std::to_string(hotIn);
+        e.text[Field::HotOutlet] = std::to_string(air + (hotIn - air) * (0.05 + 0.9 * unit(rng)));
+        e.text[Field::Rows] = std::to_string(3 + i % 8);
+        e.text[Field::TubeLength] = std::to_string(8 + 52 * unit(rng));
+        e.text[Field::Duty] = std::to_string(0.1 + 100 * unit(rng));
         cases.push_back(e);
     }
     SizingCase c = freshCase();

@@ -4,11 +4,12 @@
 #include "report/report.h"
 #include "text/lines.h"
 #include "text/number.h"
+#include "units/units.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <thread>
 
 namespace keld::cli {
@@ -29,13 +30,28 @@ std::string oneLine(const std::string& text) {
     return out;
 }
 
-double dutyMetric(double btu) { return btu * 0.2931 / 1000000; }
-double feetToMetres(double ft) { return ft * 0.3048; }
-double sqFtToSqM(double a) { return a * 0.0929; }
-double toCelsius(double f) { return (f - 32) / 1.8; }
-double hpToKw(double hp) { return hp * 0.7457; }
-double lbToKg(double lb) { return lb * 0.4536; }
-double perSqFtToPerSqM(double p) { return p * 10.764; }
+using units::Quantity;
+double dutyMetric(double btu) {
+    return units::toMetric(Quantity::Duty, btu) / units::kBtuPerHourPerMillion;
+}
+double feetToMetres(double ft) {
+    return units::toMetric(Quantity::Length, ft);
+}
+double sqFtToSqM(double a) {
+    return units::toMetric(Quantity::Area, a);
+}
+double toCelsius(double f) {
+    return units::toMetric(Quantity::Temperature, f);
+}
+double hpToKw(double hp) {
+    return units::toMetric(Quantity::Power, hp);
+}
+double lbToKg(double lb) {
+    return units::toMetric(Quantity::Mass, lb);
+}
+double perSqFtToPerSqM(double p) {
+    return units::toMetric(Quantity::PricePerArea, p);
+}
 
 double shown(double english, double (*toMetric)(double), Units units) {
     return units == Units::English ? english : toMetric(english);
@@ -49,7 +65,9 @@ std::string full(double english, double (*toMetric)(double), Units units) {
     return fullPrecision(shown(english, toMetric, units));
 }
 
-double dutyEnglish(double btu) { return btu / 1000000; }
+double dutyEnglish(double btu) {
+    return btu / units::kBtuPerHourPerMillion;
+}
 
 } // namespace
 
@@ -82,8 +100,8 @@ BatchRow sizeFile(const std::string& path, const RunOptions& options) {
     row.loaded = true;
     const RunResult run = calculate(*loaded);
     const SizingCase& c = loaded->record;
-    row.item = loaded->sheet.text[9];
-    row.title = loaded->sheet.text[4];
+    row.item = loaded->sheet.text[Field::Item];
+    row.title = loaded->sheet.text[Field::Title];
     const auto s = loaded->sheet.selectedService();
     row.service = s ? services()[*s].caption : "";
     row.fluid = loaded->sheet.fluidText();
@@ -139,7 +157,9 @@ std::vector<std::string> batchCsvHeader(Units u) {
             "message"};
 }
 
-double dutyShown(double btu, Units u) { return u == Units::English ? dutyEnglish(btu) : dutyMetric(btu); }
+double dutyShown(double btu, Units u) {
+    return u == Units::English ? dutyEnglish(btu) : dutyMetric(btu);
+}
 
 } // namespace
 
@@ -206,8 +226,8 @@ std::optional<double> strictNumber(std::string_view text) {
         text.remove_suffix(1);
     }
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::fixed);
+    const auto [ptr, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (text.empty() || ec != std::errc() || ptr != text.data() + text.size() ||
         !std::isfinite(value)) {
         return std::nullopt;
@@ -235,7 +255,8 @@ std::optional<std::vector<double>> parseLengths(const std::string& text, std::st
     for (const std::string& p : parts) {
         const std::optional<double> v = strictNumber(p);
         if (!v) {
-            error = "--lengths: \"" + p + "\" is not a number (give FROM:TO:STEP or a list such as 20,24,30)";
+            error = "--lengths: \"" + p +
+                    "\" is not a number (give FROM:TO:STEP or a list such as 20,24,30)";
             return std::nullopt;
         }
         numbers.push_back(*v);
@@ -263,7 +284,8 @@ std::optional<std::vector<double>> parseLengths(const std::string& text, std::st
     for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
         // Each value from its own index, so the steps do not add up errors;
         // written as the sheet would take it, up to 15 significant digits.
-        lengths.push_back(readNumber(formatPlainDecimal(from + static_cast<double>(k) * step)).value_or(0));
+        lengths.push_back(
+            readNumber(formatPlainDecimal(from + static_cast<double>(k) * step)).value_or(0));
     }
     return lengths;
 }
@@ -277,7 +299,7 @@ namespace {
 
 // A sink that keeps only the last message: a sweep case needs nothing else.
 class LastMessage : public MessageSink {
-public:
+  public:
     void showMessage(std::string_view text, MessageIcon) override { last.assign(text); }
     std::string last;
 };
@@ -296,8 +318,8 @@ void sizeRange(const LoadedCase& base, const SweepTexts& texts,
     LastMessage sink;
     std::optional<std::size_t> material;
     for (auto it = first; it != last; ++it) {
-        entries.text[8] = texts.rows[static_cast<std::size_t>(it->rows - 3)];
-        entries.text[11] = texts.lengths[it->lengthIndex];
+        entries.text[Field::Rows] = texts.rows[static_cast<std::size_t>(it->rows - 3)];
+        entries.text[Field::TubeLength] = texts.lengths[it->lengthIndex];
         record.ROWSFIXED = true;
         if (material != it->material) {
             material = it->material;
@@ -342,7 +364,8 @@ SweepResult sweep(const LoadedCase& base, const std::vector<double>& lengths,
             }
         }
     }
-    threads = std::max(1U, std::min<unsigned>(threads, static_cast<unsigned>(cases.size() / 64 + 1)));
+    threads =
+        std::max(1U, std::min<unsigned>(threads, static_cast<unsigned>(cases.size() / 64 + 1)));
     std::vector<std::thread> workers;
     const std::size_t per = (cases.size() + threads - 1) / threads;
     for (unsigned t = 0; t < threads; ++t) {
@@ -412,7 +435,8 @@ double lengthShown(const SweepResult& r, double typed, Units units) {
     if (r.english == (units == Units::English)) {
         return typed;
     }
-    return r.english ? typed * 0.3048 : typed * 3.2808;
+    return r.english ? units::toMetric(Quantity::Length, typed)
+                     : units::toEnglish(Quantity::Length, typed);
 }
 
 } // namespace
@@ -433,12 +457,12 @@ std::string sweepText(const SweepResult& r, Units units) {
     for (std::size_t i = 0; i < r.feasible.size(); ++i) {
         const SweepCase& c = r.feasible[i];
         rows.push_back({std::to_string(i + 1), std::to_string(c.rows),
-                        FormatReportValue(lengthShown(r, c.length, units)), materials()[c.material].name,
-                        display(c.figures.width, feetToMetres, units),
+                        FormatReportValue(lengthShown(r, c.length, units)),
+                        materials()[c.material].name, display(c.figures.width, feetToMetres, units),
                         display(c.figures.faceArea, sqFtToSqM, units),
                         display(c.figures.fanPower, hpToKw, units),
-                        display(c.figures.weight, lbToKg, units), FormatReportValue(c.figures.price),
-                        marks(r, i)});
+                        display(c.figures.weight, lbToKg, units),
+                        FormatReportValue(c.figures.price), marks(r, i)});
     }
     std::string out = textTable(columns, rows);
     if (!r.infeasible.empty()) {
@@ -449,7 +473,9 @@ std::string sweepText(const SweepResult& r, Units units) {
                            FormatReportValue(lengthShown(r, c.length, units)),
                            materials()[c.material].name, c.message});
         }
-        out += textTable({{"Rows"}, {e ? "Length ft" : "Length m"}, {"Material", Align::Left},
+        out += textTable({{"Rows"},
+                          {e ? "Length ft" : "Length m"},
+                          {"Material", Align::Left},
                           {"Message", Align::Left}},
                          bad);
     }
@@ -472,12 +498,12 @@ std::string sweepCsv(const SweepResult& r, Units units) {
     std::vector<Row> rows;
     for (std::size_t i = 0; i < r.feasible.size(); ++i) {
         const SweepCase& c = r.feasible[i];
-        rows.push_back({std::to_string(i + 1), std::to_string(c.rows),
-                        fullPrecision(lengthShown(r, c.length, units)), materials()[c.material].name,
-                        full(c.figures.width, feetToMetres, units),
-                        full(c.figures.faceArea, sqFtToSqM, units),
-                        full(c.figures.fanPower, hpToKw, units), full(c.figures.weight, lbToKg, units),
-                        fullPrecision(c.figures.price), marks(r, i), ""});
+        rows.push_back(
+            {std::to_string(i + 1), std::to_string(c.rows),
+             fullPrecision(lengthShown(r, c.length, units)), materials()[c.material].name,
+             full(c.figures.width, feetToMetres, units), full(c.figures.faceArea, sqFtToSqM, units),
+             full(c.figures.fanPower, hpToKw, units), full(c.figures.weight, lbToKg, units),
+             fullPrecision(c.figures.price), marks(r, i), ""});
     }
     for (const SweepCase& c : r.infeasible) {
         rows.push_back({"", std::to_string(c.rows), fullPrecision(lengthShown(r, c.length, units)),

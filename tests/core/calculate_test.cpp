@@ -10,12 +10,14 @@ namespace {
 struct ValidationCase {
     const char* name;
     bool english;
-    int field;          // 0: the fluid text; 1..12: TextN
+    int field; // 0: the fluid text; 1..12: TextN
     const char* value;
     const char* message; // nullptr: passes
 };
 
-std::ostream& operator<<(std::ostream& os, const ValidationCase& v) { return os << v.name; }
+std::ostream& operator<<(std::ostream& os, const ValidationCase& v) {
+    return os << v.name;
+}
 
 class ValidationTest : public ::testing::TestWithParam<ValidationCase> {};
 
@@ -23,12 +25,12 @@ class ValidationTest : public ::testing::TestWithParam<ValidationCase> {};
 SheetEntries validSheet(bool english) {
     SheetEntries e = test::workedExample();
     if (!english) {
-        e.text[3] = "454";    // W/(sq m °C)
-        e.text[5] = "35";     // °C
-        e.text[6] = "93";
-        e.text[7] = "49";
-        e.text[11] = "9.1";   // m
-        e.text[12] = "2.93";  // MW
+        e.text[Field::Coefficient] = "454"; // W/(sq m °C)
+        e.text[Field::AirInlet] = "35";     // °C
+        e.text[Field::HotInlet] = "93";
+        e.text[Field::HotOutlet] = "49";
+        e.text[Field::TubeLength] = "9.1"; // m
+        e.text[Field::Duty] = "2.93";      // MW
     }
     return e;
 }
@@ -39,7 +41,7 @@ TEST_P(ValidationTest, FirstFailingCheckShowsItsMessage) {
     if (v.field == 0) {
         e.fluid = v.value;
     } else {
-        e.text[static_cast<std::size_t>(v.field)] = v.value;
+        e.text[static_cast<Field>(v.field)] = v.value;
     }
     SizingCase c = test::freshCase(v.english);
     test::Messages m;
@@ -86,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ValidationCase{"title", true, 4, "", "Input Project Title (Item 1)"},
         ValidationCase{"fluid", true, 0, "", "Select Hot Side Fluid (Item 3)"},
-        ValidationCase{"coefficient", true, 3, "", "Input Overall Heat Transfer Coefficient (Item 3)"},
+        ValidationCase{"coefficient", true, 3, "",
+                       "Input Overall Heat Transfer Coefficient (Item 3)"},
         ValidationCase{"duty", true, 12, "", "Input Hot Side Heat Duty (Item 5)"},
         ValidationCase{"air", true, 5, "", "Input Air Inlet Temperature (Item 5)"},
         ValidationCase{"hotin", true, 6, "", "Input Hot Fluid Inlet Temperature (Item 5)"},
@@ -99,48 +102,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     EnglishBounds, ValidationTest,
-    ::testing::Values(
-        ValidationCase{"u6", true, 3, "6", nullptr}, ValidationCase{"u200", true, 3, "200", nullptr},
-        ValidationCase{"u5_99", true, 3, "5.99", kU_E},
-        ValidationCase{"u200_01", true, 3, "200.01", kU_E},
-        ValidationCase{"u_overflow", true, 3, "1e400", kU_E},
-        ValidationCase{"q0_1", true, 12, "0.1", nullptr},
-        ValidationCase{"q9990", true, 12, "9990", nullptr},
-        ValidationCase{"q0_09", true, 12, "0.09", kQ_E},
-        ValidationCase{"q_negative_overflow", true, 12, "-1e400", kQ_E},
-        ValidationCase{"air_minus40", true, 5, "-40", nullptr},
-        ValidationCase{"air_200_hot_inlet_not_above", true, 5, "200", kTH_E},
-        ValidationCase{"air_201", true, 5, "201", kTA_E},
-        ValidationCase{"air_letters_read_as_0", true, 5, "warm", nullptr},
-        ValidationCase{"hotin_750", true, 6, "750", nullptr},
-        ValidationCase{"hotin_751", true, 6, "751", kTH_E},
-        ValidationCase{"hotin_equals_air", true, 6, "95", kTH_E},
-        ValidationCase{"hotout_equals_air", true, 7, "95", kTO},
-        ValidationCase{"hotout_equals_hotin", true, 7, "200", kTO},
-        ValidationCase{"length8", true, 11, "8", nullptr},
-        ValidationCase{"length60", true, 11, "60", nullptr},
-        ValidationCase{"length_blanks_read_as_0", true, 11, "  ", kL_E},
-        ValidationCase{"rows10_5_reads_10", true, 8, "10.5", nullptr},
-        ValidationCase{"rows10_51_reads_11", true, 8, "10.51", kRows},
-        ValidationCase{"rows2_5_reads_2", true, 8, "2.5", kRows},
-        ValidationCase{"rows_too_large_for_a_whole_number", true, 8, "1e20", kRows}));
+    ::testing::Values(ValidationCase{"u6", true, 3, "6", nullptr},
+                      ValidationCase{"u200", true, 3, "200", nullptr},
+                      ValidationCase{"u5_99", true, 3, "5.99", kU_E},
+                      ValidationCase{"u200_01", true, 3, "200.01", kU_E},
+                      ValidationCase{"u_overflow", true, 3, "1e400", kU_E},
+                      ValidationCase{"q0_1", true, 12, "0.1", nullptr},
+                      ValidationCase{"q9990", true, 12, "9990", nullptr},
+                      ValidationCase{"q0_09", true, 12, "0.09", kQ_E},
+                      ValidationCase{"q_negative_overflow", true, 12, "-1e400", kQ_E},
+                      ValidationCase{"air_minus40", true, 5, "-40", nullptr},
+                      ValidationCase{"air_200_hot_inlet_not_above", true, 5, "200", kTH_E},
+                      ValidationCase{"air_201", true, 5, "201", kTA_E},
+                      ValidationCase{"air_letters_read_as_0", true, 5, "warm", nullptr},
+                      ValidationCase{"hotin_750", true, 6, "750", nullptr},
+                      ValidationCase{"hotin_751", true, 6, "751", kTH_E},
+                      ValidationCase{"hotin_equals_air", true, 6, "95", kTH_E},
+                      ValidationCase{"hotout_equals_air", true, 7, "95", kTO},
+                      ValidationCase{"hotout_equals_hotin", true, 7, "200", kTO},
+                      ValidationCase{"length8", true, 11, "8", nullptr},
+                      ValidationCase{"length60", true, 11, "60", nullptr},
+                      ValidationCase{"length_blanks_read_as_0", true, 11, "  ", kL_E},
+                      ValidationCase{"rows10_5_reads_10", true, 8, "10.5", nullptr},
+                      ValidationCase{"rows10_51_reads_11", true, 8, "10.51", kRows},
+                      ValidationCase{"rows2_5_reads_2", true, 8, "2.5", kRows},
+                      ValidationCase{"rows_too_large_for_a_whole_number", true, 8, "1e20", kRows}));
 
 INSTANTIATE_TEST_SUITE_P(
     MetricBounds, ValidationTest,
-    ::testing::Values(
-        ValidationCase{"u34_06", false, 3, "34.06", kU_M},
-        ValidationCase{"u34_07", false, 3, "34.07", nullptr},
-        ValidationCase{"u1135_5", false, 3, "1135.5", nullptr},
-        ValidationCase{"u1135_6", false, 3, "1135.6", kU_M},
-        ValidationCase{"q0_05MW_passes", false, 12, "0.05", nullptr},
-        ValidationCase{"q0_02MW", false, 12, "0.02", kQ_M},
-        ValidationCase{"air_94C_is_201F", false, 5, "94", kTA_M},
-        ValidationCase{"air_93C_hot_inlet_not_above", false, 5, "93", kTH_M},
-        ValidationCase{"air_letters_read_as_32F", false, 5, "x", nullptr},
-        ValidationCase{"hotin_399C", false, 6, "399", kTH_M},
-        ValidationCase{"length_2_4m", false, 11, "2.4", kL_M},
-        ValidationCase{"length_18_28m", false, 11, "18.28", nullptr},
-        ValidationCase{"length_18_3m", false, 11, "18.3", kL_M}));
+    ::testing::Values(ValidationCase{"u34_06", false, 3, "34.06", kU_M},
+                      ValidationCase{"u34_07", false, 3, "34.07", nullptr},
+                      ValidationCase{"u1135_5", false, 3, "1135.5", nullptr},
+                      ValidationCase{"u1135_6", false, 3, "1135.6", kU_M},
+                      ValidationCase{"q0_05MW_passes", false, 12, "0.05", nullptr},
+                      ValidationCase{"q0_02MW", false, 12, "0.02", kQ_M},
+                      ValidationCase{"air_94C_is_201F", false, 5, "94", kTA_M},
+                      ValidationCase{"air_93C_hot_inlet_not_above", false, 5, "93", kTH_M},
+                      ValidationCase{"air_letters_read_as_32F", false, 5, "x", nullptr},
+                      ValidationCase{"hotin_399C", false, 6, "399", kTH_M},
+                      ValidationCase{"length_2_4m", false, 11, "2.4", kL_M},
+                      ValidationCase{"length_18_28m", false, 11, "18.28", nullptr},
+                      ValidationCase{"length_18_3m", false, 11, "18.3", kL_M}));
 
 TEST(CalculateOutput, EmptyTitleStopsFirstEvenWithEverythingMissing) {
     SizingCase c = test::freshCase();
@@ -155,10 +157,10 @@ TEST(CalculateOutput, FailedLengthKeepsEarlierFieldsAndOldResults) {
     ASSERT_TRUE(Calculate_Output(test::workedExample(), c, m));
     const SizingCase before = c;
     SheetEntries e = test::workedExample();
-    e.text[4] = "New title";
-    e.text[12] = "20";
-    e.text[6] = "210";
-    e.text[11] = "61";
+    e.text[Field::Title] = "New title";
+    e.text[Field::Duty] = "20";
+    e.text[Field::HotInlet] = "210";
+    e.text[Field::TubeLength] = "61";
     EXPECT_FALSE(Calculate_Output(e, c, m));
     EXPECT_EQ(c.TITLE, "New title");
     EXPECT_EQ(c.QTOTAL, 20e6);
@@ -173,7 +175,7 @@ TEST(CalculateOutput, MetricFailureHoldsTheConvertedValue) {
     SizingCase c = test::freshCase(false);
     test::Messages m;
     SheetEntries e = validSheet(false);
-    e.text[12] = "3000"; // MW
+    e.text[Field::Duty] = "3000"; // MW
     EXPECT_FALSE(Calculate_Output(e, c, m));
     EXPECT_EQ(c.QTOTAL, 3000 * 3.4123); // million Btu/hr, not yet multiplied
     EXPECT_EQ(c.UOVERALL, 454 * 0.17612);
@@ -210,8 +212,8 @@ TEST(CalculateOutput, ServiceIsTheFirstSelectedOptionOrKept) {
 TEST(CalculateOutput, OutletAirAbove250ForcesTheDraft) {
     for (const bool english : {true, false}) {
         SheetEntries e = validSheet(english);
-        e.text[6] = english ? "700" : "370";
-        e.text[7] = english ? "650" : "340";
+        e.text[Field::HotInlet] = english ? "700" : "370";
+        e.text[Field::HotOutlet] = english ? "650" : "340";
         SizingCase c = test::freshCase(english);
         c.DRAFT = false;
         test::Messages m;
@@ -234,8 +236,8 @@ TEST(CalculateOutput, OutletAirAbove250ForcesTheDraft) {
 
 TEST(CalculateOutput, UnsetDraftCountsAsInduced) {
     SheetEntries e = test::workedExample();
-    e.text[6] = "700";
-    e.text[7] = "650";
+    e.text[Field::HotInlet] = "700";
+    e.text[Field::HotOutlet] = "650";
     SizingCase c = test::freshCase();
     c.DRAFT.reset();
     test::Messages m;
@@ -247,11 +249,11 @@ TEST(CalculateOutput, UnsetDraftCountsAsInduced) {
 // left stale behind a completion message.
 TEST(CalculateOutput, AbsurdDutyStopsWithAStageMessage) {
     SheetEntries e = test::workedExample();
-    e.text[12] = "9990";
-    e.text[5] = "199.99";
-    e.text[6] = "200";
-    e.text[7] = "199.999";
-    e.text[11] = "8";
+    e.text[Field::Duty] = "9990";
+    e.text[Field::AirInlet] = "199.99";
+    e.text[Field::HotInlet] = "200";
+    e.text[Field::HotOutlet] = "199.999";
+    e.text[Field::TubeLength] = "8";
     SizingCase c = test::freshCase();
     test::Messages m;
     EXPECT_FALSE(Calculate_Output(e, c, m));
@@ -263,11 +265,11 @@ TEST(CalculateOutput, AbsurdDutyStopsWithAStageMessage) {
 
 TEST(CalculateOutput, HugePriceFactorIsRefused) {
     SheetEntries e = test::workedExample();
-    e.text[10] = "1e400";
+    e.text[Field::PriceFactor] = "1e400";
     SizingCase c = test::freshCase();
     test::Messages m;
     EXPECT_FALSE(Calculate_Output(e, c, m));
-    e.text[10] = "1e305"; // holds, but the price does not
+    e.text[Field::PriceFactor] = "1e305"; // holds, but the price does not
     m.texts.clear();
     EXPECT_FALSE(Calculate_Output(e, c, m));
     ASSERT_EQ(m.texts.size(), 1u);

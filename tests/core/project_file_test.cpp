@@ -44,8 +44,8 @@ TEST(SplitLines, CrLfAndLoneCrEndLinesLoneLfDoesNot) {
 TEST(ProjectFile, TheExampleOpens) {
     const Loaded l = load(kExample);
     ASSERT_FALSE(l.failure);
-    EXPECT_EQ(l.sheet.text[4], "Cooling Water Return");
-    EXPECT_EQ(l.sheet.text[10], "1.1");
+    EXPECT_EQ(l.sheet.text[Field::Title], "Cooling Water Return");
+    EXPECT_EQ(l.sheet.text[Field::PriceFactor], "1.1");
     EXPECT_EQ(l.sheet.selectedService(), 2u);
     EXPECT_EQ(l.sheet.fluidText(), "Process Water");
     EXPECT_EQ(l.record.MATERIAL, "Steel");
@@ -61,8 +61,8 @@ TEST(ProjectFile, TagAnywhereValueBeforeItLaterLinesOverride) {
     SheetState sheet;
     SizingCase c;
     ASSERT_FALSE(applyProject(entries, LoadKind::Open, sheet, c));
-    EXPECT_EQ(sheet.text[4], "abc");
-    EXPECT_EQ(sheet.text[9], "second");
+    EXPECT_EQ(sheet.text[Field::Title], "abc");
+    EXPECT_EQ(sheet.text[Field::Item], "second");
 }
 
 TEST(ProjectFile, TheDefaultCaseDoesNotFixTheRows) {
@@ -78,7 +78,7 @@ TEST(ProjectFile, MetricFileAndInducedDraft) {
     ASSERT_FALSE(l.failure);
     EXPECT_FALSE(isTrue(l.record.ENGLISH));
     EXPECT_FALSE(isTrue(l.record.DRAFT));
-    EXPECT_EQ(l.sheet.text[3], "125"); // values are not converted
+    EXPECT_EQ(l.sheet.text[Field::Coefficient], "125"); // values are not converted
 }
 
 TEST(ProjectFile, AFluidOfAnotherServiceIsRefused) {

@@ -13,16 +13,16 @@ namespace keld::test {
 // 95 °F, U = 80, 30 ft tubes, Liquid Cooling, steel, factor 1.
 inline SheetEntries workedExample() {
     SheetEntries e;
-    e.text[3] = "80";
-    e.text[4] = "Worked example";
-    e.text[5] = "95";
-    e.text[6] = "200";
-    e.text[7] = "120";
-    e.text[8] = "4";
-    e.text[9] = "E-1";
-    e.text[10] = "1";
-    e.text[11] = "30";
-    e.text[12] = "10";
+    e.text[Field::Coefficient] = "80";
+    e.text[Field::Title] = "Worked example";
+    e.text[Field::AirInlet] = "95";
+    e.text[Field::HotInlet] = "200";
+    e.text[Field::HotOutlet] = "120";
+    e.text[Field::Rows] = "4";
+    e.text[Field::Item] = "E-1";
+    e.text[Field::PriceFactor] = "1";
+    e.text[Field::TubeLength] = "30";
+    e.text[Field::Duty] = "10";
     e.service = {false, false, true};
     e.fluid = "Process Water";
     return e;

@@ -99,9 +99,9 @@ void loadAndCheck(std::string_view bytes, LoadKind kind) {
         }
         if (complete) {
             fuzz::check(!failure2, "a written sheet opens again", written);
-            for (std::size_t n = 1; n <= 12; ++n) {
-                fuzz::check(again.text[n] == sheet.text[n], "a field's text comes back",
-                            sheet.text[n]);
+            for (const Field f : kFields) {
+                fuzz::check(again.text[f] == sheet.text[f], "a field's text comes back",
+                            sheet.text[f]);
             }
             fuzz::check(again.service == sheet.service, "the service comes back");
             fuzz::check(again.english == sheet.english, "the units come back");

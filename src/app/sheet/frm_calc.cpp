@@ -11,6 +11,7 @@
 #include "shell/window_flow.h"
 #include "text/lines.h"
 #include "text/number.h"
+#include "units/units.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -502,7 +503,7 @@ void frmCalc::save_file() {
 SheetState frmCalc::sheetState() const {
     SheetState s;
     for (int n = 1; n <= 12; ++n) {
-        s.text[static_cast<std::size_t>(n)] = str(text(n)->text());
+        s.text[static_cast<Field>(n)] = str(text(n)->text());
     }
     for (std::size_t i = 0; i < m_service.size(); ++i) {
         s.service[i] = m_service[i]->isChecked();
@@ -526,7 +527,7 @@ SheetState frmCalc::sheetState() const {
 void frmCalc::showLoaded(const SheetState& loaded, const SizingCase& loadedRecord) {
     NotInteractive filling(m_state);
     for (int n = 1; n <= 12; ++n) {
-        text(n)->setText(qs(loaded.text[static_cast<std::size_t>(n)]));
+        text(n)->setText(qs(loaded.text[static_cast<Field>(n)]));
     }
     m_state.userFluids.entry = loaded.userEntry;
     m_state.userFluids.coefficient = loaded.userCoefficient;
@@ -625,12 +626,12 @@ void frmCalc::Option2_Click() {
             double (*toEnglish)(double);
         };
         static constexpr Conversion kConversions[] = {
-            {1, [](double x) { return x * kCoefficientToMetric; },
-             [](double x) { return x * kCoefficientToEnglish; }},
-            {2, [](double x) { return x * kCoefficientToMetric; },
-             [](double x) { return x * kCoefficientToEnglish; }},
-            {3, [](double x) { return x * kCoefficientToMetric; },
-             [](double x) { return x * kCoefficientToEnglish; }},
+            {1, [](double x) { return x * units::kCoefficientToMetric; },
+             [](double x) { return x * units::kCoefficientToEnglish; }},
+            {2, [](double x) { return x * units::kCoefficientToMetric; },
+             [](double x) { return x * units::kCoefficientToEnglish; }},
+            {3, [](double x) { return x * units::kCoefficientToMetric; },
+             [](double x) { return x * units::kCoefficientToEnglish; }},
             {5, [](double x) { return (x - 32) / 1.8; }, [](double x) { return x * 1.8 + 32; }},
             {6, [](double x) { return (x - 32) / 1.8; }, [](double x) { return x * 1.8 + 32; }},
             {7, [](double x) { return (x - 32) / 1.8; }, [](double x) { return x * 1.8 + 32; }},

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/platform.h"
 #include "text/number.h"
+#include "units/units.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -71,7 +72,7 @@ void frmFluid::Form_Load() {
     } else {
         m_unit->setText(QStringLiteral("W/(SqM-C)"));
         m_coefficient->setText(
-            QString::fromStdString(FormatInputValue(u.USERFLUIDU * kCoefficientToMetricDialog)));
+            QString::fromStdString(FormatInputValue(u.USERFLUIDU * units::kCoefficientToMetricDialog)));
     }
 }
 
@@ -88,7 +89,7 @@ void frmFluid::Command1_Click() {
     // The value as the field would show it: four significant digits.
     std::optional<double> value;
     if (v) {
-        value = readNumber(FormatInputValue(english ? *v : *v / kCoefficientToMetricDialog));
+        value = readNumber(FormatInputValue(english ? *v : *v / units::kCoefficientToMetricDialog));
     }
     if (value) {
         u.USERFLUIDU = *value;

@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
 #include "text/number.h"
+#include "units/units.h"
 
 #include <algorithm>
 #include <vector>
@@ -82,19 +83,26 @@ const std::array<ServiceInfo, kServiceCount> kServices = {{
 }};
 
 constexpr Material kMaterials[] = {
-    {"Steel", "1.0"},         {"Stainless Tubes Only", "1.30"}, {"316 Stainless", "1.55"},
-    {"304 Stainless", "1.41"}, {"Monel", "7.25"},               {"Incoloy 825", "4.3"},
-    {"Inconel 600", "12.5"},  {"Duplex", "1.89"},               {"Titanium", "6.75"},
-    {"Hastelloy", "6.7"},
+    {"Steel", "1.0"},          {"Stainless Tubes Only", "1.30"},
+    {"316 Stainless", "1.55"}, {"304 Stainless", "1.41"},
+    {"Monel", "7.25"},         {"Incoloy 825", "4.3"},
+    {"Inconel 600", "12.5"},   {"Duplex", "1.89"},
+    {"Titanium", "6.75"},      {"Hastelloy", "6.7"},
 };
 
 } // namespace
 
-const std::array<ServiceInfo, kServiceCount>& services() { return kServices; }
+const std::array<ServiceInfo, kServiceCount>& services() {
+    return kServices;
+}
 
-const ServiceInfo& serviceInfo(Service s) { return kServices[static_cast<std::size_t>(s)]; }
+const ServiceInfo& serviceInfo(Service s) {
+    return kServices[static_cast<std::size_t>(s)];
+}
 
-std::size_t fluidListSize(Service s) { return serviceInfo(s).fluids.size() + 1; }
+std::size_t fluidListSize(Service s) {
+    return serviceInfo(s).fluids.size() + 1;
+}
 
 std::vector<std::string> fluidList(Service s, std::string_view userEntry) {
     const ServiceInfo& info = serviceInfo(s);
@@ -122,8 +130,10 @@ std::optional<CoefficientTexts> coefficientTexts(Service s, std::size_t position
         return std::nullopt;
     }
     if (!english) {
-        lower = readNumber(FormatInputValue(kCoefficientToMetric * lower)).value_or(0);
-        upper = readNumber(FormatInputValue(kCoefficientToMetric * upper)).value_or(0);
+        lower = readNumber(FormatInputValue(units::toMetric(units::Quantity::Coefficient, lower)))
+                    .value_or(0);
+        upper = readNumber(FormatInputValue(units::toMetric(units::Quantity::Coefficient, upper)))
+                    .value_or(0);
     }
     const double used = (lower + upper) / 2;
     return CoefficientTexts{formatPlainDecimal(lower), formatPlainDecimal(upper),
@@ -155,7 +165,9 @@ std::optional<std::string> userNameFromEntry(Service s, std::string_view entry) 
     return std::string(entry.substr(nameStart));
 }
 
-std::span<const Material> materials() { return kMaterials; }
+std::span<const Material> materials() {
+    return kMaterials;
+}
 
 std::optional<std::size_t> findMaterial(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kMaterials); ++i) {

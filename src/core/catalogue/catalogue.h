@@ -26,11 +26,11 @@ struct Fluid {
 
 struct ServiceInfo {
     Service service;
-    const char* caption;      // the option's caption, recorded as SERVICE
-    const char* fileCode;     // the project file's "<OPTION1>" value
+    const char* caption;           // the option's caption, recorded as SERVICE
+    const char* fileCode;          // the project file's "<OPTION1>" value
     std::span<const Fluid> fluids; // the named fluids, without the user-defined entry
-    const char* userInitial;  // the user-defined entry before a fluid is defined
-    const char* userPrefix;   // the entry's prefix once defined, ending in one blank
+    const char* userInitial;       // the user-defined entry before a fluid is defined
+    const char* userPrefix;        // the entry's prefix once defined, ending in one blank
 };
 
 // The services in option order (Condensing, Gas Cooling, Liquid Cooling).
@@ -44,12 +44,6 @@ std::size_t fluidListSize(Service s);
 // A service's fluid list as the sheet shows it: the named fluids in order,
 // then the given user-defined entry text.
 std::vector<std::string> fluidList(Service s, std::string_view userEntry);
-
-// Coefficient factors between Btu/(hr sq ft °F) and W/(sq m °C): the sheet's
-// fluid selection and unit switch, the user-defined fluid dialog, and the way back.
-inline constexpr double kCoefficientToMetric = 5.678;
-inline constexpr double kCoefficientToMetricDialog = 5.678263;
-inline constexpr double kCoefficientToEnglish = 0.17612;
 
 // The typical range and the proposed coefficient of a fluid, as the sheet
 // shows them: plain decimal texts (110, 142.5, 809.115).

@@ -3,8 +3,10 @@
 #include "engine/estimates.h"
 #include "engine/fault.h"
 #include "engine/thermal.h"
+#include "engine/validation.h"
 #include "text/number.h"
 
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -22,43 +24,6 @@ std::string stageFaultMessage(const char* what) {
 
 namespace {
 
-struct RangeMessages {
-    const char* metric;
-    const char* english;
-};
-
-// The range messages: first line, a line feed, the second line of the unit system.
-constexpr RangeMessages kCoefficientRange = {
-    "The Overall Heat Transfer Coefficient (Item 3) is out of range.\n"
-    "Values between 34.1 and 1136 W/(SqM-C) are valid.",
-    "The Overall Heat Transfer Coefficient (Item 3) is out of range.\n"
-    "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid."};
-constexpr RangeMessages kDutyRange = {
-    "The Hot Side Heat Duty (Item 5) is out of range.\nValues between 0.3 and 2920 MW are valid.",
-    "The Hot Side Heat Duty (Item 5) is out of range.\n"
-    "Values between 0.1 and 9990 MMBtu/Hr are valid."};
-constexpr RangeMessages kAirInletRange = {
-    "The Air Inlet Temperature (Item 5) is out of range.\n"
-    "Values between -40 and 94 Deg. C are valid.",
-    "The Air Inlet Temperature (Item 5) is out of range.\n"
-    "Values between -40 and 200 Deg. F are valid."};
-constexpr RangeMessages kHotInletRange = {
-    "The Hot Fluid Inlet Temperature (Item 5) is out of range.\n"
-    "Values between Tair-in and 398 Deg. C are valid.",
-    "The Hot Fluid Inlet Temperature (Item 5) is out of range.\n"
-    "Values between Tair-in and 750 Deg. F are valid."};
-constexpr RangeMessages kHotOutletRange = {
-    "The Hot Fluid Outlet Temperature (Item 5) is out of range.\n"
-    "Values between Tair-in and Thot-in are valid.",
-    "The Hot Fluid Outlet Temperature (Item 5) is out of range.\n"
-    "Values between Tair-in and Thot-in are valid."};
-constexpr RangeMessages kLengthRange = {
-    "The Tube Length (Item 6) is out of range.\nValues between 2.44 and 18.28 meter are valid.",
-    "The Tube Length (Item 6) is out of range.\nValues between 8 and 60 feet are valid."};
-constexpr RangeMessages kRowsRange = {
-    "The Number of Tube Rows (Item 6) is out of range.\nValues between 3 and 10 are valid.",
-    "The Number of Tube Rows (Item 6) is out of range.\nValues between 3 and 10 are valid."};
-
 // Our own: a price factor too large to compute with would otherwise keep the
 // factor of the previous calculation without a word.
 constexpr const char* kCostFactorTooLarge =
@@ -72,37 +37,26 @@ constexpr const char* kForcedDraftEnglish = "Outlet air temperature > 250 Deg. F
                                             "This will be reflected in the output";
 
 class Driver {
-public:
+  public:
     Driver(const SheetEntries& e, SizingCase& c, MessageSink& m)
         : m_entries(e), m_case(c), m_messages(m), m_english(isTrue(c.ENGLISH)) {}
 
     bool run();
 
-private:
-    const std::string& text(int n) const { return m_entries.text[static_cast<std::size_t>(n)]; }
+  private:
+    const std::string& text(Field f) const { return m_entries.text[f]; }
 
     void show(std::string_view message) { m_messages.showMessage(message, MessageIcon::None); }
-    void showRange(const RangeMessages& r) { show(m_english ? r.english : r.metric); }
 
-    // Reads field n into target, converted into English units by
-    // value * factor + offset on a Metric sheet. A value too large to hold
-    // leaves the target as it was and fails the check (false).
-    bool read(int n, double& target, double factor, double offset) {
-        const std::optional<double> v = readNumber(text(n));
-        if (!v) {
-            return false;
-        }
-        const double converted = m_english ? *v : *v * factor + offset;
-        return store(target, converted);
-    }
+    bool check(const EntryCheck& check);
 
-    bool stage(void (*estimate)(SizingCase&, std::string&), std::string& failure) {
-        estimate(m_case, failure);
-        if (failure != " ") {
-            show(failure);
-            return false;
+    bool stage(std::optional<std::string> failure, std::string& record) {
+        if (!failure) {
+            return true;
         }
-        return true;
+        record = std::move(*failure);
+        show(record);
+        return false;
     }
 
     const SheetEntries& m_entries;
@@ -111,14 +65,47 @@ private:
     const bool m_english;
 };
 
+// Reads a checked entry into the record: converted into English units on a
+// Metric sheet, then stored and compared with its range. A value too large
+// to hold (or a row count that is no 32-bit whole number) leaves the target
+// as it was and fails the range check.
+bool Driver::check(const EntryCheck& ck) {
+    const std::string& entry = text(ck.field);
+    if (entry.empty()) {
+        show(ck.missing);
+        return false;
+    }
+    const std::optional<double> read = readNumber(entry);
+    bool ok = false;
+    if (const auto* whole = std::get_if<std::int32_t SizingCase::*>(&ck.target)) {
+        const std::optional<std::int32_t> rows = read ? roundHalfEvenToInt32(*read) : std::nullopt;
+        if (rows) {
+            m_case.*(*whole) = *rows;
+            ok = withinRange(ck, *rows, m_case);
+        }
+    } else if (read) {
+        // "+ 0" as the conversion has always had it: a Metric "-0" reads as 0.
+        const double value =
+            m_english || !ck.quantity ? *read : units::toEnglish(*ck.quantity, *read) + 0.0;
+        if (std::isfinite(value)) {
+            ok = withinRange(ck, value, m_case);
+            m_case.*std::get<double SizingCase::*>(ck.target) = ok ? value * ck.scale : value;
+        }
+    }
+    if (!ok) {
+        show(rangeMessage(ck, m_english));
+    }
+    return ok;
+}
+
 bool Driver::run() {
     SizingCase& c = m_case;
-    if (text(4).empty()) {
+    if (text(Field::Title).empty()) {
         show("Input Project Title (Item 1)");
         return false;
     }
-    c.TITLE = text(4);
-    c.ITEM = text(9);
+    c.TITLE = text(Field::Title);
+    c.ITEM = text(Field::Item);
 
     for (std::size_t i = 0; i < kServiceCaptions.size(); ++i) {
         if (m_entries.service[i]) {
@@ -133,99 +120,30 @@ bool Driver::run() {
     }
     c.HOTSIDEFLUID = m_entries.fluid;
 
-    if (text(3).empty()) {
-        show("Input Overall Heat Transfer Coefficient (Item 3)");
-        return false;
-    }
-    if (!read(3, c.UOVERALL, 0.17612, 0) || !(c.UOVERALL >= 6 && c.UOVERALL <= 200)) {
-        showRange(kCoefficientRange);
-        return false;
-    }
-
-    if (text(12).empty()) {
-        show("Input Hot Side Heat Duty (Item 5)");
-        return false;
-    }
-    if (!read(12, c.QTOTAL, 3.4123, 0) || !(c.QTOTAL >= 0.1 && c.QTOTAL <= 9990)) {
-        showRange(kDutyRange);
-        return false;
-    }
-    c.QTOTAL = c.QTOTAL * 1000000;
-
-    if (text(5).empty()) {
-        show("Input Air Inlet Temperature (Item 5)");
-        return false;
-    }
-    if (!read(5, c.TAIRIN, 1.8, 32) || !(c.TAIRIN >= -40 && c.TAIRIN <= 200)) {
-        showRange(kAirInletRange);
-        return false;
-    }
-
-    if (text(6).empty()) {
-        show("Input Hot Fluid Inlet Temperature (Item 5)");
-        return false;
-    }
-    if (!read(6, c.THOTIN, 1.8, 32) || !(c.TAIRIN < c.THOTIN && c.THOTIN <= 750)) {
-        showRange(kHotInletRange);
-        return false;
-    }
-
-    if (text(7).empty()) {
-        show("Input Hot Fluid Outlet Temperature (Item 5)");
-        return false;
-    }
-    if (!read(7, c.THOTOUT, 1.8, 32) || !(c.TAIRIN < c.THOTOUT && c.THOTOUT < c.THOTIN)) {
-        showRange(kHotOutletRange);
-        return false;
-    }
-
-    if (text(11).empty()) {
-        show("Input Tube Length (Item 6)");
-        return false;
-    }
-    if (!read(11, c.LENGTH, 3.2808, 0) || !(c.LENGTH >= 8 && c.LENGTH <= 60)) {
-        showRange(kLengthRange);
-        return false;
-    }
-
-    if (text(8).empty()) {
-        show("Input Number of Tube Rows (Item 6)");
-        return false;
-    }
-    {
-        // A row count that is no 32-bit whole number fails the range check
-        // rather than keeping the previous count.
-        const std::optional<double> v = readNumber(text(8));
-        const std::optional<std::int32_t> rows = v ? roundHalfEvenToInt32(*v) : std::nullopt;
-        if (rows) {
-            c.NROWS = *rows;
-        }
-        if (!rows || c.NROWS < 3 || c.NROWS > 10) {
-            showRange(kRowsRange);
+    for (const EntryCheck& ck : entryChecks()) {
+        if (!check(ck)) {
             return false;
         }
     }
 
-    {
-        const std::optional<double> factor = readNumber(text(10));
-        if (!factor) {
-            show(kCostFactorTooLarge);
-            return false;
-        }
-        c.COSTFACTOR = *factor;
+    const std::optional<double> factor = readNumber(text(Field::PriceFactor));
+    if (!factor) {
+        show(kCostFactorTooLarge);
+        return false;
     }
+    c.COSTFACTOR = *factor;
 
     c.ERRTHERMAL = " ";
     c.ERRPOWER = " ";
     c.ERRPRICE = " ";
     std::string weightFailure = " ";
-    if (!stage(SizeBundle, c.ERRTHERMAL) || !stage(EstimateHorsepower, c.ERRPOWER) ||
-        !stage(EstimatePrice, c.ERRPRICE) || !stage(EstimateWeight, weightFailure)) {
+    if (!stage(SizeBundle(c), c.ERRTHERMAL) || !stage(EstimateHorsepower(c), c.ERRPOWER) ||
+        !stage(EstimatePrice(c), c.ERRPRICE) || !stage(EstimateWeight(c), weightFailure)) {
         return false;
     }
 
     show(kCompletionMessage);
-    if (c.TAIROUT > 250 && !isTrue(c.DRAFT)) {
+    if (c.TAIROUT > kForcedDraftAbove && !isTrue(c.DRAFT)) {
         c.DRAFT = true;
         show(m_english ? kForcedDraftEnglish : kForcedDraftMetric);
     }

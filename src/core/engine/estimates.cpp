@@ -32,10 +32,11 @@ const RowTableEntry* rowEntry(int rows) {
     return &kRowTable[rows - 3];
 }
 
-void reportFault(const FaultLog& log, std::string& failure) {
-    if (log.any() && failure == " ") {
-        failure = stageFaultMessage(log.first());
+std::optional<std::string> failureOf(const FaultLog& log) {
+    if (log.any()) {
+        return stageFaultMessage(log.first());
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -50,43 +51,35 @@ double weightPerFaceArea(int rows) {
     return e ? e->weightPerFace : 0.0;
 }
 
-PriceCoefficients priceCoefficients(int rows) {
-    if (rows <= 3) {
-        return {1.390023, 194761.6, 29.0303};
+const PriceCoefficients& priceCoefficients(int rows) {
+    for (const PriceCoefficients& k : kPriceCoefficients) {
+        if (rows <= k.upToRows) {
+            return k;
+        }
     }
-    if (rows == 4) {
-        return {1.378199, 201861.4, 24.08489};
-    }
-    if (rows == 5) {
-        return {1.306789, 133041.9, 20.97974};
-    }
-    if (rows == 6) {
-        return {1.74192, 3551334, 19.43371};
-    }
-    if (rows <= 8) {
-        return {1.712087, 3551668, 16.91799};
-    }
-    return {1.603914, 1677404, 15.3634};
+    return kPriceCoefficients.back();
 }
 
-void EstimateHorsepower(SizingCase& c, std::string& failure) {
+std::optional<std::string> EstimateHorsepower(SizingCase& c) {
     FaultLog log;
     store(c.HORSEPOWER, c.ATUBEBARETOTAL / bareAreaPerHorsepower(c.NROWS), &log, "fan power");
-    reportFault(log, failure);
+    return failureOf(log);
 }
 
-void EstimatePrice(SizingCase& c, std::string& failure) {
+std::optional<std::string> EstimatePrice(SizingCase& c) {
     FaultLog log;
     const bool small = c.ATUBEBARETOTAL < kSmallestPricedArea;
     const double area = small ? kSmallestPricedArea : c.ATUBEBARETOTAL;
-    const PriceCoefficients k = priceCoefficients(c.NROWS);
+    const PriceCoefficients& k = priceCoefficients(c.NROWS);
     double unitPrice = 0;
     store(unitPrice, std::pow(area, -k.a) * k.b + k.c, &log, "price");
     unitPrice = unitPrice + kPriceAdder;
-    store(c.LENGTHFACTOR, small ? 1.0 : 5.3 * std::pow(c.LENGTH, -0.48), &log, "tube-length factor");
+    store(c.LENGTHFACTOR,
+          small ? 1.0 : kLengthFactorScale * std::pow(c.LENGTH, kLengthFactorExponent), &log,
+          "tube-length factor");
     store(c.COSTTOTAL,
-          c.MATERIALFACTOR * unitPrice * (kPriceFactor * c.COSTFACTOR * c.LENGTHFACTOR * area), &log,
-          "price");
+          c.MATERIALFACTOR * unitPrice * (kPriceFactor * c.COSTFACTOR * c.LENGTHFACTOR * area),
+          &log, "price");
     if (c.COSTTOTAL < kPriceFloor) {
         c.COSTTOTAL = kPriceFloor;
     }
@@ -96,14 +89,14 @@ void EstimatePrice(SizingCase& c, std::string& failure) {
         store(c.COSTTOTAL, c.COSTTOTAL * kPriceMarkup, &log, "price");
     }
     store(c.COSTTOTALPERAREA, c.COSTTOTAL / c.ATUBEBARETOTAL, &log, "price per area");
-    reportFault(log, failure);
+    return failureOf(log);
 }
 
-void EstimateWeight(SizingCase& c, std::string& failure) {
+std::optional<std::string> EstimateWeight(SizingCase& c) {
     FaultLog log;
     store(c.WEIGHTTOTAL, c.AFACE * weightPerFaceArea(c.NROWS), &log, "weight");
     store(c.COSTTOTALPERMASS, c.COSTTOTAL / c.WEIGHTTOTAL, &log, "price per weight");
-    reportFault(log, failure);
+    return failureOf(log);
 }
 
 } // namespace keld

@@ -19,7 +19,7 @@
 namespace keld {
 
 class FaultLog {
-public:
+  public:
     // What the first abandoned statement would have computed, e.g. "tube count".
     const char* first() const { return m_first; }
     bool any() const { return m_first != nullptr; }
@@ -29,7 +29,7 @@ public:
         }
     }
 
-private:
+  private:
     const char* m_first = nullptr;
 };
 

@@ -8,7 +8,7 @@ namespace keld {
 enum class MessageIcon { None, Exclamation };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // One modal message with an OK button alone; lines are joined by "\n".
     virtual void showMessage(std::string_view text, MessageIcon icon) = 0;

@@ -12,7 +12,9 @@ namespace keld {
 // A flag that may still be unset; an unset flag counts as not true.
 using Flag = std::optional<bool>;
 
-inline bool isTrue(const Flag& f) { return f.value_or(false); }
+inline bool isTrue(const Flag& f) {
+    return f.value_or(false);
+}
 
 struct SizingCase {
     std::string FILENM;     // project file name; one blank after an edit of the sheet
@@ -24,16 +26,16 @@ struct SizingCase {
     std::string ERRPOWER;   // failure text of the fan-power stage
     std::string HOTSIDEFLUID;
     std::string MATERIAL;
-    Flag ENGLISH;   // true: the sheet shows English units
-    Flag ROWSFIXED; // true: the sizing keeps the entered row count
-    Flag DRAFT;     // true: forced draft, false: induced
-    double THOTIN = 0;         // °F
-    double THOTOUT = 0;        // °F
-    double MAIR = 0;           // lb/hr
-    double TAIRIN = 0;         // °F
-    double TAIROUT = 0;        // °F
-    std::int32_t NROWS = 0;    // tube rows
-    double TUBESPERFOOT = 0;   // tubes per ft of width
+    Flag ENGLISH;            // true: the sheet shows English units
+    Flag ROWSFIXED;          // true: the sizing keeps the entered row count
+    Flag DRAFT;              // true: forced draft, false: induced
+    double THOTIN = 0;       // °F
+    double THOTOUT = 0;      // °F
+    double MAIR = 0;         // lb/hr
+    double TAIRIN = 0;       // °F
+    double TAIROUT = 0;      // °F
+    std::int32_t NROWS = 0;  // tube rows
+    double TUBESPERFOOT = 0; // tubes per ft of width
     std::int32_t TUBESPERROW = 0;
     std::int32_t TUBESTOTAL = 0;
     double ATUBEPERFOOT = 0;   // sq ft of bare surface per ft of tube
@@ -49,11 +51,11 @@ struct SizingCase {
     double NTUAIR = 0;         // transfer units on the air side
     double CRATIO = 0;         // capacity-rate ratio Cmin/Cmax
     double EFFECTIVENESS = 0;
-    double HORSEPOWER = 0;     // hp
-    double WEIGHTTOTAL = 0;    // lb
-    double COSTTOTAL = 0;      // US$
-    double FACEVELOCITY = 0;   // ft/min
-    double COSTFACTOR = 0;     // price multiplication factor
+    double HORSEPOWER = 0;   // hp
+    double WEIGHTTOTAL = 0;  // lb
+    double COSTTOTAL = 0;    // US$
+    double FACEVELOCITY = 0; // ft/min
+    double COSTFACTOR = 0;   // price multiplication factor
     double LENGTHFACTOR = 0;
     double MATERIALFACTOR = 0;
     double COSTTOTALPERAREA = 0; // US$ per sq ft of bare surface

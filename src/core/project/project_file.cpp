@@ -5,12 +5,13 @@
 #include "text/cp1252.h"
 #include "text/lines.h"
 #include "text/number.h"
+#include "units/units.h"
 
 namespace keld {
 
 const std::array<const char*, kProjectTagCount> kProjectTags = {
-    "<TEXT1>",  "<TEXT2>",   "<TEXT3>",   "<TEXT4>",   "<TEXT5>",   "<TEXT6>",
-    "<TEXT7>",  "<TEXT8>",   "<TEXT9>",   "<TEXT10>",  "<TEXT11>",  "<TEXT12>",
+    "<TEXT1>",   "<TEXT2>",   "<TEXT3>",   "<TEXT4>",  "<TEXT5>",  "<TEXT6>",
+    "<TEXT7>",   "<TEXT8>",   "<TEXT9>",   "<TEXT10>", "<TEXT11>", "<TEXT12>",
     "<OPTION1>", "<OPTION2>", "<OPTION3>", "<COMBO1>", "<COMBO2>"};
 
 std::vector<ProjectEntry> parseProjectFile(std::string_view bytes) {
@@ -77,7 +78,7 @@ std::optional<LoadFailure> applyProject(const std::vector<ProjectEntry>& entries
                                         SheetState& sheet, SizingCase& c) {
     for (const ProjectEntry& e : entries) {
         if (e.tag < kTagOption1) {
-            sheet.text[static_cast<std::size_t>(e.tag) + 1] = e.value;
+            sheet.text[static_cast<Field>(e.tag + 1)] = e.value;
             if (e.tag == 7 && kind == LoadKind::Open) {
                 c.ROWSFIXED = true;
             }
@@ -113,9 +114,11 @@ std::optional<LoadFailure> applyProject(const std::vector<ProjectEntry>& entries
                     return LoadFailure{e.tag, e.value};
                 }
                 sheet.userEntry[*s] = e.value;
-                const std::optional<double> u = readNumber(sheet.text[3]);
+                const std::optional<double> u = readNumber(sheet.text[Field::Coefficient]);
                 if (u) {
-                    store(sheet.userCoefficient[*s], isTrue(c.ENGLISH) ? *u : *u * 0.17612);
+                    store(sheet.userCoefficient[*s],
+                          isTrue(c.ENGLISH) ? *u
+                                            : units::toEnglish(units::Quantity::Coefficient, *u));
                 }
                 sheet.fluidList.back() = e.value;
             }
@@ -161,9 +164,9 @@ SheetEntries sheetEntries(const SheetState& sheet) {
 
 std::string projectFileBytes(const SheetState& sheet, bool* lossy) {
     std::string utf8;
-    for (std::size_t n = 1; n <= 12; ++n) {
-        utf8 += sheet.text[n];
-        utf8 += kProjectTags[n - 1];
+    for (const Field f : kFields) {
+        utf8 += sheet.text[f];
+        utf8 += kProjectTags[static_cast<std::size_t>(fieldNumber(f) - 1)];
         utf8 += "\r\n";
     }
     const std::optional<std::size_t> s = sheet.selectedService();

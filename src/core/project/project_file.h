@@ -12,8 +12,8 @@
 // text before its first occurrence. Lines without a tag are ignored, and a
 // later line with the same tag overrides an earlier one.
 
-#include "engine/sizing_case.h"
 #include "engine/calculate.h"
+#include "engine/sizing_case.h"
 
 #include <array>
 #include <optional>
@@ -44,10 +44,10 @@ std::vector<ProjectEntry> parseProjectFile(std::string_view bytes);
 // The sheet's entries as data: what a project file fills and a calculation
 // reads, with the sheet's lists and its user-defined fluids.
 struct SheetState {
-    std::array<std::string, 13> text;  // Text1 .. Text12 (text[0] unused)
-    std::array<bool, 3> service{};     // Condensing, Gas Cooling, Liquid Cooling
-    bool english = true;               // the English unit option is selected
-    bool forced = true;                // the Forced draft option is selected
+    ByField<std::string> text;
+    std::array<bool, 3> service{}; // Condensing, Gas Cooling, Liquid Cooling
+    bool english = true;           // the English unit option is selected
+    bool forced = true;            // the Forced draft option is selected
     std::vector<std::string> fluidList;
     std::optional<std::size_t> fluidIndex;
     std::optional<std::size_t> materialIndex;

@@ -1,9 +1,10 @@
 #include "report/report.h"
 
 #include "config/ini.h"
-#include "text/markup.h"
 #include "text/lines.h"
+#include "text/markup.h"
 #include "text/number.h"
+#include "units/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +51,8 @@ std::string twoUnits(double english, double metric, std::size_t width, const cha
     return e;
 }
 
-double celsius(double f) { return (f - 32) / 1.8; }
+using units::Quantity;
+constexpr auto metric = units::toMetric;
 
 struct Tag {
     const char* text;
@@ -78,38 +80,42 @@ const std::vector<Tag>& reportTags() {
          }},
         {"<!QTOTAL#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.QTOTAL / 1000000, c.QTOTAL * 0.2931 / 1000000, 12, "");
+             return twoUnits(c.QTOTAL / units::kBtuPerHourPerMillion,
+                             metric(Quantity::Duty, c.QTOTAL) / units::kBtuPerHourPerMillion, 12,
+                             "");
          }},
         {"<!MAIR#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.MAIR, c.MAIR * 0.126 / 1000, 12, "");
+             return twoUnits(c.MAIR, metric(Quantity::AirFlow, c.MAIR), 12, "");
          }},
         {"<!THOTIN#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.THOTIN, celsius(c.THOTIN), 12, "");
+             return twoUnits(c.THOTIN, metric(Quantity::Temperature, c.THOTIN), 12, "");
          }},
         {"<!TAIRIN#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.TAIRIN, celsius(c.TAIRIN), 12, "");
+             return twoUnits(c.TAIRIN, metric(Quantity::Temperature, c.TAIRIN), 12, "");
          }},
         {"<!THOTOUT#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.THOTOUT, celsius(c.THOTOUT), 12, "");
+             return twoUnits(c.THOTOUT, metric(Quantity::Temperature, c.THOTOUT), 12, "");
          }},
         {"<!TAIROUT#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.TAIROUT, celsius(c.TAIROUT), 12, "");
+             return twoUnits(c.TAIROUT, metric(Quantity::Temperature, c.TAIROUT), 12, "");
          }},
         {"<!UOVERALL#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.UOVERALL, c.UOVERALL * 5.678, 12, "");
+             return twoUnits(c.UOVERALL, metric(Quantity::Coefficient, c.UOVERALL), 12, "");
          }},
         {"<!LENGTH>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.LENGTH, c.LENGTH * 0.3048, 12, "");
+             return twoUnits(c.LENGTH, metric(Quantity::Length, c.LENGTH), 12, "");
          }},
         {"<!TUBEOD>",
-         [](const SizingCase&, const ReportDate&) { return twoUnits(1, 1 * 25.4, 12, ""); }},
+         [](const SizingCase&, const ReportDate&) {
+             return twoUnits(1, metric(Quantity::Diameter, 1), 12, "");
+         }},
         {"<!NROWS&>",
          [](const SizingCase& c, const ReportDate&) { return formatWhole(c.NROWS, false); }},
         {"<!TUBESPERROW&>",
@@ -118,23 +124,23 @@ const std::vector<Tag>& reportTags() {
          [](const SizingCase& c, const ReportDate&) { return formatWhole(c.TUBESTOTAL, true); }},
         {"<!ATUBEBARETOTAL#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.ATUBEBARETOTAL, c.ATUBEBARETOTAL * 0.0929, 12, "");
+             return twoUnits(c.ATUBEBARETOTAL, metric(Quantity::Area, c.ATUBEBARETOTAL), 12, "");
          }},
         {"<!ATUBEFINTOTAL#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.ATUBEFINTOTAL, c.ATUBEFINTOTAL * 0.0929, 12, "");
+             return twoUnits(c.ATUBEFINTOTAL, metric(Quantity::Area, c.ATUBEFINTOTAL), 12, "");
          }},
         {"<!XWIDTH#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.XWIDTH, c.XWIDTH * 0.3048, 12, "");
+             return twoUnits(c.XWIDTH, metric(Quantity::Length, c.XWIDTH), 12, "");
          }},
         {"<!WEIGHTTOTAL#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.WEIGHTTOTAL, c.WEIGHTTOTAL * 0.4536, 12, "");
+             return twoUnits(c.WEIGHTTOTAL, metric(Quantity::Mass, c.WEIGHTTOTAL), 12, "");
          }},
         {"<!HORSEPOWER#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.HORSEPOWER, c.HORSEPOWER * 0.7457, 12, "");
+             return twoUnits(c.HORSEPOWER, metric(Quantity::Power, c.HORSEPOWER), 12, "");
          }},
         {"<!MATERIAL$>", [](const SizingCase& c, const ReportDate&) { return c.MATERIAL; }},
         {"<!FILENM$>", [](const SizingCase& c, const ReportDate&) { return c.FILENM; }},
@@ -146,11 +152,13 @@ const std::vector<Tag>& reportTags() {
          }},
         {"<!COSTTOTALPERAREA#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.COSTTOTALPERAREA, c.COSTTOTALPERAREA * 10.764, 11, "$");
+             return twoUnits(c.COSTTOTALPERAREA, metric(Quantity::PricePerArea, c.COSTTOTALPERAREA),
+                             11, "$");
          }},
         {"<!COSTTOTALPERMASS#>",
          [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.COSTTOTALPERMASS, c.COSTTOTALPERMASS * 2.2046, 11, "$");
+             return twoUnits(c.COSTTOTALPERMASS, metric(Quantity::PricePerMass, c.COSTTOTALPERMASS),
+                             11, "$");
          }},
     };
     return tags;
@@ -191,7 +199,8 @@ std::string FormatReportValue(double x) {
     a = figures * std::pow(10.0, n - 3);
     if (!std::isfinite(a)) {
         // Rounded up past the largest double: the digits followed by zeros.
-        const std::string digits = formatFixed(figures, 0) + std::string(static_cast<std::size_t>(n - 3), '0');
+        const std::string digits =
+            formatFixed(figures, 0) + std::string(static_cast<std::size_t>(n - 3), '0');
         return sign + groupThousands(digits);
     }
     switch (n) {
@@ -269,8 +278,8 @@ std::string buildReport(const std::string& programFolder, const SizingCase& c,
                         const std::optional<std::string>& templatePath) {
     const std::string path =
         templatePath ? *templatePath
-                     : dataPath(programFolder, ReadIni(configPathIn(programFolder), "Calculations",
-                                                       "Output", ""));
+                     : dataPath(programFolder,
+                                ReadIni(configPathIn(programFolder), "Calculations", "Output", ""));
     const FileContent content = readFile(path, std::size_t{64} << 20);
     if (content.status == FileStatus::CannotOpen) {
         messages.showMessage(kCouldNotOpenOutput, MessageIcon::Exclamation);

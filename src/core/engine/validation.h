@@ -1,0 +1,60 @@
+#pragma once
+// The checks of a calculation's entries, in the order Calculate_Output makes
+// them: each entry is read when its turn comes, converted into English units
+// on a Metric sheet, stored into the record and checked against its range.
+
+#include "engine/entries.h"
+#include "engine/sizing_case.h"
+#include "units/units.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+namespace keld {
+
+// One end of an entry's range: a number, or an entry read before it.
+struct Bound {
+    bool inclusive = true;
+    double value = 0;                    // when `entry` is null
+    double SizingCase::*entry = nullptr; // TAIRIN, THOTIN: compared strictly
+};
+
+// Where a checked entry goes: a double field, or the whole-number rows.
+using CheckTarget = std::variant<double SizingCase::*, std::int32_t SizingCase::*>;
+
+struct EntryCheck {
+    Field field;
+    const char* missing; // the message for an empty entry
+    // How a Metric entry becomes English; none: the entry has no unit.
+    std::optional<units::Quantity> quantity;
+    CheckTarget target;
+    Bound low;
+    Bound high;
+    // Stored on success instead of the value read (the duty: Btu/hr from
+    // million Btu/hr). A failing entry keeps the value just read.
+    double scale = 1;
+    // The range message: its first line, then a line feed and the second
+    // line of the sheet's unit system.
+    const char* rangeFirst;
+    const char* rangeMetric;
+    const char* rangeEnglish;
+};
+
+// The numeric checks in the order they are made (after the title and the
+// fluid): coefficient, duty, air inlet, hot inlet, hot outlet, tube length,
+// rows.
+const std::array<EntryCheck, 7>& entryChecks();
+
+// The check of a field, if it has one.
+const EntryCheck* checkOf(Field field);
+
+// The range message of a check for a sheet in these units.
+std::string rangeMessage(const EntryCheck& check, bool english);
+
+// Whether a value (in English units, the record's) lies within the check's
+// range; entries that a bound refers to are read from the record.
+bool withinRange(const EntryCheck& check, double value, const SizingCase& c);
+
+} // namespace keld
