@@ -1,7 +1,8 @@
 // A design sweep of a million cases on every core, and one plant-list row:
 // what `keld-size --sweep` and a batch do, without the printing.
 
-#include "plant.h"
+#include "batch.h"
+#include "sweep.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,14 +18,23 @@ const char* const kCase = "100<TEXT1>\r\n150<TEXT2>\r\n125<TEXT3>\r\nBench<TEXT4
                           "30<TEXT11>\r\n12.5<TEXT12>\r\nLIQUID<OPTION1>\r\nENGLISH<OPTION2>\r\n"
                           "FORCED<OPTION3>\r\nProcess Water<COMBO1>\r\nSteel<COMBO2>\r\n";
 
-cli::LoadedCase loadedCase() {
+// The sheet as keld-size starts it, with the installation's default case.
+const Sheet& started() {
+    static const Sheet sheet = [] {
+        cli::MessageRecorder messages;
+        return cli::startedSheet(KELD_PROGRAM_DIR, messages);
+    }();
+    return sheet;
+}
+
+Sheet loadedCase() {
     cli::LoadError error;
-    return *cli::loadCaseFromBytes(kCase, "bench.ini", {}, error);
+    return *cli::loadCaseFromBytes(started(), kCase, "bench.ini", {}, error);
 }
 
 // 8 row counts x 12,500 tube lengths x 10 materials = 1,000,000 cases.
 void BM_SweepMillionCases(benchmark::State& state) {
-    const cli::LoadedCase base = loadedCase();
+    const Sheet base = loadedCase();
     std::vector<double> lengths;
     for (int k = 0; k < 12500; ++k) {
         lengths.push_back(8 + 52.0 * k / 12499);
@@ -46,7 +56,8 @@ BENCHMARK(BM_SweepMillionCases)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->
 void BM_BatchCaseFromText(benchmark::State& state) {
     for (auto _ : state) {
         cli::LoadError error;
-        std::optional<cli::LoadedCase> loaded = cli::loadCaseFromBytes(kCase, "bench.ini", {}, error);
+        std::optional<Sheet> loaded =
+            cli::loadCaseFromBytes(started(), kCase, "bench.ini", {}, error);
         const cli::RunResult run = cli::calculate(*loaded);
         benchmark::DoNotOptimize(run.ok);
     }

@@ -1,59 +1,71 @@
 #include "case_run.h"
 
 #include "catalogue/catalogue.h"
-#include "text/lines.h"
 
 namespace keld::cli {
 
-std::optional<LoadedCase> loadCaseFromBytes(std::string_view bytes, const std::string& name,
-                                            const RunOptions& options, LoadError& error) {
-    LoadedCase loaded;
-    SizingCase& c = loaded.record;
-    // The sheet's start-up state.
-    c.ENGLISH = true;
-    c.ROWSFIXED = false;
-    c.DRAFT = true;
-    c.COSTUSER = 0;
-    prepareOpen(loaded.sheet, c);
+Sheet startedSheet(const std::string& programFolder, MessageSink& messages) {
+    Sheet sheet;
+    sheet.startUp(programFolder, messages);
+    return sheet;
+}
 
-    const std::vector<ProjectEntry> entries = parseProjectFile(bytes);
-    if (const auto failure = applyProject(entries, LoadKind::Open, loaded.sheet, c)) {
-        if (failure->tag == kTagCombo2) {
-            error.message = name + ": the material \"" + failure->value +
-                            "\" is not in the list of tube and header materials";
-        } else {
-            const auto s = loaded.sheet.selectedService();
-            const std::string service = s ? services()[*s].caption : "no service";
-            error.message = name + ": the fluid \"" + failure->value +
-                            "\" is not in the fluid list of " +
-                            (s ? "the service \"" + service + "\"" : service + " selected");
-        }
-        return std::nullopt;
+namespace {
+
+std::string describe(const OpenFailure& failure, const std::string& name) {
+    switch (failure.reason) {
+    case OpenFailure::Reason::CannotRead:
+        return name + ": cannot read the file";
+    case OpenFailure::Reason::UnknownMaterial:
+        return name + ": the material \"" + failure.value +
+               "\" is not in the list of tube and header materials";
+    case OpenFailure::Reason::FluidNotInList:
+        break;
     }
-    c.FILENM = fileNameOfPath(name);
+    const std::string list =
+        failure.service
+            ? "the service \"" + std::string(services()[*failure.service].caption) + "\""
+            : std::string("no service selected");
+    return name + ": the fluid \"" + failure.value + "\" is not in the fluid list of " + list;
+}
+
+std::optional<Sheet> applyOptions(Sheet sheet, const RunOptions& options) {
     if (options.autoRows) {
-        c.ROWSFIXED = false;
+        sheet.setRowsFixed(false);
     }
     if (options.price) {
-        c.COSTUSER = *options.price;
+        sheet.setUserPrice(*options.price);
     }
-    return loaded;
+    return sheet;
 }
 
-std::optional<LoadedCase> loadCase(const std::string& path, const RunOptions& options,
-                                   LoadError& error) {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
-        error.message = path + ": cannot read the file";
+} // namespace
+
+std::optional<Sheet> loadCaseFromBytes(const Sheet& started, std::string_view bytes,
+                                       const std::string& name, const RunOptions& options,
+                                       LoadError& error) {
+    Sheet sheet = started;
+    if (const std::optional<OpenFailure> failure = sheet.openBytes(bytes, name)) {
+        error.message = describe(*failure, name);
         return std::nullopt;
     }
-    return loadCaseFromBytes(*bytes, path, options, error);
+    return applyOptions(std::move(sheet), options);
 }
 
-RunResult calculate(LoadedCase& loaded) {
+std::optional<Sheet> loadCase(const Sheet& started, const std::string& path,
+                              const RunOptions& options, LoadError& error) {
+    Sheet sheet = started;
+    if (const std::optional<OpenFailure> failure = sheet.open(path)) {
+        error.message = describe(*failure, path);
+        return std::nullopt;
+    }
+    return applyOptions(std::move(sheet), options);
+}
+
+RunResult calculate(Sheet& sheet) {
     MessageRecorder recorder;
     RunResult result;
-    result.ok = Calculate_Output(sheetEntries(loaded.sheet), loaded.record, recorder);
+    result.ok = sheet.calculate(recorder);
     result.messages = std::move(recorder.messages);
     return result;
 }

@@ -1,10 +1,9 @@
 #pragma once
-// Sizing one saved case as the sheet would: File, Open, then Calculate.
+// Sizing one saved case as the sheet would: start-up, File, Open, then
+// Calculate, all through the sheet's own model.
 
-#include "engine/calculate.h"
 #include "engine/messages.h"
-#include "engine/sizing_case.h"
-#include "project/project_file.h"
+#include "sheet/sheet.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +18,7 @@ struct RecordedMessage {
 
 // Keeps every message a run shows, in order.
 class MessageRecorder : public MessageSink {
-public:
+  public:
     void showMessage(std::string_view text, MessageIcon icon) override {
         messages.push_back({std::string(text), icon});
     }
@@ -27,14 +26,16 @@ public:
 };
 
 struct RunOptions {
-    bool autoRows = false;            // leave ROWSFIXED false: the sizing chooses the rows
-    std::optional<double> price;      // the user's price (COSTUSER)
+    bool autoRows = false;       // leave ROWSFIXED false: the sizing chooses the rows
+    std::optional<double> price; // the user's price (COSTUSER)
 };
 
-struct LoadedCase {
-    SheetState sheet;
-    SizingCase record;
-};
+// The sheet as the program starts it: its start-up with the installation's
+// default case (Files/default.ini of the program folder), whose messages
+// (a default case that cannot be read) go to `messages`. Lines that a
+// project file lacks keep the default case's values, as they do when the
+// file is opened on the freshly started sheet.
+Sheet startedSheet(const std::string& programFolder, MessageSink& messages);
 
 // A project file that could not be read or applied: a clear message naming
 // the file and the value.
@@ -42,20 +43,19 @@ struct LoadError {
     std::string message;
 };
 
-// The record and sheet as the sheet holds them after File, Open of `path`,
-// starting from a sheet as it stands after its start-up (empty fields,
-// English units, forced draft, no service selected).
-std::optional<LoadedCase> loadCase(const std::string& path, const RunOptions& options,
-                                   LoadError& error);
-// The same from a file's bytes already read; `name` is used for FILENM.
-std::optional<LoadedCase> loadCaseFromBytes(std::string_view bytes, const std::string& name,
-                                            const RunOptions& options, LoadError& error);
+// The sheet after File, Open of `path` on a copy of the started sheet.
+std::optional<Sheet> loadCase(const Sheet& started, const std::string& path,
+                              const RunOptions& options, LoadError& error);
+// The same from a file's bytes already read; `name` is the file's path.
+std::optional<Sheet> loadCaseFromBytes(const Sheet& started, std::string_view bytes,
+                                       const std::string& name, const RunOptions& options,
+                                       LoadError& error);
 
 struct RunResult {
     bool ok = false; // the calculation completed and the report would open
     std::vector<RecordedMessage> messages;
 };
 
-RunResult calculate(LoadedCase& loaded);
+RunResult calculate(Sheet& sheet);
 
 } // namespace keld::cli

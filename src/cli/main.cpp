@@ -1,12 +1,13 @@
 // keld-size: sizes a saved case from the command line, as File, Open followed
 // by Calculate would on the sheet.
 
+#include "batch.h"
 #include "case_run.h"
-#include "json_output.h"
-#include "plant.h"
 #include "catalogue/catalogue.h"
 #include "config/ini.h"
+#include "json_output.h"
 #include "report/report.h"
+#include "sweep.h"
 #include "text/number.h"
 
 #include <CLI/CLI.hpp>
@@ -20,7 +21,6 @@
 namespace {
 
 using namespace keld;
-
 
 // Today in the user's language, as the report's date.
 ReportDate today() {
@@ -58,22 +58,22 @@ std::string reportForTerminal(const std::string& report) {
 }
 
 // A plant list: one summary row per file.
-int runBatch(const std::vector<std::string>& files, const cli::RunOptions& options, bool json,
-             bool csv, cli::Units units) {
+int runBatch(const Sheet& started, const std::vector<std::string>& files,
+             const cli::RunOptions& options, bool json, bool csv, cli::Units units) {
     if (json) {
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
         int status = 0;
         for (const std::string& file : files) {
             cli::LoadError error;
-            std::optional<cli::LoadedCase> loaded = cli::loadCase(file, options, error);
-            if (!loaded) {
+            std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
+            if (!sheet) {
                 all.push_back({{"file", file}, {"ok", false}, {"messages", {error.message}}});
                 status = 2;
                 continue;
             }
-            const cli::RunResult run = cli::calculate(*loaded);
+            const cli::RunResult run = cli::calculate(*sheet);
             nlohmann::ordered_json one = {{"file", file}};
-            one.update(cli::runToJson(run, loaded->record));
+            one.update(cli::runToJson(run, sheet->record()));
             all.push_back(std::move(one));
             if (!run.ok && status == 0) {
                 status = 1;
@@ -86,7 +86,7 @@ int runBatch(const std::vector<std::string>& files, const cli::RunOptions& optio
     rows.reserve(files.size());
     int status = 0;
     for (const std::string& file : files) {
-        rows.push_back(cli::sizeFile(file, options));
+        rows.push_back(cli::sizeFile(started, file, options));
         if (!rows.back().loaded) {
             status = 2;
         } else if (!rows.back().ok && status == 0) {
@@ -98,18 +98,19 @@ int runBatch(const std::vector<std::string>& files, const cli::RunOptions& optio
 }
 
 // One case over rows, tube lengths and materials, cheapest first.
-int runSweep(const std::string& file, cli::RunOptions options, const std::string& lengthText,
-             const std::string& materialText, bool csv, cli::Units units) {
+int runSweep(const Sheet& started, const std::string& file, cli::RunOptions options,
+             const std::string& lengthText, const std::vector<std::size_t>& chosen, bool csv,
+             cli::Units units) {
     options.autoRows = false;
     cli::LoadError error;
-    std::optional<cli::LoadedCase> loaded = cli::loadCase(file, options, error);
-    if (!loaded) {
+    std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
+    if (!sheet) {
         std::cerr << "keld-size: " << error.message << "\n";
         return 2;
     }
     std::vector<double> lengths;
     if (lengthText.empty()) {
-        lengths = cli::defaultLengths(isTrue(loaded->record.ENGLISH));
+        lengths = cli::defaultLengths(isTrue(sheet->record().ENGLISH));
     } else {
         std::string message;
         std::optional<std::vector<double>> parsed = cli::parseLengths(lengthText, message);
@@ -119,33 +120,29 @@ int runSweep(const std::string& file, cli::RunOptions options, const std::string
         }
         lengths = std::move(*parsed);
     }
-    std::vector<std::size_t> chosen;
-    if (CLI::detail::to_lower(materialText) == "all") {
-        for (std::size_t m = 0; m < materials().size(); ++m) {
-            chosen.push_back(m);
-        }
-    } else if (!materialText.empty()) {
-        std::size_t start = 0;
-        while (start <= materialText.size()) {
-            std::size_t end = materialText.find(',', start);
-            if (end == std::string::npos) {
-                end = materialText.size();
-            }
-            const std::string name = materialText.substr(start, end - start);
-            const std::optional<std::size_t> m = findMaterial(name);
-            if (!m) {
-                std::cerr << "keld-size: --materials: \"" << name
-                          << "\" is not a material of the list (or give: all)\n";
-                return 2;
-            }
-            chosen.push_back(*m);
-            start = end + 1;
-        }
-    }
     const cli::SweepResult result =
-        cli::sweep(*loaded, lengths, chosen, std::max(1U, std::thread::hardware_concurrency()));
+        cli::sweep(*sheet, lengths, chosen, std::max(1U, std::thread::hardware_concurrency()));
     std::cout << (csv ? cli::sweepCsv(result, units) : cli::sweepText(result, units));
     return result.feasible.empty() ? 1 : 0;
+}
+
+// "--materials": all, or names of the list (checked and spelt as the list
+// spells them by the option's validator).
+std::vector<std::size_t> materialPositions(const std::vector<std::string>& names) {
+    std::vector<std::size_t> chosen;
+    for (const std::string& name : names) {
+        if (name == "all") {
+            chosen.clear();
+            for (std::size_t m = 0; m < materials().size(); ++m) {
+                chosen.push_back(m);
+            }
+            return chosen;
+        }
+        if (const std::optional<std::size_t> m = findMaterial(name)) {
+            chosen.push_back(*m);
+        }
+    }
+    return chosen;
 }
 
 } // namespace
@@ -161,7 +158,7 @@ int main(int argc, char** argv) {
     bool doSweep = false;
     std::string units = "english";
     std::string lengths;
-    std::string materialChoice;
+    std::vector<std::string> materialNames;
     bool autoRows = false;
     std::string price;
     std::string templateFile;
@@ -172,8 +169,7 @@ int main(int argc, char** argv) {
     app.add_option("--price", price, "Use this price in US dollars instead of the estimate");
     app.add_option("--template", templateFile,
                    "Print the report with this template instead of the configured one");
-    app.add_flag("--summary", summary,
-                 "One summary table of the files (several files imply it)");
+    app.add_flag("--summary", summary, "One summary table of the files (several files imply it)");
     app.add_flag("--csv", csv, "Write the summary or the sweep as CSV, numbers in full precision");
     app.add_option("--units", units, "Units of the summary or sweep: english or metric")
         ->check(CLI::IsMember({"english", "metric"}, CLI::ignore_case));
@@ -182,8 +178,15 @@ int main(int argc, char** argv) {
     app.add_option("--lengths", lengths,
                    "Tube lengths of the sweep, in the file's units: FROM:TO:STEP or a list "
                    "(default 8:60:2 ft, 2.5:18:0.5 m)");
-    app.add_option("--materials", materialChoice,
-                   "Materials of the sweep: all, or names separated by commas (default: the file's)");
+    std::vector<std::string> materialList = {"all"};
+    for (const Material& m : materials()) {
+        materialList.emplace_back(m.name);
+    }
+    app.add_option("--materials", materialNames,
+                   "Materials of the sweep: all, or names separated by commas (default: the "
+                   "file's)")
+        ->delimiter(',')
+        ->check(CLI::IsMember(materialList, CLI::ignore_case));
     app.set_version_flag("--version", std::string("keld-size ") + KELD_VERSION);
     app.footer("Exit status: 0 the calculation completed, 1 a check or stage stopped it (its "
                "message on standard error), 2 a usage error or a file that cannot be read or "
@@ -207,33 +210,39 @@ int main(int argc, char** argv) {
         options.price = *p;
     }
 
-    const cli::Units tableUnits =
-        CLI::detail::to_lower(units) == "metric" ? cli::Units::Metric : cli::Units::English;
+    // The option's check spells the unit system in lower case.
+    const cli::Units tableUnits = units == "metric" ? cli::Units::Metric : cli::Units::English;
+    cli::MessageRecorder startMessages;
+    const Sheet started = cli::startedSheet(executableFolder(), startMessages);
+    for (const cli::RecordedMessage& m : startMessages.messages) {
+        std::cerr << "keld-size: " << m.text << "\n";
+    }
     if (doSweep) {
         if (files.size() != 1 || json) {
             std::cerr << "keld-size: --sweep takes one project file and no --json\n";
             return 2;
         }
-        return runSweep(files[0], options, lengths, materialChoice, csv, tableUnits);
+        return runSweep(started, files[0], options, lengths, materialPositions(materialNames), csv,
+                        tableUnits);
     }
-    if (!lengths.empty() || !materialChoice.empty()) {
+    if (!lengths.empty() || !materialNames.empty()) {
         std::cerr << "keld-size: --lengths and --materials belong to --sweep\n";
         return 2;
     }
     if (files.size() > 1 || summary || csv || app.count("--units") > 0) {
-        return runBatch(files, options, json, csv, tableUnits);
+        return runBatch(started, files, options, json, csv, tableUnits);
     }
 
     const std::string& file = files[0];
     cli::LoadError error;
-    std::optional<cli::LoadedCase> loaded = cli::loadCase(file, options, error);
-    if (!loaded) {
+    std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
+    if (!sheet) {
         std::cerr << "keld-size: " << error.message << "\n";
         return 2;
     }
-    const cli::RunResult run = cli::calculate(*loaded);
+    const cli::RunResult run = cli::calculate(*sheet);
     if (json) {
-        std::cout << cli::runToJson(run, loaded->record)
+        std::cout << cli::runToJson(run, sheet->record())
                          .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
                   << "\n";
     } else {
@@ -246,7 +255,7 @@ int main(int argc, char** argv) {
             if (!templateFile.empty()) {
                 templatePath = templateFile;
             }
-            const std::string report = buildReport(executableFolder(), loaded->record, today(),
+            const std::string report = buildReport(executableFolder(), sheet->record(), today(),
                                                    reportMessages, nullptr, templatePath);
             for (const cli::RecordedMessage& m : reportMessages.messages) {
                 std::cerr << "keld-size: " << m.text << "\n";

@@ -13,7 +13,7 @@
 namespace keld::app::test {
 
 class FakeFlow : public WindowFlow {
-public:
+  public:
     FakeFlow() = default;
     ~FakeFlow() override { delete report; }
     FakeFlow(const FakeFlow&) = delete;
@@ -22,10 +22,10 @@ public:
     void showCalc() override { calls << "showCalc"; }
     void hideCalc() override { calls << "hideCalc"; }
     void closeCalc() override { calls << "closeCalc"; }
-    void openReport() override {
+    void openReport(const SizingCase& finished) override {
         calls << "openReport";
         if (reportState && reportPlatform) {
-            report = new frmCalcOutput(*reportState, *reportPlatform, *this);
+            report = new frmCalcOutput(*reportState, *reportPlatform, *this, finished);
         }
     }
     void openPages() override { calls << "openPages"; }
@@ -44,7 +44,7 @@ public:
     QStringList calls;
     QPointer<frmCalcOutput> report;
 
-private:
+  private:
     AppState* reportState = nullptr;
     Platform* reportPlatform = nullptr;
 };

@@ -299,24 +299,25 @@ class FlowTest : public QObject {
         QVERIFY(act(p.windows, "cover:MainMenu_3"));
         QWidget* sheet = p.windows.calc();
         auto* title = sheet->findChild<QLineEdit*>("Text4");
-        title->setText("Kept title");
-        p.state.record.COSTUSER = 125000;
+        title->selectAll();
+        title->insert("Kept title");
+        p.state.sheet.setUserPrice(125000);
         for (const QString& step : steps.split(' ')) {
             QVERIFY2(act(p.windows, step), qPrintable(step));
         }
         QCOMPARE(p.windows.calc(), sheet);
         QVERIFY(sheet->isVisible());
         QCOMPARE(title->text(), QString("Kept title"));
-        QCOMPARE(p.state.record.COSTUSER, priceKept ? 125000.0 : 0.0);
+        QCOMPARE(p.state.sheet.userPrice(), priceKept ? 125000.0 : 0.0);
     }
 
     // Entering the calculations from the tutorial gives up an entered price.
     void tutorialClearsThePrice() {
         Program p;
         QVERIFY(act(p.windows, "cover:MainMenu_2"));
-        p.state.record.COSTUSER = 70000;
+        p.state.sheet.setUserPrice(70000);
         QVERIFY(act(p.windows, "pages:PageMenu_2"));
-        QCOMPARE(p.state.record.COSTUSER, 0.0);
+        QCOMPARE(p.state.sheet.userPrice(), 0.0);
     }
 };
 

@@ -257,14 +257,14 @@ class PagesTest : public QObject {
         folder.writePicture("c.gif", QSize(60, 40), Qt::darkBlue);
         AppState state;
         folder.useIn(state);
-        state.record.COSTUSER = 99;
+        state.sheet.setUserPrice(99);
         PointerPlatform platform;
         FakeFlow flow;
         frmBrochure cover(state, platform, flow);
         QCOMPARE(cover.windowTitle(), caption);
         QCOMPARE(text(&cover, "lblCoverTitle"), title);
         QCOMPARE(state.tutorial.PageCount, pageCount);
-        QCOMPARE(state.record.COSTUSER, 0.0);
+        QCOMPARE(state.sheet.userPrice(), 0.0);
         QCOMPARE(platform.texts(),
                  warned ? QStringList{"KELD Warning: Could not open cover GIF."} : QStringList{});
         QCOMPARE(picture(&cover, "IMGCOVERBMP")->pixmap().isNull(), warned);

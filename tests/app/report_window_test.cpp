@@ -180,7 +180,7 @@ private slots:
         auto h = calculated();
         QPointer<frmCalcOutput> report = h->flow.report;
         QVERIFY(report);
-        h->state.record.COSTUSER = 25000;
+        h->state.sheet.setUserPrice(25000);
         h->flow.calls.clear();
         if (how.isEmpty()) {
             QVERIFY(report->close());
@@ -188,7 +188,7 @@ private slots:
             report->findChild<QAction*>(how)->trigger();
         }
         QCOMPARE(h->flow.calls, calls);
-        QCOMPARE(h->state.record.COSTUSER, 0.0);
+        QCOMPARE(h->state.sheet.userPrice(), 0.0);
         QTRY_VERIFY(report.isNull());
     }
 

@@ -64,6 +64,13 @@ struct SheetHarness {
             QTest::keyClicks(e, value);
         }
     }
+    // A field's text replaced at once, as a paste over a selection does.
+    void paste(int n, const QString& value) const {
+        QLineEdit* e = text(n);
+        e->setFocus();
+        e->selectAll();
+        e->insert(value);
+    }
     // A list entry chosen as the user would choose it.
     void choose(int comboNumber, const QString& entry) const {
         QComboBox* c = combo(comboNumber);

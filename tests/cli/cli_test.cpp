@@ -112,6 +112,18 @@ TEST(KeldSizeJson, MetricCaseReadsTheDegreeSignlessFluidAndConverts) {
     EXPECT_EQ(j["case"]["QTOTAL"], 5 * 3.4123 * 1000000);
 }
 
+// Lines a file lacks keep the installation's default case, as File, Open on
+// the freshly started sheet does: the item number, the price factor (1, not
+// 0) and the material.
+TEST(KeldSizeJson, MissingLinesKeepTheDefaultCase) {
+    const nlohmann::json j = jsonRun(data("missing_lines.ini"));
+    EXPECT_TRUE(j["ok"]);
+    EXPECT_EQ(j["case"]["TITLE"], "No factor");
+    EXPECT_EQ(j["case"]["ITEM"], "E-101");
+    EXPECT_EQ(j["case"]["COSTFACTOR"], 1.0);
+    EXPECT_EQ(j["case"]["MATERIAL"], "Steel");
+}
+
 TEST(KeldSize, ShippedDefaultCaseCalculates) {
     const ProcessRun run = keldSize(std::string(KELD_PROGRAM_DIR) + "/Files/default.ini");
     EXPECT_EQ(run.status, 0);

@@ -2,7 +2,7 @@
 // one case, with figures identical to single runs.
 
 #include "keld_size_process.h"
-#include "plant.h"
+#include "sweep.h"
 #include "table.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "report/report.h"
 
 #include "engine/calculate.h"
+#include "sheet/sheet.h"
 #include "sheet_fixtures.h"
-#include "project/project_file.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
 
@@ -20,7 +20,9 @@ struct ValueCase {
     const char* text;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const ValueCase& c) { return os << c.value; }
+inline std::ostream& operator<<(std::ostream& os, const ValueCase& c) {
+    return os << c.value;
+}
 
 class FormatReportValueTest : public ::testing::TestWithParam<ValueCase> {};
 
@@ -68,7 +70,9 @@ struct TagCase {
     std::string expected;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const TagCase& c) { return os << c.line; }
+inline std::ostream& operator<<(std::ostream& os, const TagCase& c) {
+    return os << c.line;
+}
 
 class SubstituteTest : public ::testing::TestWithParam<TagCase> {};
 
@@ -82,18 +86,19 @@ TEST_P(SubstituteTest, ReplacesEveryTag) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tags, SubstituteTest,
-    ::testing::Values(
-        TagCase{"no tag at all", "no tag at all"}, TagCase{"<!qtotal#>", "12.3         3.62"},
-        TagCase{"<!QTOTAL#>", "12.3         3.62"}, TagCase{"<!TAIRIN#>", "20.0         -6.67"},
-        TagCase{"<!COSTTOTALPERAREA#>", "12.3        $133"},
-        TagCase{"<!TYPE> <!SPACING>", "Extruded 10           0.40"},
-        TagCase{"<!TUBEOD>", "1.00         25.4"}, TagCase{"<!NROWS&>", "4"},
-        TagCase{"<!TUBESTOTAL&>", "1,234"}, TagCase{"<!COSTTOTAL#>", "98,800"},
-        TagCase{"<!TITLE$>/<!TITLE$>", "Title/Title"},
-        TagCase{"[<!FILENM$>][<!FILENM$>]", "[case.ini][case.ini]"},
-        TagCase{"<!DATE>", "March 07, 2026"}, TagCase{"<!DRAFT$>", "Forced"},
-        TagCase{"<!TUBESPERROW&>", ""}, // whole-number patterns show nothing for 0
-        TagCase{"<!NOT A TAG>", "<!NOT A TAG>"}));
+    ::testing::Values(TagCase{"no tag at all", "no tag at all"},
+                      TagCase{"<!qtotal#>", "12.3         3.62"},
+                      TagCase{"<!QTOTAL#>", "12.3         3.62"},
+                      TagCase{"<!TAIRIN#>", "20.0         -6.67"},
+                      TagCase{"<!COSTTOTALPERAREA#>", "12.3        $133"},
+                      TagCase{"<!TYPE> <!SPACING>", "Extruded 10           0.40"},
+                      TagCase{"<!TUBEOD>", "1.00         25.4"}, TagCase{"<!NROWS&>", "4"},
+                      TagCase{"<!TUBESTOTAL&>", "1,234"}, TagCase{"<!COSTTOTAL#>", "98,800"},
+                      TagCase{"<!TITLE$>/<!TITLE$>", "Title/Title"},
+                      TagCase{"[<!FILENM$>][<!FILENM$>]", "[case.ini][case.ini]"},
+                      TagCase{"<!DATE>", "March 07, 2026"}, TagCase{"<!DRAFT$>", "Forced"},
+                      TagCase{"<!TUBESPERROW&>", ""}, // whole-number patterns show nothing for 0
+                      TagCase{"<!NOT A TAG>", "<!NOT A TAG>"}));
 
 TEST(SubstituteReportTags, FinChoiceAbove500AndUserPriceMark) {
     SizingCase c = reportCase();
@@ -132,7 +137,9 @@ struct MarkupCase {
     const char* caption; // nullptr: none
 };
 
-inline std::ostream& operator<<(std::ostream& os, const MarkupCase& c) { return os << c.line; }
+inline std::ostream& operator<<(std::ostream& os, const MarkupCase& c) {
+    return os << c.line;
+}
 
 class ReportMarkupTest : public ::testing::TestWithParam<MarkupCase> {};
 
@@ -151,8 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, ReportMarkupTest,
     ::testing::Values(
         MarkupCase{"Gross<BR>Net", "Gross\r\nNet", nullptr},
-        MarkupCase{"a<p>b", "a\r\n\r\nb", nullptr},
-        MarkupCase{"A<BR>B<BR>C", "A\r\nBC", nullptr},
+        MarkupCase{"a<p>b", "a\r\n\r\nb", nullptr}, MarkupCase{"A<BR>B<BR>C", "A\r\nBC", nullptr},
         MarkupCase{"A<BR>B<TITLE>X</TITLE><BR>C", "A\r\nB\r\nC", "X"},
         MarkupCase{"<H2>Results</H2>", "Results\r\n\r\n", nullptr},
         MarkupCase{"<H1>Summary</H1>rest", "Summary\r\n\r\nrest", nullptr},
@@ -160,12 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"<TITLE>Report</TITLE>", "", "Report"},
         MarkupCase{"<TITLE>One</TITLE><TITLE>Two</TITLE>", "", "Two"},
         // lines that would never end if taken literally
-        MarkupCase{"<TITLE>no end", "no end", nullptr},
-        MarkupCase{"a < b", "a < b", nullptr},
-        MarkupCase{"x<B>y<z", "xy<z", nullptr},
-        MarkupCase{"a > b <I>c", "a > b c", nullptr},
-        MarkupCase{"</H1>x<H1>", "x", nullptr},
-        MarkupCase{"</TITLE>x<TITLE>", "x", nullptr},
+        MarkupCase{"<TITLE>no end", "no end", nullptr}, MarkupCase{"a < b", "a < b", nullptr},
+        MarkupCase{"x<B>y<z", "xy<z", nullptr}, MarkupCase{"a > b <I>c", "a > b c", nullptr},
+        MarkupCase{"</H1>x<H1>", "x", nullptr}, MarkupCase{"</TITLE>x<TITLE>", "x", nullptr},
         MarkupCase{"<H1", "<H1", nullptr}));
 
 // A line of very many titles ends in bounded time; every title still leaves
@@ -190,7 +193,9 @@ struct PageCase {
     bool hadTag;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const PageCase& c) { return os << c.line; }
+inline std::ostream& operator<<(std::ostream& os, const PageCase& c) {
+    return os << c.line;
+}
 
 class PageMarkupTest : public ::testing::TestWithParam<PageCase> {};
 
@@ -206,15 +211,15 @@ TEST_P(PageMarkupTest, HeadingsGoToTheSectionTitle) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, PageMarkupTest,
-    ::testing::Values(PageCase{"Air<BR>cooled<BR>exchangers", "Air\r\ncooledexchangers", nullptr, true},
-                      PageCase{"<TITLE>Fans</TITLE>Text<BR>more<BR>end", "Text\r\nmore\r\nend",
-                               nullptr, true},
-                      PageCase{"<h1>Fins</h1>", "", "Fins", true},
-                      PageCase{"<B>bold</B>", "bold", nullptr, true},
-                      PageCase{"plain", "plain", nullptr, false},
-                      PageCase{"<H2>A</H2><H3>B</H3>", "", "B", true}));
+INSTANTIATE_TEST_SUITE_P(Lines, PageMarkupTest,
+                         ::testing::Values(PageCase{"Air<BR>cooled<BR>exchangers",
+                                                    "Air\r\ncooledexchangers", nullptr, true},
+                                           PageCase{"<TITLE>Fans</TITLE>Text<BR>more<BR>end",
+                                                    "Text\r\nmore\r\nend", nullptr, true},
+                                           PageCase{"<h1>Fins</h1>", "", "Fins", true},
+                                           PageCase{"<B>bold</B>", "bold", nullptr, true},
+                                           PageCase{"plain", "plain", nullptr, false},
+                                           PageCase{"<H2>A</H2><H3>B</H3>", "", "B", true}));
 
 TEST(PageText, LinesWithoutTagsAreJoinedByABlank) {
     const PageText page = pageText("Air\r\ncooled\r\n<h1>Fins</h1>\r\n<TITLE>Cap</TITLE>end<BR>");
@@ -248,27 +253,48 @@ TEST(BuildReport, MissingTemplateShowsItsMessageAndGivesNothing) {
 // leaves no tag behind; the template uses every tag.
 TEST(ShippedData, DefaultCaseReportsCompletely) {
     const std::string folder = KELD_DATA_DIR;
-    const auto bytes = readFileBytes(folder + "/Files/default.ini");
-    ASSERT_TRUE(bytes);
-    SheetState sheet;
-    SizingCase c = test::freshCase();
-    ASSERT_FALSE(applyProject(parseProjectFile(*bytes), LoadKind::DefaultCase, sheet, c));
     test::Messages m;
-    ASSERT_TRUE(Calculate_Output(sheetEntries(sheet), c, m)) << m.texts.front();
-    const std::string report = buildReport(folder, c, {}, m);
+    Sheet sheet;
+    sheet.startUp(folder, m);
+    ASSERT_TRUE(sheet.calculate(m)) << m.texts.front();
+    const std::string report = buildReport(folder, sheet.record(), {}, m);
     EXPECT_EQ(m.texts.size(), 1u); // the completion message only
     EXPECT_EQ(report.find("<!"), std::string::npos);
     EXPECT_EQ(report.find('<'), std::string::npos);
 
     const auto templateBytes = readFileBytes(folder + "/report.txt");
     ASSERT_TRUE(templateBytes);
-    for (const char* tag :
-         {"<!DATE>", "<!TITLE$>", "<!ITEM$>", "<!SERVICE$>", "<!HOTSIDEFLUID$>", "<!DRAFT$>",
-          "<!SPACING>", "<!TYPE>", "<!QTOTAL#>", "<!MAIR#>", "<!THOTIN#>", "<!TAIRIN#>",
-          "<!THOTOUT#>", "<!TAIROUT#>", "<!UOVERALL#>", "<!LENGTH>", "<!TUBEOD>", "<!NROWS&>",
-          "<!TUBESPERROW&>", "<!TUBESTOTAL&>", "<!ATUBEBARETOTAL#>", "<!ATUBEFINTOTAL#>",
-          "<!XWIDTH#>", "<!WEIGHTTOTAL#>", "<!HORSEPOWER#>", "<!MATERIAL$>", "<!FILENM$>",
-          "<!COSTFACTOR#>", "<!COSTTOTAL#>", "<!COSTTOTALPERAREA#>", "<!COSTTOTALPERMASS#>"}) {
+    for (const char* tag : {"<!DATE>",
+                            "<!TITLE$>",
+                            "<!ITEM$>",
+                            "<!SERVICE$>",
+                            "<!HOTSIDEFLUID$>",
+                            "<!DRAFT$>",
+                            "<!SPACING>",
+                            "<!TYPE>",
+                            "<!QTOTAL#>",
+                            "<!MAIR#>",
+                            "<!THOTIN#>",
+                            "<!TAIRIN#>",
+                            "<!THOTOUT#>",
+                            "<!TAIROUT#>",
+                            "<!UOVERALL#>",
+                            "<!LENGTH>",
+                            "<!TUBEOD>",
+                            "<!NROWS&>",
+                            "<!TUBESPERROW&>",
+                            "<!TUBESTOTAL&>",
+                            "<!ATUBEBARETOTAL#>",
+                            "<!ATUBEFINTOTAL#>",
+                            "<!XWIDTH#>",
+                            "<!WEIGHTTOTAL#>",
+                            "<!HORSEPOWER#>",
+                            "<!MATERIAL$>",
+                            "<!FILENM$>",
+                            "<!COSTFACTOR#>",
+                            "<!COSTTOTAL#>",
+                            "<!COSTTOTALPERAREA#>",
+                            "<!COSTTOTALPERMASS#>"}) {
         EXPECT_NE(templateBytes->find(tag), std::string::npos) << tag;
     }
 }

@@ -7,6 +7,7 @@
 #include "engine/calculate.h"
 #include "project/project_file.h"
 #include "report/report.h"
+#include "sheet/sheet.h"
 #include "text/lines.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ namespace {
 using namespace keld;
 
 class CheckedMessages : public MessageSink {
-public:
+  public:
     void showMessage(std::string_view text, MessageIcon) override {
         fuzz::check(!text.empty(), "a message has a text");
         fuzz::check(!fuzz::showsNonFinite(text) || m_inputShowsNonFinite,
@@ -54,85 +55,95 @@ void checkRecordFinite(const SizingCase& c) {
     });
 }
 
-void loadAndCheck(std::string_view bytes, LoadKind kind) {
-    SheetState sheet;
-    SizingCase c;
-    c.ENGLISH = true;
-    c.ROWSFIXED = false;
-    c.DRAFT = true;
-    if (kind == LoadKind::Open) {
-        prepareOpen(sheet, c);
+// The sheet as the program starts it, on the shipped default case.
+const Sheet& started() {
+    static const Sheet sheet = [] {
+        CheckedMessages messages;
+        Sheet s;
+        s.startUp(KELD_DATA_DIR, messages);
+        return s;
+    }();
+    return sheet;
+}
+
+// A sheet with a fluid of its own service's list and a material: what a
+// written file must bring back. An empty list text, or a fluid left from an
+// earlier service line of the same file, opens as no entry of the list.
+bool complete(const Sheet& sheet) {
+    const std::optional<std::size_t> s = sheet.service();
+    if (!s || !sheet.fluid() || !sheet.material()) {
+        return false;
     }
-    const std::vector<ProjectEntry> entries = parseProjectFile(bytes);
-    const std::optional<LoadFailure> failure = applyProject(entries, kind, sheet, c);
-    if (failure) {
-        fuzz::check(failure->tag == kTagCombo1 || failure->tag == kTagCombo2,
+    const auto own = fluidList(static_cast<Service>(*s), sheet.userFluids().entry[*s]);
+    return std::find(own.begin(), own.end(), sheet.fluidText()) != own.end();
+}
+
+void checkCalculation(Sheet& sheet, std::string_view bytes) {
+    CheckedMessages messages;
+    messages.m_inputShowsNonFinite = fuzz::showsNonFinite(bytes);
+    if (!sheet.calculate(messages)) {
+        return;
+    }
+    const SizingCase& c = sheet.record();
+    checkRecordFinite(c);
+    // The report's numbers; its texts are the file's own (and the markup
+    // may join them into any word).
+    const std::string numbers = SubstituteReportTags(
+        "<!QTOTAL#>|<!MAIR#>|<!THOTIN#>|<!TAIRIN#>|<!THOTOUT#>|<!TAIROUT#>|<!UOVERALL#>|"
+        "<!LENGTH>|<!NROWS&>|<!TUBESPERROW&>|<!TUBESTOTAL&>|<!ATUBEBARETOTAL#>|"
+        "<!ATUBEFINTOTAL#>|<!XWIDTH#>|<!WEIGHTTOTAL#>|<!HORSEPOWER#>|<!COSTFACTOR#>|"
+        "<!COSTTOTAL#>|<!COSTTOTALPERAREA#>|<!COSTTOTALPERMASS#>",
+        c, ReportDate{});
+    fuzz::check(!fuzz::showsNonFinite(numbers), "no NaN or infinity in the report", numbers);
+    (void)buildReportText(reportTemplate(), c, ReportDate{});
+}
+
+// File, Open on the started sheet, then Calculate; written and opened again,
+// the sheet comes back as it was.
+void openAndCheck(std::string_view bytes) {
+    Sheet sheet = started();
+    if (const std::optional<OpenFailure> failure = sheet.openBytes(bytes, "fuzz.ini")) {
+        fuzz::check(failure->reason != OpenFailure::Reason::CannotRead,
                     "only a list value stops a load");
         return;
     }
-
-    // Written and read again, the sheet comes back as it was.
     bool lossy = false;
-    const std::string written = projectFileBytes(sheet, &lossy);
+    const std::string written = sheet.projectFile(&lossy);
     // A text that holds a tag or a CR cannot come back: the format has no
     // escape, so the tag counts again where it is written (a user-defined
     // fluid named "<TEXT10>" sets the price factor's field when read back).
     bool roundTrips = !lossy && !holdsTagOrCr(sheet.fluidText());
-    for (const std::string& t : sheet.text) {
-        roundTrips = roundTrips && !holdsTagOrCr(t);
+    for (const Field f : kFields) {
+        roundTrips = roundTrips && !holdsTagOrCr(sheet.text(f));
     }
-    if (roundTrips && kind == LoadKind::Open) {
-        SheetState again;
-        SizingCase c2;
-        c2.ENGLISH = true;
-        c2.DRAFT = true;
-        prepareOpen(again, c2);
-        const auto failure2 = applyProject(parseProjectFile(written), LoadKind::Open, again, c2);
-        // A sheet with a fluid of its own service's list and a material; an
-        // empty list text, or a fluid left from an earlier service line of
-        // the same file, opens as no entry of the list.
-        const std::optional<std::size_t> s = sheet.selectedService();
-        bool complete = s && sheet.fluidIndex && sheet.materialIndex;
-        if (complete) {
-            const auto own = fluidList(static_cast<Service>(*s), sheet.userEntry[*s]);
-            complete = std::find(own.begin(), own.end(), sheet.fluidText()) != own.end();
+    if (roundTrips && complete(sheet)) {
+        Sheet again = started();
+        fuzz::check(!again.openBytes(written, "again.ini"), "a written sheet opens again", written);
+        for (const Field f : kFields) {
+            fuzz::check(again.text(f) == sheet.text(f), "a field's text comes back", sheet.text(f));
         }
-        if (complete) {
-            fuzz::check(!failure2, "a written sheet opens again", written);
-            for (const Field f : kFields) {
-                fuzz::check(again.text[f] == sheet.text[f], "a field's text comes back",
-                            sheet.text[f]);
-            }
-            fuzz::check(again.service == sheet.service, "the service comes back");
-            fuzz::check(again.english == sheet.english, "the units come back");
-            fuzz::check(again.forced == sheet.forced, "the draft comes back");
-            fuzz::check(again.fluidText() == sheet.fluidText(), "the fluid comes back");
-            fuzz::check(again.materialText() == sheet.materialText(), "the material comes back");
-        }
+        fuzz::check(again.service() == sheet.service(), "the service comes back");
+        fuzz::check(again.english() == sheet.english(), "the units come back");
+        fuzz::check(again.forced() == sheet.forced(), "the draft comes back");
+        fuzz::check(again.fluidText() == sheet.fluidText(), "the fluid comes back");
+        fuzz::check(again.materialText() == sheet.materialText(), "the material comes back");
     }
+    checkCalculation(sheet, bytes);
+}
 
+// The same bytes as the installation's default case: start-up and Reset.
+void startAndCheck(std::string_view bytes) {
     CheckedMessages messages;
-    messages.m_inputShowsNonFinite = fuzz::showsNonFinite(bytes);
-    if (Calculate_Output(sheetEntries(sheet), c, messages)) {
-        checkRecordFinite(c);
-        // The report's numbers; its texts are the file's own (and the markup
-        // may join them into any word).
-        const std::string numbers = SubstituteReportTags(
-            "<!QTOTAL#>|<!MAIR#>|<!THOTIN#>|<!TAIRIN#>|<!THOTOUT#>|<!TAIROUT#>|<!UOVERALL#>|"
-            "<!LENGTH>|<!NROWS&>|<!TUBESPERROW&>|<!TUBESTOTAL&>|<!ATUBEBARETOTAL#>|"
-            "<!ATUBEFINTOTAL#>|<!XWIDTH#>|<!WEIGHTTOTAL#>|<!HORSEPOWER#>|<!COSTFACTOR#>|"
-            "<!COSTTOTAL#>|<!COSTTOTALPERAREA#>|<!COSTTOTALPERMASS#>",
-            c, ReportDate{});
-        fuzz::check(!fuzz::showsNonFinite(numbers), "no NaN or infinity in the report", numbers);
-        (void)buildReportText(reportTemplate(), c, ReportDate{});
-    }
+    Sheet sheet;
+    sheet.startUp(FileContent{FileStatus::Ok, std::string(bytes)}, "default.ini", messages);
+    checkCalculation(sheet, bytes);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    loadAndCheck(bytes, LoadKind::Open);
-    loadAndCheck(bytes, LoadKind::DefaultCase);
+    openAndCheck(bytes);
+    startAndCheck(bytes);
     return 0;
 }

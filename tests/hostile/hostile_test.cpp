@@ -14,6 +14,7 @@
 #include "engine/calculate.h"
 #include "project/project_file.h"
 #include "report/report.h"
+#include "sheet/sheet.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
 
@@ -36,7 +37,7 @@ std::string g_self; // this executable, for the reader processes
 // ---- The readers, each run in a process of its own -------------------------
 
 class FirstLines : public MessageSink {
-public:
+  public:
     void showMessage(std::string_view text, MessageIcon) override {
         if (first.empty()) {
             first = std::string(text.substr(0, text.find('\n')));
@@ -68,20 +69,18 @@ std::string readProject(const std::string& path) {
     if (!bytes) {
         return "cannot read";
     }
-    SheetState sheet;
-    SizingCase c;
-    c.ENGLISH = true;
-    c.ROWSFIXED = false;
-    c.DRAFT = true;
-    prepareOpen(sheet, c);
-    if (const auto failure = applyProject(parseProjectFile(*bytes), LoadKind::Open, sheet, c)) {
-        return std::string("stops at ") + kProjectTags[static_cast<std::size_t>(failure->tag)] +
+    FirstLines messages;
+    Sheet sheet;
+    sheet.startUp(KELD_PROGRAM_DIR, messages);
+    if (const auto failure = sheet.openBytes(*bytes, path)) {
+        return std::string("stops at ") +
+               (failure->reason == OpenFailure::Reason::UnknownMaterial ? "<COMBO2>" : "<COMBO1>") +
                " " + shortened(failure->value, 20);
     }
-    FirstLines messages;
-    if (!Calculate_Output(sheetEntries(sheet), c, messages)) {
+    if (!sheet.calculate(messages)) {
         return "message: " + messages.first;
     }
+    const SizingCase& c = sheet.record();
     std::string result = "report opens, title " + shortened(c.TITLE, 12);
     forEachField(c, [&](const char* name, const auto& field) {
         if constexpr (std::is_same_v<std::decay_t<decltype(field)>, double>) {
@@ -91,8 +90,7 @@ std::string readProject(const std::string& path) {
         }
     });
     FirstLines reportMessages;
-    const std::string report =
-        buildReport(KELD_PROGRAM_DIR, c, ReportDate{}, reportMessages);
+    const std::string report = buildReport(KELD_PROGRAM_DIR, c, ReportDate{}, reportMessages);
     if (showsNonFinite(report)) {
         result += ", the report shows NaN or infinity";
     }
@@ -136,8 +134,9 @@ std::string readPage(const std::string& path) {
         return "cannot open";
     }
     const PageText page = pageText(content.bytes);
-    std::string result = std::string(content.status == FileStatus::ReadError ? "read error; " : "") +
-                         "text " + std::to_string(page.text.size()) + " bytes";
+    std::string result =
+        std::string(content.status == FileStatus::ReadError ? "read error; " : "") + "text " +
+        std::to_string(page.text.size()) + " bytes";
     if (page.sectionTitle) {
         result += ", section " + shortened(*page.sectionTitle, 12);
     }
@@ -191,8 +190,8 @@ TEST_P(HostileFile, ReaderGivesItsDefinedResult) {
         GTEST_SKIP() << "the file stays readable even to the user nobody here (root with "
                         "every capability), so there is no unreadable file to test";
     }
-    const Outcome o = run({g_self, "--consume", kindName(row.kind), path.string()},
-                          scratch.path(), row.shape->place == Place::Unreadable);
+    const Outcome o = run({g_self, "--consume", kindName(row.kind), path.string()}, scratch.path(),
+                          row.shape->place == Place::Unreadable);
     ASSERT_TRUE(o.exited && o.exitCode == 0) << describe(o);
     EXPECT_LE(o.peakKiB, memoryBoundKiB(size)) << describe(o);
     const auto want = expected().find({row.kind, row.shape->name});
@@ -200,10 +199,9 @@ TEST_P(HostileFile, ReaderGivesItsDefinedResult) {
     EXPECT_EQ(o.out, want->second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Core, HostileFile,
-                         testing::ValuesIn(allRows({Kind::Project, Kind::Config, Kind::Template,
-                                                    Kind::Page})),
-                         rowName);
+INSTANTIATE_TEST_SUITE_P(
+    Core, HostileFile,
+    testing::ValuesIn(allRows({Kind::Project, Kind::Config, Kind::Template, Kind::Page})), rowName);
 
 } // namespace
 } // namespace keld::hostile

@@ -43,8 +43,9 @@ ReportDate today() {
 
 } // namespace
 
-frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow) {
+frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow,
+                             const SizingCase& finished, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow), m_case(finished) {
     setObjectName(QStringLiteral("frmCalcOutput"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -91,13 +92,13 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
 void frmCalcOutput::Form_Load() {
     BusyPointer busy;
     const std::string titleBar = ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0");
-    setWindowTitle(QString::fromStdString(titleBar + " KELD2 Output - " + m_state.record.FILENM));
+    setWindowTitle(QString::fromStdString(titleBar + " KELD2 Output - " + m_case.FILENM));
     m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 
     ArrowMessages messages(m_platform, this);
     std::optional<std::string> caption;
     m_report = QString::fromStdString(
-        buildReport(m_state.ProgramFolder, m_state.record, today(), messages, &caption));
+        buildReport(m_state.ProgramFolder, m_case, today(), messages, &caption));
     if (caption) {
         setWindowTitle(QString::fromStdString(*caption));
     }
@@ -128,7 +129,7 @@ void frmCalcOutput::PrintReport() {
 }
 
 void frmCalcOutput::closeEvent(QCloseEvent* event) {
-    m_state.record.COSTUSER = 0;
+    m_state.sheet.clearUserPrice();
     QMainWindow::closeEvent(event);
     m_flow.showCalc();
 }

@@ -21,22 +21,24 @@ class WindowFlow;
 class frmCalcOutput : public QMainWindow {
     Q_OBJECT
 
-public:
-    // Builds the report and shows the window.
-    frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent = nullptr);
+  public:
+    // Builds the report of the finished case and shows the window.
+    frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, const SizingCase& finished,
+                  QWidget* parent = nullptr);
 
     void PrintReport();
     QString reportText() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Form_Load();
 
     AppState& m_state;
     Platform& m_platform;
     WindowFlow& m_flow;
+    const SizingCase m_case;
     QLabel* m_title = nullptr;        // lblOutputTitle
     QPlainTextEdit* m_text = nullptr; // txtOutputText
     QString m_report;                 // with CR LF line breaks

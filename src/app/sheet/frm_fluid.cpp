@@ -1,9 +1,6 @@
 #include "sheet/frm_fluid.h"
 
-#include "catalogue/catalogue.h"
 #include "platform/platform.h"
-#include "text/number.h"
-#include "units/units.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -16,8 +13,9 @@
 
 namespace keld::app {
 
-frmFluid::frmFluid(AppState& state, Platform& platform, QWidget* owner)
-    : QDialog(owner), m_state(state), m_platform(platform) {
+frmFluid::frmFluid(Sheet& sheet, Platform& platform, const UserFluidDialogTexts& start,
+                   QWidget* owner)
+    : QDialog(owner), m_sheet(sheet), m_platform(platform) {
     setObjectName(QStringLiteral("frmFluid"));
     setWindowTitle(QStringLiteral("Fluid Name"));
     setModal(true);
@@ -60,61 +58,29 @@ frmFluid::frmFluid(AppState& state, Platform& platform, QWidget* owner)
 
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    Form_Load();
-}
-
-void frmFluid::Form_Load() {
-    const UserFluids& u = m_state.userFluids;
-    m_name->setText(QString::fromStdString(u.USERFLUIDNAME));
-    if (isTrue(m_state.record.ENGLISH)) {
-        m_unit->setText(QStringLiteral("Btu/(Hr-SqFt-F)"));
-        m_coefficient->setText(QString::fromStdString(FormatInputValue(u.USERFLUIDU)));
-    } else {
-        m_unit->setText(QStringLiteral("W/(SqM-C)"));
-        m_coefficient->setText(
-            QString::fromStdString(FormatInputValue(u.USERFLUIDU * units::kCoefficientToMetricDialog)));
-    }
+    m_name->setText(QString::fromStdString(start.name));
+    m_unit->setText(QString::fromUtf8(start.unit));
+    m_coefficient->setText(QString::fromStdString(start.coefficient));
 }
 
 void frmFluid::Command1_Click() {
-    UserFluids& u = m_state.userFluids;
-    u.USERFLUIDNAME = m_name->text().toStdString();
-    const std::optional<double> v = readNumber(m_coefficient->text().toStdString());
-    if (v && *v == 0) {
-        m_platform.showMessage(this, QStringLiteral("Input Overall Heat Transfer Coefficient"),
-                               MessageIcon::None);
+    const std::optional<std::string> refused =
+        m_sheet.confirmUserFluid(m_name->text().toStdString(), m_coefficient->text().toStdString());
+    if (refused) {
+        m_platform.showMessage(this, QString::fromStdString(*refused), MessageIcon::None);
         return;
     }
-    const bool english = isTrue(m_state.record.ENGLISH);
-    // The value as the field would show it: four significant digits.
-    std::optional<double> value;
-    if (v) {
-        value = readNumber(FormatInputValue(english ? *v : *v / units::kCoefficientToMetricDialog));
-    }
-    if (value) {
-        u.USERFLUIDU = *value;
-    }
-    if (value && *value >= 6 && *value <= 200) {
-        u.FLUIDDIALOGREADY = 0;
-        accept();
-        return;
-    }
-    m_platform.showMessage(
-        this,
-        QStringLiteral("The Overall Heat Transfer Coefficient is out of range.\n") +
-            (english ? QStringLiteral("Values between 6 and 200 Btu/(Hr-SqFt-F) are valid.")
-                     : QStringLiteral("Values between 34.1 and 1136 W/(SqM-C) are valid.")),
-        MessageIcon::None);
+    accept();
 }
 
 void frmFluid::Command2_Click() {
-    m_state.userFluids.FLUIDDIALOGREADY = 1;
+    m_sheet.cancelUserFluid();
     reject();
 }
 
 void frmFluid::closeEvent(QCloseEvent* event) {
     if (result() != QDialog::Accepted) {
-        m_state.userFluids.FLUIDDIALOGREADY = 1;
+        m_sheet.cancelUserFluid();
     }
     QDialog::closeEvent(event);
 }

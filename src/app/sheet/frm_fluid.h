@@ -1,9 +1,10 @@
 #pragma once
 // The user-defined fluid dialog: the name and the coefficient of a service's
-// own fluid. It reports through the shared working values USERFLUIDNAME,
-// USERFLUIDU and FLUIDDIALOGREADY (0 after OK, 1 after Cancel or a close).
+// own fluid. OK and Cancel go to the sheet, which keeps the working values
+// USERFLUIDNAME, USERFLUIDU and FLUIDDIALOGREADY (0 after OK, 1 after Cancel
+// or a close).
 
-#include "app_state.h"
+#include "sheet/sheet.h"
 
 #include <QDialog>
 
@@ -17,18 +18,17 @@ class Platform;
 class frmFluid : public QDialog {
     Q_OBJECT
 
-public:
-    frmFluid(AppState& state, Platform& platform, QWidget* owner);
+  public:
+    frmFluid(Sheet& sheet, Platform& platform, const UserFluidDialogTexts& start, QWidget* owner);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    void Form_Load();
+  private:
     void Command1_Click(); // OK
     void Command2_Click(); // Cancel
 
-    AppState& m_state;
+    Sheet& m_sheet;
     Platform& m_platform;
     QLineEdit* m_name = nullptr;        // Text1
     QLineEdit* m_coefficient = nullptr; // Text2

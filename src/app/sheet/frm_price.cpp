@@ -1,7 +1,6 @@
 #include "sheet/frm_price.h"
 
 #include "platform/platform.h"
-#include "text/number.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,8 +10,8 @@
 
 namespace keld::app {
 
-frmPrice::frmPrice(AppState& state, Platform& platform, QWidget* owner)
-    : QDialog(owner), m_state(state), m_platform(platform) {
+frmPrice::frmPrice(Sheet& sheet, Platform& platform, QWidget* owner)
+    : QDialog(owner), m_sheet(sheet), m_platform(platform) {
     setObjectName(QStringLiteral("frmPrice"));
     setWindowTitle(QStringLiteral("KELD Price"));
     setModal(true);
@@ -39,20 +38,15 @@ frmPrice::frmPrice(AppState& state, Platform& platform, QWidget* owner)
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
-    if (m_state.record.COSTUSER > 0) {
-        m_price->setText(QString::fromStdString(formatPlainDecimal(m_state.record.COSTUSER)));
-    }
+    m_price->setText(QString::fromStdString(m_sheet.priceText()));
 }
 
 void frmPrice::Command1_Click() {
-    const std::string text = m_price->text().toStdString();
-    const std::optional<double> price = readNumber(text);
-    // A price too large to read is refused like a price of 0.
-    if (text.empty() || !price || *price <= 0) {
-        m_platform.showMessage(this, QStringLiteral("Enter KELD Price > 0"), MessageIcon::None);
+    if (const std::optional<std::string> refused =
+            m_sheet.enterPrice(m_price->text().toStdString())) {
+        m_platform.showMessage(this, QString::fromStdString(*refused), MessageIcon::None);
         return;
     }
-    m_state.record.COSTUSER = *price;
     accept();
 }
 

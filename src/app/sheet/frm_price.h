@@ -2,7 +2,7 @@
 // The price dialog: a price of the user's own that replaces the estimate in
 // the next report (COSTUSER). Opened with Ctrl+P on the sheet.
 
-#include "app_state.h"
+#include "sheet/sheet.h"
 
 #include <QDialog>
 
@@ -15,14 +15,14 @@ class Platform;
 class frmPrice : public QDialog {
     Q_OBJECT
 
-public:
-    frmPrice(AppState& state, Platform& platform, QWidget* owner);
+  public:
+    frmPrice(Sheet& sheet, Platform& platform, QWidget* owner);
 
-private:
+  private:
     void Command1_Click(); // OK
     void Command2_Click(); // Cancel
 
-    AppState& m_state;
+    Sheet& m_sheet;
     Platform& m_platform;
     QLineEdit* m_price = nullptr; // Text1
 };

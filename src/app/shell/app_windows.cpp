@@ -93,8 +93,8 @@ void AppWindows::closeCalc() {
     }
 }
 
-void AppWindows::openReport() {
-    load<frmCalcOutput>(m_report, m_state, m_platform, *this);
+void AppWindows::openReport(const SizingCase& finished) {
+    load<frmCalcOutput>(m_report, m_state, m_platform, *this, finished);
     bringUp(m_report);
 }
 

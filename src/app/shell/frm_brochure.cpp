@@ -63,7 +63,7 @@ frmBrochure::frmBrochure(AppState& state, Platform& platform, WindowFlow& flow, 
 }
 
 void frmBrochure::Form_Load() {
-    m_state.record.COSTUSER = 0;
+    m_state.sheet.clearUserPrice();
     const BusyPointer busy;
 
     // The paths are fixed once, by main; a cover started without them (as a

@@ -6,10 +6,14 @@
 
 #include <string>
 
+namespace keld {
+struct SizingCase;
+}
+
 namespace keld::app {
 
 class WindowFlow {
-public:
+  public:
     virtual ~WindowFlow() = default;
 
     // The calculation sheet frmCalc: shown (loaded first, with its start-up,
@@ -18,8 +22,9 @@ public:
     virtual void hideCalc() = 0;
     virtual void closeCalc() = 0;
 
-    // The report window frmCalcOutput, loaded anew: it builds the report.
-    virtual void openReport() = 0;
+    // The report window frmCalcOutput, loaded anew: it builds the report of
+    // the finished case.
+    virtual void openReport(const SizingCase& finished) = 0;
 
     // The page window frmPages for the state's PageSet.
     virtual void openPages() = 0;

@@ -209,7 +209,7 @@ void frmPages::PageMenu_Click(int index) {
             t.TutorialResumePage = t.CurrentPage;
         }
         leave();
-        m_state.record.COSTUSER = 0;
+        m_state.sheet.clearUserPrice();
         m_flow.showCalc();
         break;
     }

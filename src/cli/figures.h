@@ -1,0 +1,66 @@
+#pragma once
+// The figures of one case that keld-size's tables show, and the columns
+// that show them: one table of columns serves the text tables and the CSV
+// of plant lists and sweeps alike.
+
+#include "engine/sizing_case.h"
+#include "table.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace keld::cli {
+
+enum class Units { English, Metric };
+
+// The figures of a completed case, all in English units.
+struct CaseFigures {
+    double duty = 0; // Btu/hr
+    int rows = 0;
+    double length = 0; // ft
+    double width = 0;  // ft
+    int tubes = 0;
+    double bareArea = 0;     // sq ft
+    double faceArea = 0;     // sq ft
+    double airOut = 0;       // °F
+    double fanPower = 0;     // hp
+    double weight = 0;       // lb
+    double price = 0;        // US$
+    double pricePerArea = 0; // US$ per sq ft
+};
+
+CaseFigures figuresOf(const SizingCase& c);
+
+// A column of figures: its headings in the two unit systems, its CSV names,
+// and the value it shows in the table's units.
+struct FigureColumn {
+    enum class Form {
+        Figure,      // three significant figures in the text table, full precision in CSV
+        Whole,       // a whole number
+        GroupedWhole // a whole number, thousands grouped by commas in the text table
+    };
+    std::array<const char*, 2> heading; // English, Metric
+    std::array<const char*, 2> csvName;
+    Form form;
+    double (*value)(const CaseFigures& f, Units units);
+};
+
+// The columns of the figures, by what they show.
+namespace columns {
+extern const FigureColumn duty, rows, length, width, tubes, bareArea, faceArea, airOut, fanPower,
+    weight, price, pricePerArea;
+}
+
+// The column's heading for a text table or a CSV header.
+Column headingOf(const FigureColumn& column, Units units);
+std::string csvNameOf(const FigureColumn& column, Units units);
+
+// A figure as a text table shows it, and in full precision for CSV.
+std::string cellText(const FigureColumn& column, const CaseFigures& f, Units units);
+std::string cellCsv(const FigureColumn& column, const CaseFigures& f, Units units);
+
+// A message on one line, for a table cell.
+std::string oneLine(const std::string& text);
+
+} // namespace keld::cli
