@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -38,6 +39,34 @@ void checkFormats(double x) {
     (void)roundHalfEvenToInt32(x);
 }
 
+// A text that is nothing but a decimal number ("-12.5", "3e-4"): what the
+// C library reads from it, to compare with the sheet's own reading.
+std::optional<double> plainNumber(std::string_view text) {
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    std::size_t digits = 0;
+    bool point = false;
+    for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        if (text[i] == '.' && !point) {
+            point = true;
+        } else if (text[i] >= '0' && text[i] <= '9') {
+            ++digits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 40 || text.size() > 60) {
+        return std::nullopt;
+    }
+    if (i < text.size()) {
+        std::size_t j = i + 1;
+        j += j < text.size() && (text[j] == '-' || text[j] == '+') ? 1 : 0;
+        if (j == text.size() || text.find_first_not_of("0123456789", j) != std::string_view::npos) {
+            return std::nullopt;
+        }
+    }
+    return std::strtod(std::string(text).c_str(), nullptr);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -46,6 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (value) {
         fuzz::check(std::isfinite(*value), "a number read is finite", text);
         checkFormats(*value);
+        const std::optional<double> library = plainNumber(text);
+        fuzz::check(!library || !std::isnormal(*library) || *library == *value,
+                    "a decimal number reads as the C library reads it", text);
     }
     // The raw bits as a number too, NaN, infinities and subnormals included.
     if (size >= sizeof(double)) {

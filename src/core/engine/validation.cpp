@@ -71,13 +71,4 @@ std::string rangeMessage(const EntryCheck& check, bool english) {
     return text;
 }
 
-bool withinRange(const EntryCheck& check, double value, const SizingCase& c) {
-    const auto limit = [&](const Bound& b) { return b.entry ? c.*b.entry : b.value; };
-    const double low = limit(check.low);
-    const double high = limit(check.high);
-    const bool aboveLow = check.low.inclusive ? value >= low : low < value;
-    const bool belowHigh = check.high.inclusive ? value <= high : value < high;
-    return aboveLow && belowHigh;
-}
-
 } // namespace keld

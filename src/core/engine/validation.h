@@ -55,6 +55,12 @@ std::string rangeMessage(const EntryCheck& check, bool english);
 
 // Whether a value (in English units, the record's) lies within the check's
 // range; entries that a bound refers to are read from the record.
-bool withinRange(const EntryCheck& check, double value, const SizingCase& c);
+inline bool withinRange(const EntryCheck& check, double value, const SizingCase& c) {
+    const double low = check.low.entry ? c.*check.low.entry : check.low.value;
+    const double high = check.high.entry ? c.*check.high.entry : check.high.value;
+    const bool aboveLow = check.low.inclusive ? value >= low : low < value;
+    const bool belowHigh = check.high.inclusive ? value <= high : value < high;
+    return aboveLow && belowHigh;
+}
 
 } // namespace keld

@@ -1,5 +1,6 @@
 #include "text/number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -16,7 +17,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // "&H..." and "&O...": digits of the base after the prefix; four digits or
 // fewer are a 16-bit value, more a 32-bit one, both two's complement.
-std::optional<double> readRadix(const std::string& s, int base) {
+std::optional<double> readRadix(std::string_view s, int base) {
     std::uint64_t value = 0;
     std::size_t digits = 0;
     for (std::size_t i = 2; i < s.size(); ++i) {
@@ -47,15 +48,89 @@ std::optional<double> readRadix(const std::string& s, int base) {
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// A decimal number of at most 15 significant digits and a power of ten that
+// a double holds exactly: one multiplication or division of two exact values,
+// which rounds as the full conversion does. None when the text is no such
+// number.
+std::optional<double> shortDecimal(std::string_view digits, long long exponent) {
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    long long fraction = 0;
+    bool point = false;
+    for (const char c : digits) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (mantissa != 0 || c != '0') {
+            if (++significant > 15) {
+                return std::nullopt;
+            }
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        fraction += point ? 1 : 0;
+    }
+    const long long power = exponent - fraction;
+    if (power < -22 || power > 22) {
+        return std::nullopt;
+    }
+    const double m = static_cast<double>(mantissa);
+    return power >= 0 ? m * kExactPowersOfTen[power] : m / kExactPowersOfTen[-power];
+}
+
+// The text of almost every entry: an optional minus, at most 15 digits and at
+// most one point, nothing else. None for any other text.
+std::optional<double> plainDecimal(std::string_view t) {
+    std::size_t i = 0;
+    const bool negative = !t.empty() && t[0] == '-';
+    i += negative ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fraction = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (isDigit(c)) {
+            if (++digits > 15) {
+                return std::nullopt;
+            }
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            fraction += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    const double value = static_cast<double>(mantissa) / kExactPowersOfTen[fraction];
+    return negative ? -value : value;
+}
+
 } // namespace
 
 std::optional<double> readNumber(std::string_view text) {
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text) {
-        if (!isIgnoredBlank(c)) {
-            s.push_back(c);
+    if (const std::optional<double> plain = plainDecimal(text)) {
+        return plain;
+    }
+    // Blanks are taken out only where there are any: most texts have none.
+    std::string stripped;
+    std::string_view s = text;
+    if (std::any_of(text.begin(), text.end(), isIgnoredBlank)) {
+        stripped.reserve(text.size());
+        for (char c : text) {
+            if (!isIgnoredBlank(c)) {
+                stripped.push_back(c);
+            }
         }
+        s = stripped;
     }
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') {
@@ -129,6 +204,10 @@ std::optional<double> readNumber(std::string_view text) {
     }
     if (!seenNonZero) {
         return negative ? -0.0 : 0.0;
+    }
+    if (const std::optional<double> quick =
+            shortDecimal(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent)) {
+        return negative ? -*quick : *quick;
     }
     order = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
 
