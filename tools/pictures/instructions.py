@@ -2,8 +2,8 @@
 program's windows with the program's own entries, messages and report.
 
 The sheet of ins01 shows the shipped default case as the program shows it
-after start-up, the report of ins08 is the text that keld-size prints for
-it, messages come from keld-size runs, and every limit named here is checked
+after start-up, the report of ins08 is the one that Calculate then gives
+(the start-up leaves the rows to the sizing, so keld-size --auto-rows), messages come from keld-size runs, and every limit named here is checked
 against keld-size before it is drawn (check_limits).
 """
 
@@ -339,7 +339,7 @@ def ins07(k):
 
 
 def ins08(k):
-    lines = k.report(DEFAULT_CASE)
+    lines = k.report(DEFAULT_CASE, auto_rows=True)
     caption = (read_config("Brochure", "TitleBar") + " KELD2 Output - "
                + os.path.basename(DEFAULT_CASE))
     p = Pic("ins08.png")

@@ -147,13 +147,15 @@ class KeldSize:
     def size(self, case, auto_rows=False):
         return self.size_all([case], auto_rows)[0]
 
-    def report(self, case_or_path, price=None):
+    def report(self, case_or_path, price=None, auto_rows=False):
         """The report text that keld-size prints, lines as a list."""
         path = (case_or_path if isinstance(case_or_path, str)
                 else self._path(case_or_path))
-        key = ("report", path, price)
+        key = ("report", path, price, auto_rows)
         if key not in self._cache:
             args = [path] if price is None else ["--price", num(price), path]
+            if auto_rows:
+                args = ["--auto-rows"] + args
             self._cache[key] = self._run(args).splitlines()
         return self._cache[key]
 
