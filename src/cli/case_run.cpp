@@ -1,7 +1,5 @@
 #include "case_run.h"
 
-#include "catalogue/catalogue.h"
-
 namespace keld::cli {
 
 Sheet startedSheet(const std::string& programFolder, MessageSink& messages) {
@@ -13,20 +11,10 @@ Sheet startedSheet(const std::string& programFolder, MessageSink& messages) {
 namespace {
 
 std::string describe(const OpenFailure& failure, const std::string& name) {
-    switch (failure.reason) {
-    case OpenFailure::Reason::CannotRead:
+    if (failure.reason == OpenFailure::Reason::CannotRead) {
         return name + ": cannot read the file";
-    case OpenFailure::Reason::UnknownMaterial:
-        return name + ": the material \"" + failure.value +
-               "\" is not in the list of tube and header materials";
-    case OpenFailure::Reason::FluidNotInList:
-        break;
     }
-    const std::string list =
-        failure.service
-            ? "the service \"" + std::string(services()[*failure.service].caption) + "\""
-            : std::string("no service selected");
-    return name + ": the fluid \"" + failure.value + "\" is not in the fluid list of " + list;
+    return name + ": " + keld::describe(failure);
 }
 
 std::optional<Sheet> applyOptions(Sheet sheet, const RunOptions& options) {

@@ -6,6 +6,7 @@
 #include "catalogue/catalogue.h"
 #include "config/ini.h"
 #include "json_output.h"
+#include "pdf_output.h"
 #include "report/report.h"
 #include "sweep.h"
 #include "text/number.h"
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
     bool autoRows = false;
     std::string price;
     std::string templateFile;
+    std::string pdfFile;
     app.add_option("PROJECTFILE", files, "Project file(s) (.ini) to size")->required();
     app.add_flag("--json", json, "Print the run as one JSON object: ok, messages, case");
     app.add_flag("--auto-rows", autoRows,
@@ -169,6 +171,9 @@ int main(int argc, char** argv) {
     app.add_option("--price", price, "Use this price in US dollars instead of the estimate");
     app.add_option("--template", templateFile,
                    "Print the report with this template instead of the configured one");
+    app.add_option("--pdf", pdfFile,
+                   "Write the report to this PDF file, laid out as the desktop program prints "
+                   "it, instead of printing it here");
     app.add_flag("--summary", summary, "One summary table of the files (several files imply it)");
     app.add_flag("--csv", csv, "Write the summary or the sweep as CSV, numbers in full precision");
     app.add_option("--units", units, "Units of the summary or sweep: english or metric")
@@ -217,6 +222,11 @@ int main(int argc, char** argv) {
     for (const cli::RecordedMessage& m : startMessages.messages) {
         std::cerr << "keld-size: " << m.text << "\n";
     }
+    if (!pdfFile.empty() &&
+        (doSweep || files.size() > 1 || summary || csv || app.count("--units") > 0)) {
+        std::cerr << "keld-size: --pdf takes one project file, no table\n";
+        return 2;
+    }
     if (doSweep) {
         if (files.size() != 1 || json) {
             std::cerr << "keld-size: --sweep takes one project file and no --json\n";
@@ -233,6 +243,11 @@ int main(int argc, char** argv) {
         return runBatch(started, files, options, json, csv, tableUnits);
     }
 
+    if (!pdfFile.empty() && (json || !cli::canWritePdf())) {
+        std::cerr << (json ? "keld-size: --pdf takes no --json\n"
+                           : "keld-size: --pdf: this build of keld-size cannot write PDF files\n");
+        return 2;
+    }
     const std::string& file = files[0];
     cli::LoadError error;
     std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
@@ -263,7 +278,14 @@ int main(int argc, char** argv) {
             if (report.empty() && !reportMessages.messages.empty()) {
                 return 2;
             }
-            std::cout << reportForTerminal(report);
+            if (!pdfFile.empty()) {
+                if (!cli::writePdf(pdfFile, report)) {
+                    std::cerr << "keld-size: --pdf: could not write " << pdfFile << "\n";
+                    return 2;
+                }
+            } else {
+                std::cout << reportForTerminal(report);
+            }
         }
     }
     return run.ok ? 0 : 1;

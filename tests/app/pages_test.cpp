@@ -116,7 +116,8 @@ class PagesTest : public QObject {
         for (QChar move : moves) {
             QVERIFY(trigger(window.get(), move == 'n' ? "PageMenu_4" : "PageMenu_3"));
         }
-        QCOMPARE(text(window.get(), "lblPage"), QString("Page %1").arg(page));
+        QCOMPARE(text(window.get(), "lblPage"),
+                 pages > 0 ? QString("Page %1 of %2").arg(page).arg(pages) : QString("Page 1"));
         QCOMPARE(isEnabled(window.get(), "PageMenu_4"), nextEnabled);
         QCOMPARE(text(window.get(), "txtPageText"),
                  pages > 0 ? QString("Text of page %1. ").arg(page) : QString());
@@ -143,7 +144,7 @@ class PagesTest : public QObject {
         QCOMPARE(set.platform.pointers,
                  QList<Qt::CursorShape>{Qt::ArrowCursor}); // not the busy one
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(text(window.get(), "lblPage"), QString("Page 2"));
+        QCOMPARE(text(window.get(), "lblPage"), QString("Page 2 of 3"));
         QCOMPARE(text(window.get(), "txtPageText"), QString());
         QCOMPARE(text(window.get(), "lblSectTitle"), QString());
         QCOMPARE(set.platform.endCount, 0);

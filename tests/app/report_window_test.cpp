@@ -104,7 +104,7 @@ QList<PrintedLine> printedLines(const QString& html) {
 class ReportWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     // Read-only, in a fixed-pitch font (a fallback where Courier is missing).
@@ -190,6 +190,39 @@ private slots:
         QCOMPARE(h->flow.calls, calls);
         QCOMPARE(h->state.sheet.userPrice(), 0.0);
         QTRY_VERIFY(report.isNull());
+    }
+
+    // Save as PDF lays the report out as Print does (printed here to a PDF
+    // printer); a name without an extension gets ".pdf". Ctrl+P prints; a
+    // printer that cannot be opened is said so.
+    void savedAsPdfAndPrinted() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        const auto text = [&](const QString& pdf) {
+            QProcess process;
+            process.start(pdftotext, {"-layout", pdf, "-"});
+            process.waitForFinished(30000);
+            return process.readAllStandardOutput();
+        };
+        QTemporaryDir folder;
+        auto h = calculated();
+        h->platform.saveAnswers.push_back(folder.path() + "/saved");
+        h->flow.report->findChild<QAction*>("OutMenu1_2")->trigger();
+        h->platform.printAnswers.push_back(folder.path() + "/printed.pdf");
+        h->flow.report->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h->flow.report));
+        QTest::keyClick(h->flow.report, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(text(folder.path() + "/saved.pdf").contains("Cooling Water Return"));
+        QCOMPARE(text(folder.path() + "/saved.pdf"), text(folder.path() + "/printed.pdf"));
+
+        h->platform.messages.clear();
+        h->platform.printAnswers.push_back(folder.path() + "/no/such/folder.pdf");
+        h->flow.report->findChild<QAction*>("OutMenu_2")->trigger();
+        QCOMPARE(h->platform.texts(),
+                 QStringList{"The report could not be printed on " + folder.path() +
+                             "/no/such/folder.pdf.\nFile, Save as PDF\u2026 keeps it as a file."});
     }
 
     void printCancelled() {

@@ -101,6 +101,10 @@ QString look(const SheetHarness& h, const QString& what, const QStringList& seen
         return QString::fromStdString(h.state.sheet.userFluids().entry[n]);
     if (what == "Combo1#")
         return QString::number(h.combo(1)->count());
+    if (what.startsWith("tip "))
+        return h.sheet->findChild<QLineEdit*>(what.mid(4))->toolTip();
+    if (what == "filter")
+        return h.platform.lastFilter;
     if (auto* b = h.sheet->findChild<QRadioButton*>(what))
         return QString::number(b->isChecked());
     if (auto* c = h.sheet->findChild<QComboBox*>(what))
@@ -180,7 +184,7 @@ class SheetTest : public QObject {
         row("start-up", {},
             {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text8=4",
              "Combo1=Process Water", "Combo1#=23", "Combo2=Steel", "Option2_0=1", "ROWSFIXED=0",
-             "messages="});
+             "messages=", "tip Text3=From 6 to 200 Btu/(Hr-SqFt-F)"});
         row("a character in the title", {"key Text4=X"}, {"caption=KELD -  "});
         row("Delete in the tube length", {"set Text11=30", "key Text11=Home", "key Text11=Delete"},
             {"Text11=0", "caption=KELD -  "});
@@ -190,7 +194,8 @@ class SheetTest : public QObject {
         row("hot inlet 181: 5 rows", {"Text6=181"}, {"Text8=5", "caption=KELD -  "});
         row("a click into the rows", {"click Text8"}, {"ROWSFIXED=1", "caption=KELD -  "});
         row("metric fluid", {"click Option2_1", "choose Combo1=Tar"},
-            {"Text1=28.39", "Text2=56.78", "Text3=42.585", "Label6=W/(SqM-C),   Used ="});
+            {"Text1=28.39", "Text2=56.78", "Text3=42.585", "Label6=W/(SqM-C),   Used =",
+             "tip Text6=Above the inlet air temperature, at most 398.8 \u00b0C"});
         row("reset after edits",
             {"click Option2_1", "click Option1_1", "Text4=x", "menu CalcMenu_4"},
             {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Combo1#=23",
@@ -211,6 +216,10 @@ class SheetTest : public QObject {
         row("Shift+Tab onto the draft shown", {"click Option3_1", "key Text12=Backtab"},
             {"focus=Option3_1"});
         row("a click on a service", {"click Option1_1"}, {"Combo1#=20", "Text3=35", "dropDowns=1"});
+        row("F1: the instructions", {"key Text5=F1"}, {"calls=hideCalc,openPages"});
+        row("Ctrl+O: File, Open", {"key Text5=Ctrl+O"}, {"filter=Ini Files (*.ini)"});
+        row("Ctrl+S: File, Save", {"key Text8=Ctrl+S"},
+            {"filter=Ini Files (*.ini)", "caption=KELD -  "});
     }
     void keys() { run(); }
 
@@ -256,7 +265,8 @@ class SheetTest : public QObject {
     void projectFiles_data() {
         columns();
         const QStringList bad = {"open $DIR/bad.ini", "menu CalcMenu1_1"};
-        const QString refused = "messages=Could not load the file $DIR/bad.ini";
+        const QString refused =
+            "messages=Could not load the file $DIR/bad.ini\nThe file cannot be opened or read.";
         row("save cancelled", {"menu CalcMenu1_2"}, {"caption=KELD -  ", "messages="});
         row("saved as typed", {"save $DIR/Case 12", "menu CalcMenu1_2"},
             {"caption=KELD - Case 12"});
@@ -304,15 +314,19 @@ class SheetTest : public QObject {
     }
 
     // Why a file is refused is the core's to test; here, that a refused one
-    // leaves the sheet as it was, whichever line refuses it.
+    // leaves the sheet as it was and the message says why on its second line.
     void openRefused_data() {
         QTest::addColumn<QStringList>("lines"); // empty: no such file
+        QTest::addColumn<QString>("why");
         QTest::newRow("unknown fluid")
-            << QStringList{"3<TEXT3>", "New title<TEXT4>", "LIQUID<OPTION1>", "Lava<COMBO1>"};
-        QTest::newRow("no such file") << QStringList{};
+            << QStringList{"3<TEXT3>", "New title<TEXT4>", "LIQUID<OPTION1>", "Lava<COMBO1>"}
+            << "Line 4: the fluid \"Lava\" is not in the fluid list of the service "
+               "\"Liquid Cooling\".";
+        QTest::newRow("no such file") << QStringList{} << "The file cannot be opened or read.";
     }
     void openRefused() {
         QFETCH(QStringList, lines);
+        QFETCH(QString, why);
         QTemporaryDir folder;
         const QString path = folder.path() + "/bad.ini";
         QVERIFY(lines.isEmpty() || writeLines(path, lines));
@@ -323,7 +337,7 @@ class SheetTest : public QObject {
         const QString before = everything(h);
         h.platform.openAnswers.push_back(path);
         h.menu("CalcMenu1_1")->trigger();
-        QCOMPARE(h.platform.texts(), QStringList{"Could not load the file " + path});
+        QCOMPARE(h.platform.texts(), QStringList{"Could not load the file " + path + "\n" + why});
         QCOMPARE(h.platform.messages.front().icon, keld::MessageIcon::None);
         QCOMPARE(everything(h), before);
         h.menu("CalcMenu1_1")->trigger(); // cancelled

@@ -4,24 +4,34 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <nlohmann/json.hpp>
+#include <ostream>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
 using keld::test::keldSize;
 using keld::test::ProcessRun;
 
-std::string data(const char* name) { return keld::test::testData(name); }
+std::string data(const char* name) {
+    return keld::test::testData(name);
+}
 
 struct ExitCase {
     const char* args;
     int status;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const ExitCase& c) { return os << c.args; }
+inline std::ostream& operator<<(std::ostream& os, const ExitCase& c) {
+    return os << c.args;
+}
 
 class ExitStatusTest : public ::testing::TestWithParam<ExitCase> {};
 
@@ -38,16 +48,16 @@ TEST_P(ExitStatusTest, TellsHowTheRunEnded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ExitStatusTest,
-    ::testing::Values(ExitCase{"@liquid_english.ini", 0}, ExitCase{"@condensing_metric.ini", 0},
-                      ExitCase{"--json @liquid_english.ini", 0},
-                      ExitCase{"@rows_out_of_range.ini", 1},
-                      ExitCase{"--auto-rows @rows_out_of_range.ini", 1},
-                      ExitCase{"@fluid_of_another_service.ini", 2},
-                      ExitCase{"@unknown_material.ini", 2}, ExitCase{"/no/such/file.ini", 2},
-                      ExitCase{"", 2}, ExitCase{"--bogus @liquid_english.ini", 2},
-                      ExitCase{"--price 0 @liquid_english.ini", 2},
-                      ExitCase{"--price -5 @liquid_english.ini", 2},
-                      ExitCase{"--help", 0}, ExitCase{"--version", 0}));
+    ::testing::Values(
+        ExitCase{"@liquid_english.ini", 0}, ExitCase{"@condensing_metric.ini", 0},
+        ExitCase{"--json @liquid_english.ini", 0}, ExitCase{"@rows_out_of_range.ini", 1},
+        ExitCase{"--auto-rows @rows_out_of_range.ini", 1},
+        ExitCase{"@fluid_of_another_service.ini", 2}, ExitCase{"@unknown_material.ini", 2},
+        ExitCase{"/no/such/file.ini", 2}, ExitCase{"", 2},
+        ExitCase{"--bogus @liquid_english.ini", 2}, ExitCase{"--price 0 @liquid_english.ini", 2},
+        ExitCase{"--price -5 @liquid_english.ini", 2}, ExitCase{"--help", 0},
+        ExitCase{"--version", 0}, ExitCase{"--pdf /no/such/folder/r.pdf @liquid_english.ini", 2},
+        ExitCase{"--pdf r.pdf --json @liquid_english.ini", 2}));
 
 nlohmann::json jsonRun(const std::string& args) {
     const ProcessRun run = keldSize("--json " + args);
@@ -73,8 +83,7 @@ TEST(KeldSizeJson, CompletedRunCarriesEveryFieldAndMessage) {
 }
 
 TEST(KeldSizeJson, AutoRowsAndUserPrice) {
-    const nlohmann::json j =
-        jsonRun("--auto-rows --price 125000 " + data("condensing_metric.ini"));
+    const nlohmann::json j = jsonRun("--auto-rows --price 125000 " + data("condensing_metric.ini"));
     EXPECT_EQ(j["case"]["ROWSFIXED"], false);
     EXPECT_EQ(j["case"]["NROWS"], 4); // the file says 6
     EXPECT_EQ(j["case"]["COSTTOTAL"], 125000.0);
@@ -87,7 +96,7 @@ TEST(KeldSizeJson, ValidationFailureIsReportedWithItsMessage) {
     const nlohmann::json j = nlohmann::json::parse(run.out);
     EXPECT_FALSE(j["ok"]);
     EXPECT_EQ(j["messages"], nlohmann::json::array({"The Number of Tube Rows (Item 6) is out of "
-                                                     "range.\nValues between 3 and 10 are valid."}));
+                                                    "range.\nValues between 3 and 10 are valid."}));
     EXPECT_EQ(j["case"]["NROWS"], 12);
     EXPECT_EQ(j["case"]["ERRTHERMAL"], ""); // no stage ran
 }
@@ -122,6 +131,73 @@ TEST(KeldSizeJson, MissingLinesKeepTheDefaultCase) {
     EXPECT_EQ(j["case"]["ITEM"], "E-101");
     EXPECT_EQ(j["case"]["COSTFACTOR"], 1.0);
     EXPECT_EQ(j["case"]["MATERIAL"], "Steel");
+}
+
+// The words of a text's lines, blank lines left out.
+std::vector<std::string> wordLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string joined;
+        for (std::string w; words >> w;) {
+            joined += (joined.empty() ? "" : " ") + w;
+        }
+        if (!joined.empty()) {
+            lines.push_back(joined);
+        }
+    }
+    return lines;
+}
+
+// keld-size --pdf: the report's lines, and the Metric column where the
+// "Metric" heading stands on every line that has a value there.
+TEST(KeldSize, PdfHoldsTheReportWithItsColumnsLinedUp) {
+#ifndef KELD_PDF
+    GTEST_SKIP() << "this build of keld-size writes no PDF";
+#endif
+    if (std::system("command -v pdftotext >/dev/null") != 0) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    const std::string pdf = ::testing::TempDir() + "keld-size-report.pdf";
+    const ProcessRun run = keldSize("--pdf " + pdf + " " + data("liquid_english.ini"));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    ProcessRun layout = keld::test::command("pdftotext -layout " + pdf + " -");
+    std::erase(layout.out, '\f'); // between pages
+    const std::string terminal = keldSize(data("liquid_english.ini")).out;
+    EXPECT_EQ(wordLines(layout.out), wordLines(terminal));
+
+    // Where the words stand on the paper: every value that the terminal
+    // shows at the "Metric" heading's column stands where that heading does.
+    const std::string boxes = keld::test::command("pdftotext -bbox " + pdf + " -").out;
+    std::vector<std::pair<std::string, double>> words; // text, left edge
+    const std::regex word(R"re(<word xMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word);
+         it != std::sregex_iterator(); ++it) {
+        words.emplace_back((*it)[2], std::stod((*it)[1]));
+    }
+    const auto heading =
+        std::find_if(words.begin(), words.end(), [](const auto& w) { return w.first == "Metric"; });
+    ASSERT_NE(heading, words.end());
+    std::istringstream in(terminal);
+    std::size_t column = std::string::npos;
+    int values = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (column == std::string::npos) {
+            column = line.find("Metric");
+            continue;
+        }
+        if (line.size() <= column || line[column] == ' ' || line[column - 1] != ' ') {
+            continue;
+        }
+        const std::string value = line.substr(column, line.find(' ', column) - column);
+        ++values;
+        EXPECT_TRUE(std::any_of(words.begin(), words.end(), [&](const auto& w) {
+            return w.first == value && std::abs(w.second - heading->second) < 0.5;
+        })) << line;
+    }
+    EXPECT_GE(values, 15);
 }
 
 TEST(KeldSize, ShippedDefaultCaseCalculates) {

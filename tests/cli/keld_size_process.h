@@ -14,8 +14,8 @@ struct ProcessRun {
     std::string out;
 };
 
-inline ProcessRun keldSize(const std::string& args) {
-    const std::string command = std::string(KELD_SIZE_PATH) + " " + args + " 2>/dev/null";
+// A shell command's standard output and exit status.
+inline ProcessRun command(const std::string& command) {
     ProcessRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) {
@@ -29,6 +29,10 @@ inline ProcessRun keldSize(const std::string& args) {
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;
+}
+
+inline ProcessRun keldSize(const std::string& args) {
+    return command(std::string(KELD_SIZE_PATH) + " " + args + " 2>/dev/null");
 }
 
 inline std::string testData(const std::string& name) {

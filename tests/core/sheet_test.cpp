@@ -332,7 +332,7 @@ std::string with(std::string text, const std::string& from, const std::string& t
 struct OpenRow {
     const char* name;
     std::string bytes;
-    std::vector<std::string> expected; // empty: refused
+    std::vector<std::string> expected; // one "why=" when the file is refused
 };
 
 std::ostream& operator<<(std::ostream& os, const OpenRow& r) {
@@ -347,8 +347,9 @@ TEST_P(OpenFile, AppliesItsLinesOrLeavesTheSheet) {
     s.sheet.setUserPrice(7000);
     const Sheet before = s.sheet;
     const std::optional<OpenFailure> failure = s.sheet.openBytes(GetParam().bytes, "C:\\W\\c.ini");
-    if (GetParam().expected.empty()) {
+    if (GetParam().expected.front().starts_with("why=")) {
         ASSERT_TRUE(failure);
+        EXPECT_EQ("why=" + describe(*failure), GetParam().expected.front());
         EXPECT_EQ(s.sheet.projectFile(), before.projectFile());
         EXPECT_EQ(s.sheet.userPrice(), 7000);
         return;
@@ -386,13 +387,22 @@ INSTANTIATE_TEST_SUITE_P(
                      "Amine Still OH @ 230 to 180 \xB0"
                      "F<"),
                 {"Combo1=Amine Still OH @ 230 to 180 \u00B0F"}},
-        OpenRow{"a fluid of another service", with(kExample, "Process Water<", "Ammonia<"), {}},
+        OpenRow{"a fluid of another service",
+                with(kExample, "Process Water<", "Ammonia<"),
+                {"why=line 16: the fluid \"Ammonia\" is not in the fluid list of the service "
+                 "\"Liquid Cooling\" but of \"Condensing\""}},
         OpenRow{"a user fluid of another service",
                 with(with(kExample, "LIQUID<", "GAS<"), "Process Water<",
                      "User Defined Liquid: Brine<"),
-                {}},
-        OpenRow{"an unknown material", with(kExample, "Steel<", "Gold<"), {}},
-        OpenRow{"a fluid before any service", "Tar<COMBO1>\r\n", {}}));
+                {"why=line 16: the fluid \"User Defined Liquid: Brine\" is not in the fluid list "
+                 "of the service \"Gas Cooling\" but of \"Liquid Cooling\""}},
+        OpenRow{"an unknown material",
+                with(kExample, "Steel<", "Gold<"),
+                {"why=line 17: the material \"Gold\" is not in the list of tube and header "
+                 "materials"}},
+        OpenRow{"a fluid before any service",
+                "\r\nTar<COMBO1>\r\n",
+                {"why=line 2: the fluid \"Tar\" comes before any service line"}}));
 
 TEST(OpenFile, UnreadableAndSavedFilesRoundTrip) {
     Session s;
@@ -456,16 +466,19 @@ TEST(StartUp, ResetKeepsAnotherDefaultCase) {
     }
 }
 
-// The outlet-air rule forces the record's draft; the sheet keeps its option.
-TEST(Calculate, OutletAirForcesTheDraftOfTheRecord) {
+// The outlet-air rule forces the draft of the record and of the sheet alike,
+// so that later reports agree with the sheet.
+TEST(Calculate, OutletAirForcesTheDraftOnTheSheetToo) {
     Session s;
     for (const char* step : {"Text5=200", "Text6=700", "Text7=650", "Option3=1"}) {
         s.act(step);
     }
-    ASSERT_TRUE(s.sheet.calculate(s.messages));
+    SheetChanges changes;
+    ASSERT_TRUE(s.sheet.calculate(s.messages, &changes));
     ASSERT_EQ(s.messages.texts.size(), 2u);
     EXPECT_EQ(s.messages.texts[1].substr(0, 36), "Outlet air temperature > 250 Deg. F.");
-    EXPECT_FALSE(s.sheet.forced());
+    EXPECT_TRUE(changes.draft);
+    EXPECT_TRUE(s.sheet.forced());
     EXPECT_EQ(s.look("DRAFT"), "1");
     s.messages.texts.clear();
     ASSERT_TRUE(s.sheet.calculate(s.messages));

@@ -5,26 +5,63 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace keld::app {
 
-// Centres a window, at its present size, on its screen.
+// The margins of a window's frame (its title bar and borders): known once it
+// has been shown; before that, those of another window of the program on
+// show, which the window manager will give this one too.
+inline QMargins frameMargins(const QWidget* window) {
+    const auto marginsOf = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry();
+        const QRect inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    };
+    if (window->isVisible()) {
+        return marginsOf(window);
+    }
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && other->isWindow()) {
+            return marginsOf(other);
+        }
+    }
+    return {};
+}
+
+// Centres a window on the available area of its screen, frame included, at
+// the size its layout gives it (or the size it was given), but never larger
+// than that area: a window on a small screen opens wholly on it.
 inline void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;
     }
     const QRect area = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size();
-    window->move(area.x() + (area.width() - size.width()) / 2,
-                 area.y() + (area.height() - size.height()) / 2);
+    const QMargins frame = frameMargins(window);
+    const QSize room = area.size().shrunkBy(frame);
+    QSize size = window->size();
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized)) {
+        // Not laid out yet: the size its layout asks for.
+        size = window->sizeHint().expandedTo(window->minimumSizeHint());
+    }
+    if (window->hasHeightForWidth()) {
+        size.setHeight(std::max(size.height(), window->heightForWidth(size.width())));
+    }
+    window->resize(size.boundedTo(room));
+    const QSize outer = window->size().grownBy(frame);
+    window->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
+                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 // The busy (hourglass) pointer for as long as it lives.
 class BusyPointer {
-public:
+  public:
     BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyPointer() { QApplication::restoreOverrideCursor(); }
     BusyPointer(const BusyPointer&) = delete;
@@ -34,7 +71,7 @@ public:
 // The engine's messages while a window loads under the busy pointer: each
 // message box gets the normal pointer, and the busy one returns after it.
 class ArrowMessages : public MessageSink {
-public:
+  public:
     ArrowMessages(Platform& platform, QWidget* owner) : m_platform(platform), m_owner(owner) {}
     void showMessage(std::string_view text, MessageIcon icon) override {
         QApplication::setOverrideCursor(Qt::ArrowCursor);
@@ -43,7 +80,7 @@ public:
         QApplication::restoreOverrideCursor();
     }
 
-private:
+  private:
     Platform& m_platform;
     QWidget* m_owner;
 };

@@ -18,8 +18,12 @@ void PlatformMessages::showMessage(std::string_view text, MessageIcon icon) {
 }
 
 void QtPlatform::showMessage(QWidget* owner, const QString& text, MessageIcon icon) {
+    // A box over a window not yet shown (the cover's warning during its
+    // start-up) is centred on the screen instead of over where that window
+    // will be.
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QStringLiteral("KELD2"), text, QMessageBox::Ok, owner);
+                    QStringLiteral("KELD2"), text, QMessageBox::Ok,
+                    owner && owner->isVisible() ? owner : nullptr);
     box.exec();
 }
 
@@ -47,7 +51,7 @@ std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* owner) {
     QPrintDialog dialog(printer.get(), owner);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted) {
         return nullptr;
     }

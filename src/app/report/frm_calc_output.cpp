@@ -10,12 +10,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -25,7 +28,6 @@ namespace keld::app {
 namespace {
 
 constexpr qreal kScreenPoints = 9;
-constexpr qreal kPrintPoints = 12;
 
 ReportDate today() {
     const QDate date = QDate::currentDate();
@@ -77,10 +79,13 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
         close();
         m_flow.exitProgram();
     };
+    connect(action(file->addAction(QStringLiteral("Save as &PDF\u2026")), "OutMenu1_2"),
+            &QAction::triggered, this, [this] { SaveAsPdf(); });
     connect(action(file->addAction(QStringLiteral("&Exit")), "OutMenu1_1"), &QAction::triggered,
             this, exitProgram);
-    connect(action(menuBar()->addAction(QStringLiteral("&Print")), "OutMenu_2"),
-            &QAction::triggered, this, [this] { PrintReport(); });
+    QAction* print = action(menuBar()->addAction(QStringLiteral("&Print")), "OutMenu_2");
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] { PrintReport(); });
     connect(action(menuBar()->addAction(QStringLiteral("&Calculations")), "OutMenu_3"),
             &QAction::triggered, this, [this] { close(); });
     connect(action(menuBar()->addAction(QStringLiteral("&Exit")), "OutMenu_4"), &QAction::triggered,
@@ -104,7 +109,8 @@ void frmCalcOutput::Form_Load() {
     }
     m_text->setPlainText(m_report);
 
-    // Wide enough for the report's lines, as tall as the screen allows.
+    // Wide enough for the report's lines and 48 lines tall, as far as the
+    // screen allows.
     const QFontMetrics metrics(m_text->font());
     resize(metrics.horizontalAdvance(QString(84, QLatin1Char('M'))) + 40,
            metrics.lineSpacing() * 48);
@@ -118,14 +124,37 @@ QString frmCalcOutput::reportText() const {
 
 void frmCalcOutput::PrintReport() {
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this);
-    if (!printer) {
+    if (!printer || printReport(*printer, m_report)) {
         return;
     }
-    QFont font = reportFont(kPrintPoints);
-    font.setFamily(m_text->font().family());
-    font.setPointSizeF(kPrintPoints);
-    font.setBold(false);
-    printText(*printer, QStringLiteral("\r\n") + m_report, font);
+    // Said, not left to the toolkit's own message on standard error.
+    const bool noPrinter = printer->outputFormat() == QPrinter::NativeFormat &&
+                           QPrinterInfo::availablePrinterNames().isEmpty();
+    m_platform.showMessage(
+        this,
+        (noPrinter ? QStringLiteral("The report could not be printed: there is no printer.")
+                   : QStringLiteral("The report could not be printed on ") +
+                         (printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName()
+                                                                         : printer->printerName()) +
+                         QLatin1Char('.')) +
+            QStringLiteral("\nFile, Save as PDF\u2026 keeps it as a file."),
+        MessageIcon::Exclamation);
+}
+
+void frmCalcOutput::SaveAsPdf() {
+    const std::optional<QString> chosen =
+        m_platform.getSaveFileName(this, QDir::homePath(), QStringLiteral("PDF Files (*.pdf)"));
+    if (!chosen) {
+        return;
+    }
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    if (!writeReportPdf(path, m_report)) {
+        m_platform.showMessage(this, QStringLiteral("Could not save the report in file ") + path,
+                               MessageIcon::None);
+    }
 }
 
 void frmCalcOutput::closeEvent(QCloseEvent* event) {

@@ -4,7 +4,8 @@
 // it, and leads back to the sheet.
 //
 // Menu items carry the array's name and the item's index as objectName:
-// "OutMenu_1" .. "OutMenu_4" on the menu bar, "OutMenu1_1" under "&File".
+// "OutMenu_1" .. "OutMenu_4" on the menu bar, "OutMenu1_1" (Exit) and
+// "OutMenu1_2" (Save as PDF) under "&File".
 
 #include "app_state.h"
 
@@ -27,6 +28,8 @@ class frmCalcOutput : public QMainWindow {
                   QWidget* parent = nullptr);
 
     void PrintReport();
+    // File, "Save as PDF…": the report as Print lays it out, in a file.
+    void SaveAsPdf();
     QString reportText() const;
 
   protected:

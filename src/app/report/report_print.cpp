@@ -1,11 +1,22 @@
 #include "report/report_print.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace keld::app {
+
+namespace {
+
+constexpr qreal kPrintPoints = 12;
+
+} // namespace
 
 bool hasEqualAdvances(const QFont& font) {
     // What lines the columns up is that every character takes the same
@@ -43,20 +54,21 @@ QFont reportFont(qreal pointSize) {
     return font;
 }
 
-void printText(QPrinter& printer, const QString& text, const QFont& font) {
+bool printReport(QPrinter& printer, const QString& report) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return;
+        return false;
     }
+    const QFont font = reportFont(kPrintPoints);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
     const qreal pageHeight = printer.height();
-    QString normalised = text;
-    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString text = QStringLiteral("\r\n") + report;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     qreal y = metrics.ascent();
     bool pageEmpty = true;
-    for (const QString& line : normalised.split(QLatin1Char('\n'))) {
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (!pageEmpty && y + metrics.descent() > pageHeight) {
             printer.newPage();
             y = metrics.ascent();
@@ -65,7 +77,50 @@ void printText(QPrinter& printer, const QString& text, const QFont& font) {
         y += metrics.lineSpacing();
         pageEmpty = false;
     }
-    painter.end();
+    return painter.end();
+}
+
+bool writeReportPdf(const QString& path, const QString& report) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return false;
+    }
+    QTemporaryFile part(
+        target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
+    part.setAutoRemove(true);
+    if (!part.open()) {
+        return false;
+    }
+    part.close();
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(part.fileName());
+        if (!printReport(printer, report)) {
+            return false;
+        }
+    }
+    // A PDF ends with its end-of-file mark: a file cut short (a full disk) has none.
+    QFile written(part.fileName());
+    if (!written.open(QIODevice::ReadOnly) || written.size() < 8) {
+        return false;
+    }
+    written.seek(written.size() - 8);
+    if (!written.read(8).contains("%%EOF")) {
+        return false;
+    }
+    written.close();
+    // The permissions a new file gets, or those of the file it replaces.
+    QFile::setPermissions(part.fileName(), target.exists()
+                                               ? target.permissions()
+                                               : QFile::ReadOwner | QFile::WriteOwner |
+                                                     QFile::ReadGroup | QFile::ReadOther);
+    if (std::rename(QFile::encodeName(part.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        return false;
+    }
+    part.setAutoRemove(false);
+    return true;
 }
 
 } // namespace keld::app

@@ -1,5 +1,7 @@
 #pragma once
-// The report's fixed-pitch font and its printing.
+// The report on paper and in a PDF: its fixed-pitch font and its page
+// layout, shared by the report window's Print and Save as PDF and by
+// keld-size --pdf, so that all three lay the report out alike.
 
 #include <QFont>
 #include <QString>
@@ -17,8 +19,16 @@ bool hasEqualAdvances(const QFont& font);
 // face, so that the report's two unit columns line up.
 QFont reportFont(qreal pointSize);
 
-// Prints text (lines ended by CR LF or LF) in `font` on `printer`, line by
-// line without wrapping, starting a new page when one is full.
-void printText(QPrinter& printer, const QString& text, const QFont& font);
+// The report on a printer (or a printer writing a file): 12 point
+// fixed-pitch, an empty line first, every line as it is (no wrapping), a new
+// page when one is full. False when the printer could not be opened.
+bool printReport(QPrinter& printer, const QString& report);
+
+// The report as a PDF file laid out exactly as printReport lays it out on a
+// printer's default page. The file is written beside `path` first and put in
+// its place only when complete, so a failure leaves an existing file as it
+// was; a name that stands for a folder, a device or a pipe is refused. False
+// when nothing was written.
+bool writeReportPdf(const QString& path, const QString& report);
 
 } // namespace keld::app

@@ -216,10 +216,13 @@ CalcControls buildCalcControls(QMainWindow* window) {
     file->setObjectName(QStringLiteral("CalcMenu1"));
     action(file->menuAction(), "CalcMenu_1");
     c.open = action(file->addAction(QStringLiteral("&Open")), "CalcMenu1_1");
+    c.open->setShortcut(QKeySequence::Open);
     c.save = action(file->addAction(QStringLiteral("&Save")), "CalcMenu1_2");
+    c.save->setShortcut(QKeySequence::Save);
     c.exit = action(file->addAction(QStringLiteral("&Exit")), "CalcMenu1_3");
     c.calculateMenu = action(bar->addAction(QStringLiteral("&Calculate")), "CalcMenu_2");
     c.instructions = action(bar->addAction(QStringLiteral("&Instructions")), "CalcMenu_3");
+    c.instructions->setShortcut(QKeySequence::HelpContents);
     c.reset = action(bar->addAction(QStringLiteral("&Reset")), "CalcMenu_4");
     c.tutorial = action(bar->addAction(QStringLiteral("&Tutorial")), "CalcMenu_5");
     c.about = action(bar->addAction(QStringLiteral("&About")), "CalcMenu_6");

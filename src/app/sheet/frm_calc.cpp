@@ -1,6 +1,7 @@
 #include "sheet/frm_calc.h"
 
 #include "catalogue/catalogue.h"
+#include "engine/validation.h"
 #include "platform/atomic_save.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
@@ -141,6 +142,10 @@ void frmCalc::display(const SheetChanges& changes) {
         for (const auto& [caption, label] : c.captions) {
             label->setText(QString::fromUtf8(unitCaption(caption, s.english())));
         }
+        // What the calculation accepts, in the units shown.
+        for (const EntryCheck& check : entryChecks()) {
+            c.text[check.field]->setToolTip(qs(acceptedRangeText(check, s.english())));
+        }
     }
     if (changes.draft) {
         checkOption(c.draft, s.forced() ? 0U : 1U);
@@ -205,8 +210,13 @@ void frmCalc::load_file() {
         return;
     }
     SheetChanges changes;
-    if (sheet().open(chosen->toStdString(), &changes)) {
-        m_platform.showMessage(this, QStringLiteral("Could not load the file ") + *chosen,
+    if (const std::optional<OpenFailure> failure = sheet().open(chosen->toStdString(), &changes)) {
+        // The first line as it always was, then why.
+        QString why = qs(describe(*failure));
+        why[0] = why[0].toUpper();
+        m_platform.showMessage(this,
+                               QStringLiteral("Could not load the file ") + *chosen +
+                                   QLatin1Char('\n') + why + QLatin1Char('.'),
                                MessageIcon::None);
         return;
     }
@@ -257,7 +267,10 @@ void frmCalc::closeEvent(QCloseEvent* event) {
 
 void frmCalc::Calculate_Output() {
     PlatformMessages messages(m_platform, this);
-    if (sheet().calculate(messages)) {
+    SheetChanges changes;
+    const bool ok = sheet().calculate(messages, &changes);
+    display(changes);
+    if (ok) {
         m_flow.hideCalc();
         m_flow.openReport(sheet().record());
     }

@@ -146,6 +146,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     grid->addWidget(separatingLine(this, QStringLiteral("Line2")), 3, 0, 1, 2);
     grid->addWidget(cmdOK, 4, 1, Qt::AlignRight);
     setFixedWidth(480);
+    // As tall as its wrapped disclaimer needs at that width.
     centreOnScreen(this);
 }
 

@@ -134,8 +134,11 @@ void frmPages::LoadTutorialPage() {
     const BusyPointer busy;
     TutorialState& t = m_state.tutorial;
     t.PictureScale = 1.0F;
-    m_page->setText(QStringLiteral("Page %1").arg(t.CurrentPage));
     t.PageCount = pageCount(m_state.ProgramFolder, t.PageSet);
+    // "Page n of N"; beyond the set's count (a set without one) the number alone.
+    m_page->setText(t.CurrentPage <= t.PageCount
+                        ? QStringLiteral("Page %1 of %2").arg(t.CurrentPage).arg(t.PageCount)
+                        : QStringLiteral("Page %1").arg(t.CurrentPage));
     if (t.CurrentPage >= t.PageCount) {
         m_next->setEnabled(false);
     }

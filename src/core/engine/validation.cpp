@@ -1,5 +1,8 @@
 #include "engine/validation.h"
 
+#include "text/number.h"
+
+#include <cmath>
 #include <string>
 
 namespace keld {
@@ -8,13 +11,13 @@ namespace {
 using units::Quantity;
 
 constexpr Bound at(double v) {
-    return Bound{true, v, nullptr};
+    return Bound{true, v, nullptr, nullptr};
 }
-constexpr Bound above(double SizingCase::*entry) {
-    return Bound{false, 0, entry};
+constexpr Bound airInlet() {
+    return Bound{false, 0, &SizingCase::TAIRIN, "the inlet air temperature"};
 }
-constexpr Bound below(double SizingCase::*entry) {
-    return Bound{false, 0, entry};
+constexpr Bound hotInlet() {
+    return Bound{false, 0, &SizingCase::THOTIN, "the hot fluid inlet temperature"};
 }
 
 const std::array<EntryCheck, 7> kChecks = {{
@@ -22,31 +25,33 @@ const std::array<EntryCheck, 7> kChecks = {{
      &SizingCase::UOVERALL, at(6), at(200), 1,
      "The Overall Heat Transfer Coefficient (Item 3) is out of range.",
      "Values between 34.1 and 1136 W/(SqM-C) are valid.",
-     "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid."},
+     "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid.", "Btu/(Hr-SqFt-F)", "W/(SqM-C)"},
     {Field::Duty, "Input Hot Side Heat Duty (Item 5)", Quantity::Duty, &SizingCase::QTOTAL, at(0.1),
      at(9990), units::kBtuPerHourPerMillion, "The Hot Side Heat Duty (Item 5) is out of range.",
-     "Values between 0.3 and 2920 MW are valid.",
-     "Values between 0.1 and 9990 MMBtu/Hr are valid."},
+     "Values between 0.3 and 2920 MW are valid.", "Values between 0.1 and 9990 MMBtu/Hr are valid.",
+     "million Btu/hr", "MW"},
     {Field::AirInlet, "Input Air Inlet Temperature (Item 5)", Quantity::Temperature,
      &SizingCase::TAIRIN, at(-40), at(200), 1,
      "The Air Inlet Temperature (Item 5) is out of range.",
-     "Values between -40 and 94 Deg. C are valid.", "Values between -40 and 200 Deg. F are valid."},
+     "Values between -40 and 94 Deg. C are valid.", "Values between -40 and 200 Deg. F are valid.",
+     "\u00B0F", "\u00B0C"},
     {Field::HotInlet, "Input Hot Fluid Inlet Temperature (Item 5)", Quantity::Temperature,
-     &SizingCase::THOTIN, above(&SizingCase::TAIRIN), at(750), 1,
+     &SizingCase::THOTIN, airInlet(), at(750), 1,
      "The Hot Fluid Inlet Temperature (Item 5) is out of range.",
      "Values between Tair-in and 398 Deg. C are valid.",
-     "Values between Tair-in and 750 Deg. F are valid."},
+     "Values between Tair-in and 750 Deg. F are valid.", "\u00B0F", "\u00B0C"},
     {Field::HotOutlet, "Input Hot Fluid Outlet Temperature (Item 5)", Quantity::Temperature,
-     &SizingCase::THOTOUT, above(&SizingCase::TAIRIN), below(&SizingCase::THOTIN), 1,
+     &SizingCase::THOTOUT, airInlet(), hotInlet(), 1,
      "The Hot Fluid Outlet Temperature (Item 5) is out of range.",
      "Values between Tair-in and Thot-in are valid.",
-     "Values between Tair-in and Thot-in are valid."},
+     "Values between Tair-in and Thot-in are valid.", "\u00B0F", "\u00B0C"},
     {Field::TubeLength, "Input Tube Length (Item 6)", Quantity::Length, &SizingCase::LENGTH, at(8),
      at(60), 1, "The Tube Length (Item 6) is out of range.",
-     "Values between 2.44 and 18.28 meter are valid.", "Values between 8 and 60 feet are valid."},
+     "Values between 2.44 and 18.28 meter are valid.", "Values between 8 and 60 feet are valid.",
+     "ft", "m"},
     {Field::Rows, "Input Number of Tube Rows (Item 6)", std::nullopt, &SizingCase::NROWS, at(3),
      at(10), 1, "The Number of Tube Rows (Item 6) is out of range.",
-     "Values between 3 and 10 are valid.", "Values between 3 and 10 are valid."},
+     "Values between 3 and 10 are valid.", "Values between 3 and 10 are valid.", "", ""},
 }};
 
 } // namespace
@@ -62,6 +67,63 @@ const EntryCheck* checkOf(Field field) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+// A Metric bound on the grid of four significant figures: the outermost
+// value of the grid that the check still accepts once the sheet converts it
+// back (the factors of the two directions are not exact inverses).
+double inwards(const EntryCheck& check, double english, bool lower) {
+    const double metric = units::toMetric(*check.quantity, english);
+    if (metric == 0) {
+        return 0;
+    }
+    const double scale =
+        std::pow(10.0, 3 - static_cast<int>(std::floor(std::log10(std::fabs(metric)))));
+    const auto passes = [&](double k) {
+        const double back = units::toEnglish(*check.quantity, k / scale);
+        return lower ? back >= english : back <= english;
+    };
+    const double inward = lower ? 1 : -1;
+    double k = std::round(metric * scale);
+    while (passes(k - inward)) {
+        k -= inward;
+    }
+    while (!passes(k)) {
+        k += inward;
+    }
+    return readNumber(formatPlainDecimal(k / scale)).value_or(k / scale);
+}
+
+} // namespace
+
+AcceptedRange acceptedRange(const EntryCheck& check, bool english) {
+    AcceptedRange r;
+    const auto end = [&](const Bound& b, bool lower) -> std::optional<double> {
+        if (b.entry) {
+            return std::nullopt;
+        }
+        return english || !check.quantity ? b.value : inwards(check, b.value, lower);
+    };
+    r.low = end(check.low, true);
+    r.high = end(check.high, false);
+    return r;
+}
+
+std::string acceptedRangeText(const EntryCheck& check, bool english) {
+    const AcceptedRange r = acceptedRange(check, english);
+    const std::string unit = english ? check.unitEnglish : check.unitMetric;
+    const std::string withUnit = unit.empty() ? "" : " " + unit;
+    if (r.low && r.high) {
+        return "From " + formatPlainDecimal(*r.low) + " to " + formatPlainDecimal(*r.high) +
+               withUnit;
+    }
+    std::string text = std::string("Above ") + check.low.entryName;
+    if (r.high) {
+        return text + ", at most " + formatPlainDecimal(*r.high) + withUnit;
+    }
+    return text + " and below " + check.high.entryName;
 }
 
 std::string rangeMessage(const EntryCheck& check, bool english) {

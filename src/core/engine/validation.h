@@ -19,6 +19,7 @@ struct Bound {
     bool inclusive = true;
     double value = 0;                    // when `entry` is null
     double SizingCase::*entry = nullptr; // TAIRIN, THOTIN: compared strictly
+    const char* entryName = nullptr;     // "the inlet air temperature"
 };
 
 // Where a checked entry goes: a double field, or the whole-number rows.
@@ -40,6 +41,9 @@ struct EntryCheck {
     const char* rangeFirst;
     const char* rangeMetric;
     const char* rangeEnglish;
+    // The units the sheet shows the entry in, English and Metric.
+    const char* unitEnglish;
+    const char* unitMetric;
 };
 
 // The numeric checks in the order they are made (after the title and the
@@ -49,6 +53,21 @@ const std::array<EntryCheck, 7>& entryChecks();
 
 // The check of a field, if it has one.
 const EntryCheck* checkOf(Field field);
+
+// The ends of a check's range that the sheet accepts, in the units it
+// shows: the English bounds as they are; on a Metric sheet each converted
+// and taken inwards to four significant figures, so that a value written as
+// shown passes the check. None for an end that is another entry.
+struct AcceptedRange {
+    std::optional<double> low;
+    std::optional<double> high;
+};
+AcceptedRange acceptedRange(const EntryCheck& check, bool english);
+
+// The accepted range in words, for the sheet's tooltips and the pages:
+// "From 34.07 to 1135 W/(SqM-C)", "Above the inlet air temperature, at most
+// 750 °F".
+std::string acceptedRangeText(const EntryCheck& check, bool english);
 
 // The range message of a check for a sheet in these units.
 std::string rangeMessage(const EntryCheck& check, bool english);

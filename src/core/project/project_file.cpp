@@ -12,14 +12,16 @@ const std::array<const char*, kProjectTagCount> kProjectTags = {
 
 std::vector<ProjectEntry> parseProjectFile(std::string_view bytes) {
     std::vector<ProjectEntry> entries;
+    std::size_t number = 0;
     for (std::string_view line : splitLines(bytes)) {
+        ++number;
         if (line.find('<') == std::string_view::npos) {
             continue;
         }
         for (std::size_t t = 0; t < kProjectTagCount; ++t) {
             const std::size_t pos = line.find(kProjectTags[t]);
             if (pos != std::string_view::npos) {
-                entries.push_back({static_cast<int>(t), cp1252ToUtf8(line.substr(0, pos))});
+                entries.push_back({static_cast<int>(t), cp1252ToUtf8(line.substr(0, pos)), number});
             }
         }
     }

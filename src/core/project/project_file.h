@@ -35,6 +35,7 @@ inline constexpr int kTagCombo2 = 16;
 struct ProjectEntry {
     int tag;           // index into kProjectTags
     std::string value; // UTF-8
+    std::size_t line;  // the line of the file it stands in, from 1
 };
 
 // Every tagged value of a project file's bytes, in the order they apply.

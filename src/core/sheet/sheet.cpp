@@ -11,6 +11,7 @@
 #include "text/number.h"
 #include "units/units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace keld {
@@ -508,7 +509,8 @@ std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
         case kTagCombo1: {
             if (open && m_service && e.value.starts_with(savedUserPrefix(*m_service))) {
                 if (m_fluidList.empty()) {
-                    return OpenFailure{OpenFailure::Reason::FluidNotInList, e.value, m_service};
+                    return OpenFailure{OpenFailure::Reason::FluidNotInList, e.value, std::nullopt,
+                                       e.line};
                 }
                 m_user.entry[*m_service] = e.value;
                 if (const std::optional<double> u = readNumber(m_text[Field::Coefficient])) {
@@ -529,7 +531,9 @@ std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
             if (found) {
                 selectFluid(found);
             } else if (open) {
-                return OpenFailure{OpenFailure::Reason::FluidNotInList, e.value, m_service};
+                // An empty list: no service line came before this one.
+                return OpenFailure{OpenFailure::Reason::FluidNotInList, e.value,
+                                   m_fluidList.empty() ? std::nullopt : m_service, e.line};
             }
             break;
         }
@@ -539,7 +543,8 @@ std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
                 m_changes.material = true;
                 materialSelected();
             } else if (open) {
-                return OpenFailure{OpenFailure::Reason::UnknownMaterial, e.value, m_service};
+                return OpenFailure{OpenFailure::Reason::UnknownMaterial, e.value, m_service,
+                                   e.line};
             }
             break;
         default:
@@ -552,7 +557,7 @@ std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
 std::optional<OpenFailure> Sheet::open(const std::string& path, SheetChanges* changes) {
     const FileContent content = readFile(path);
     if (content.status != FileStatus::Ok) {
-        return OpenFailure{OpenFailure::Reason::CannotRead, path, std::nullopt};
+        return OpenFailure{OpenFailure::Reason::CannotRead, path, std::nullopt, 0};
     }
     return openBytes(content.bytes, path, changes);
 }
@@ -622,8 +627,45 @@ SheetEntries Sheet::entries() const {
     return e;
 }
 
-bool Sheet::calculate(MessageSink& messages) {
-    return Calculate_Output(entries(), m_record, messages);
+bool Sheet::calculate(MessageSink& messages, SheetChanges* changes) {
+    const bool ok = Calculate_Output(entries(), m_record, messages);
+    if (ok && isTrue(m_record.DRAFT) && !m_forced) {
+        m_forced = true;
+        m_changes.draft = true;
+    }
+    const SheetChanges made = takeChanges();
+    if (changes) {
+        *changes = made;
+    }
+    return ok;
+}
+
+std::string describe(const OpenFailure& failure) {
+    const std::string line = "line " + std::to_string(failure.line) + ": ";
+    const std::string value = "\"" + failure.value + "\"";
+    switch (failure.reason) {
+    case OpenFailure::Reason::CannotRead:
+        return "the file cannot be opened or read";
+    case OpenFailure::Reason::UnknownMaterial:
+        return line + "the material " + value + " is not in the list of tube and header materials";
+    case OpenFailure::Reason::FluidNotInList:
+        break;
+    }
+    if (!failure.service) {
+        return line + "the fluid " + value + " comes before any service line";
+    }
+    std::string text = line + "the fluid " + value + " is not in the fluid list of the service \"" +
+                       services()[*failure.service].caption + "\"";
+    for (const ServiceInfo& other : services()) {
+        const auto list = fluidList(other.service, other.userInitial);
+        const bool listed =
+            std::find(list.begin(), list.end(), failure.value) != list.end() ||
+            failure.value.starts_with(savedUserPrefix(static_cast<std::size_t>(other.service)));
+        if (static_cast<std::size_t>(other.service) != *failure.service && listed) {
+            return text + " but of \"" + other.caption + "\"";
+        }
+    }
+    return text;
 }
 
 } // namespace keld

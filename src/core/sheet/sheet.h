@@ -88,9 +88,15 @@ struct OpenFailure {
         UnknownMaterial, // the material line names no material of the list
     };
     Reason reason;
-    std::string value;                  // the value refused
+    std::string value;                  // the value refused (the path, when unreadable)
     std::optional<std::size_t> service; // the service selected at the fluid line
+    std::size_t line = 0;               // the line of the file refused
 };
+
+// Why a file was refused, in a sentence: "line 16: the fluid \"Ammonia\" is
+// not in the fluid list of the service \"Liquid Cooling\" but of
+// \"Condensing\"".
+std::string describe(const OpenFailure& failure);
 
 class Sheet {
   public:
@@ -178,8 +184,10 @@ class Sheet {
     SheetChanges saveCancelled();
 
     // ---- Calculate: the entries checked, the bundle sized and estimated into
-    // the record; true when the report opens.
-    bool calculate(MessageSink& messages);
+    // the record; true when the report opens. When the outlet-air rule forces
+    // the draft, the sheet selects Forced as well, so that the sheet, the
+    // record and every later report agree; `changes` says so.
+    bool calculate(MessageSink& messages, SheetChanges* changes = nullptr);
     // What a calculation reads of the sheet.
     SheetEntries entries() const;
 
