@@ -4,7 +4,10 @@
 // main and handed by reference to the windows that need it; a test makes its
 // own.
 
+#include "planning/planning.h"
 #include "sheet/sheet.h"
+
+#include <QString>
 
 #include <string>
 
@@ -22,6 +25,10 @@ struct TutorialState {
 struct AppState {
     Sheet sheet;
     TutorialState tutorial;
+    // Fans, noise and the cost of ownership (the sheet's Options), kept
+    // between runs in the settings file (empty: not kept).
+    planning::Options planning = planning::defaultOptions(true);
+    QString settingsFile;
     std::string ProgramFolder; // the executable's folder
     std::string ConfigPath;    // KELD4WIN.INI in it
 };

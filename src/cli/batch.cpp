@@ -9,9 +9,10 @@ namespace {
 // The figures of the summary, after the file's own texts.
 const std::vector<const FigureColumn*>& summaryColumns() {
     static const std::vector<const FigureColumn*> list = {
-        &columns::duty,   &columns::rows,     &columns::length,      &columns::width,
-        &columns::tubes,  &columns::bareArea, &columns::airOut,      &columns::fanPower,
-        &columns::weight, &columns::price,    &columns::pricePerArea};
+        &columns::duty,        &columns::rows,          &columns::length,       &columns::width,
+        &columns::tubes,       &columns::bareArea,      &columns::airOut,       &columns::fanPower,
+        &columns::weight,      &columns::price,         &columns::pricePerArea, &columns::fans,
+        &columns::fanDiameter, &columns::soundPressure, &columns::evaluatedCost};
     return list;
 }
 
@@ -27,6 +28,11 @@ BatchRow sizeFile(const Sheet& started, const std::string& path, const RunOption
         return row;
     }
     row.loaded = true;
+    const planning::OptionsOrMessage plan = planningOptions(*sheet, options);
+    if (plan.message) {
+        row.usage = *plan.message;
+        return row;
+    }
     const RunResult run = calculate(*sheet);
     row.item = sheet->text(Field::Item);
     row.title = sheet->text(Field::Title);
@@ -34,7 +40,8 @@ BatchRow sizeFile(const Sheet& started, const std::string& path, const RunOption
     row.fluid = sheet->fluidText();
     row.ok = run.ok;
     if (run.ok) {
-        row.figures = figuresOf(sheet->record());
+        row.figures =
+            figuresOf(sheet->record(), planning::figuresOf(sheet->record(), plan.options));
     } else if (!run.messages.empty()) {
         row.message = oneLine(run.messages.back().text);
     }

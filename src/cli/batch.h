@@ -19,6 +19,7 @@ struct BatchRow {
     bool loaded = false; // the file could be read and applied
     bool ok = false;     // the calculation completed
     std::string message; // why not, when it did not
+    std::string usage;   // an option out of range for this file's units
     CaseFigures figures;
 };
 

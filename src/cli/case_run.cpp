@@ -50,6 +50,10 @@ std::optional<Sheet> loadCase(const Sheet& started, const std::string& path,
     return applyOptions(std::move(sheet), options);
 }
 
+planning::OptionsOrMessage planningOptions(const Sheet& sheet, const RunOptions& options) {
+    return planning::optionsFrom(options.planning, isTrue(sheet.record().ENGLISH));
+}
+
 RunResult calculate(Sheet& sheet) {
     MessageRecorder recorder;
     RunResult result;

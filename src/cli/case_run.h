@@ -3,6 +3,7 @@
 // Calculate, all through the sheet's own model.
 
 #include "engine/messages.h"
+#include "planning/planning.h"
 #include "sheet/sheet.h"
 
 #include <optional>
@@ -26,9 +27,14 @@ class MessageRecorder : public MessageSink {
 };
 
 struct RunOptions {
-    bool autoRows = false;       // leave ROWSFIXED false: the sizing chooses the rows
-    std::optional<double> price; // the user's price (COSTUSER)
+    bool autoRows = false;           // leave ROWSFIXED false: the sizing chooses the rows
+    std::optional<double> price;     // the user's price (COSTUSER)
+    planning::GivenOptions planning; // fans, noise and cost options, in each file's units
 };
+
+// The planning options for a loaded case, the given ones read in its units;
+// a usage message instead when one is out of its range.
+planning::OptionsOrMessage planningOptions(const Sheet& sheet, const RunOptions& options);
 
 // The sheet as the program starts it: its start-up with the installation's
 // default case (Files/default.ini of the program folder), whose messages

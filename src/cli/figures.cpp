@@ -19,7 +19,7 @@ double shown(Quantity q, double english, Units u) {
 
 } // namespace
 
-CaseFigures figuresOf(const SizingCase& c) {
+CaseFigures figuresOf(const SizingCase& c, const planning::Figures& plan) {
     CaseFigures f;
     f.duty = c.QTOTAL;
     f.rows = c.NROWS;
@@ -33,6 +33,14 @@ CaseFigures figuresOf(const SizingCase& c) {
     f.weight = c.WEIGHTTOTAL;
     f.price = c.COSTTOTAL;
     f.pricePerArea = c.COSTTOTALPERAREA;
+    if (plan.fans) {
+        f.fans = static_cast<double>(plan.fans->fans);
+        f.fanDiameter = plan.fans->fanDiameterFt;
+        f.soundPressure = plan.fans->soundPressureDbA;
+    }
+    if (plan.ownership) {
+        f.evaluatedCost = plan.ownership->evaluatedCost;
+    }
     return f;
 }
 
@@ -98,6 +106,23 @@ const FigureColumn pricePerArea = {
     {"price_per_sq_ft", "price_per_sq_m"},
     Form::Figure,
     [](const CaseFigures& f, Units u) { return shown(Quantity::PricePerArea, f.pricePerArea, u); }};
+const FigureColumn fans = {{"Fans", "Fans"},
+                           {"fans", "fans"},
+                           Form::Whole,
+                           [](const CaseFigures& f, Units) { return f.fans; }};
+const FigureColumn fanDiameter = {
+    {"Fan ft", "Fan m"},
+    {"fan_diameter_ft", "fan_diameter_m"},
+    Form::Figure,
+    [](const CaseFigures& f, Units u) { return shown(Quantity::Length, f.fanDiameter, u); }};
+const FigureColumn soundPressure = {{"Noise dB(A)", "Noise dB(A)"},
+                                    {"sound_pressure_dba", "sound_pressure_dba"},
+                                    Form::Figure,
+                                    [](const CaseFigures& f, Units) { return f.soundPressure; }};
+const FigureColumn evaluatedCost = {{"Evaluated US$", "Evaluated US$"},
+                                    {"evaluated_cost_usd", "evaluated_cost_usd"},
+                                    Form::Figure,
+                                    [](const CaseFigures& f, Units) { return f.evaluatedCost; }};
 } // namespace columns
 
 Column headingOf(const FigureColumn& column, Units units) {
@@ -110,6 +135,9 @@ std::string csvNameOf(const FigureColumn& column, Units units) {
 
 std::string cellText(const FigureColumn& column, const CaseFigures& f, Units units) {
     const double v = column.value(f, units);
+    if (!std::isfinite(v)) {
+        return {};
+    }
     switch (column.form) {
     case FigureColumn::Form::Whole:
         return std::to_string(static_cast<long long>(v));
@@ -123,6 +151,9 @@ std::string cellText(const FigureColumn& column, const CaseFigures& f, Units uni
 
 std::string cellCsv(const FigureColumn& column, const CaseFigures& f, Units units) {
     const double v = column.value(f, units);
+    if (!std::isfinite(v)) {
+        return {};
+    }
     if (column.form == FigureColumn::Form::Figure) {
         return fullPrecision(v);
     }

@@ -4,9 +4,11 @@
 // of plant lists and sweeps alike.
 
 #include "engine/sizing_case.h"
+#include "planning/planning.h"
 #include "table.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -28,9 +30,14 @@ struct CaseFigures {
     double weight = 0;       // lb
     double price = 0;        // US$
     double pricePerArea = 0; // US$ per sq ft
+    // The planning figures: not a number where none were planned.
+    double fans = NAN;
+    double fanDiameter = NAN;   // ft
+    double soundPressure = NAN; // dB(A) at the listener
+    double evaluatedCost = NAN; // US$
 };
 
-CaseFigures figuresOf(const SizingCase& c);
+CaseFigures figuresOf(const SizingCase& c, const planning::Figures& plan);
 
 // A column of figures: its headings in the two unit systems, its CSV names,
 // and the value it shows in the table's units.
@@ -49,7 +56,7 @@ struct FigureColumn {
 // The columns of the figures, by what they show.
 namespace columns {
 extern const FigureColumn duty, rows, length, width, tubes, bareArea, faceArea, airOut, fanPower,
-    weight, price, pricePerArea;
+    weight, price, pricePerArea, fans, fanDiameter, soundPressure, evaluatedCost;
 }
 
 // The column's heading for a text table or a CSV header.

@@ -17,7 +17,46 @@ nlohmann::ordered_json caseToJson(const SizingCase& c) {
     return out;
 }
 
-nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c) {
+namespace {
+
+nlohmann::ordered_json fansToJson(const std::optional<planning::FanPlan>& fans) {
+    if (!fans) {
+        return nullptr;
+    }
+    const planning::FanPlan& f = *fans;
+    return {{"bays", f.bays},
+            {"fansPerBay", f.fansPerBay},
+            {"fans", f.fans},
+            {"fanDiameterFt", f.fanDiameterFt},
+            {"fanDiameterM", f.fanDiameterM},
+            {"coverage", f.coverage},
+            {"tipSpeedFtMin", f.tipSpeedFtMin},
+            {"rpm", f.rpm},
+            {"soundPowerPerFanDbA", f.soundPowerPerFanDbA},
+            {"soundPowerDbA", f.soundPowerDbA},
+            {"distanceM", f.distanceM},
+            {"soundPressureDbA", f.soundPressureDbA},
+            {"notes", f.notes}};
+}
+
+nlohmann::ordered_json ownershipToJson(const std::optional<planning::Ownership>& ownership) {
+    if (!ownership) {
+        return nullptr;
+    }
+    const planning::Ownership& o = *ownership;
+    return {{"energyPricePerKwh", o.energyPricePerKwh},
+            {"hoursPerYear", o.hoursPerYear},
+            {"years", o.years},
+            {"rate", o.rate},
+            {"energyCostPerYear", o.energyCostPerYear},
+            {"energyPresentValue", o.energyPresentValue},
+            {"evaluatedCost", o.evaluatedCost}};
+}
+
+} // namespace
+
+nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c,
+                                 const planning::Figures* plan) {
     nlohmann::ordered_json out;
     out["ok"] = run.ok;
     nlohmann::ordered_json messages = nlohmann::ordered_json::array();
@@ -26,6 +65,10 @@ nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c) {
     }
     out["messages"] = std::move(messages);
     out["case"] = caseToJson(c);
+    if (plan) {
+        out["fans"] = fansToJson(plan->fans);
+        out["ownership"] = ownershipToJson(plan->ownership);
+    }
     return out;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The JSON form of one run: {"ok", "messages", "case"}.
+// The JSON form of one run: {"ok", "messages", "case", "fans", "ownership"}.
 
 #include "case_run.h"
+#include "planning/planning.h"
 
 #include <nlohmann/json.hpp>
 
@@ -12,6 +13,9 @@ namespace keld::cli {
 // unset, texts as UTF-8 strings.
 nlohmann::ordered_json caseToJson(const SizingCase& c);
 
-nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c);
+// {"ok", "messages", "case"}, and with planning figures "fans" and
+// "ownership" (null where there are none).
+nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c,
+                                 const planning::Figures* plan = nullptr);
 
 } // namespace keld::cli

@@ -72,9 +72,15 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files,
                 status = 2;
                 continue;
             }
+            const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
+            if (plan.message) {
+                std::cerr << "keld-size: " << file << ": " << *plan.message << "\n";
+                return 2;
+            }
             const cli::RunResult run = cli::calculate(*sheet);
+            const planning::Figures figures = planning::figuresOf(sheet->record(), plan.options);
             nlohmann::ordered_json one = {{"file", file}};
-            one.update(cli::runToJson(run, sheet->record()));
+            one.update(cli::runToJson(run, sheet->record(), run.ok ? &figures : nullptr));
             all.push_back(std::move(one));
             if (!run.ok && status == 0) {
                 status = 1;
@@ -88,6 +94,10 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files,
     int status = 0;
     for (const std::string& file : files) {
         rows.push_back(cli::sizeFile(started, file, options));
+        if (!rows.back().usage.empty()) {
+            std::cerr << "keld-size: " << file << ": " << rows.back().usage << "\n";
+            return 2;
+        }
         if (!rows.back().loaded) {
             status = 2;
         } else if (!rows.back().ok && status == 0) {
@@ -101,7 +111,7 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files,
 // One case over rows, tube lengths and materials, cheapest first.
 int runSweep(const Sheet& started, const std::string& file, cli::RunOptions options,
              const std::string& lengthText, const std::vector<std::size_t>& chosen, bool csv,
-             cli::Units units) {
+             cli::Units units, cli::Rank rank) {
     options.autoRows = false;
     cli::LoadError error;
     std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
@@ -121,8 +131,14 @@ int runSweep(const Sheet& started, const std::string& file, cli::RunOptions opti
         }
         lengths = std::move(*parsed);
     }
+    const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
+    if (plan.message) {
+        std::cerr << "keld-size: " << *plan.message << "\n";
+        return 2;
+    }
     const cli::SweepResult result =
-        cli::sweep(*sheet, lengths, chosen, std::max(1U, std::thread::hardware_concurrency()));
+        cli::sweep(*sheet, lengths, chosen, std::max(1U, std::thread::hardware_concurrency()),
+                   plan.options, rank);
     std::cout << (csv ? cli::sweepCsv(result, units) : cli::sweepText(result, units));
     return result.feasible.empty() ? 1 : 0;
 }
@@ -164,6 +180,14 @@ int main(int argc, char** argv) {
     std::string price;
     std::string templateFile;
     std::string pdfFile;
+    std::string rank = "price";
+    // Fans, noise and the cost of ownership, in each file's units.
+    double tipSpeed = 0;
+    double noiseDistance = 0;
+    double energyPrice = 0;
+    double hours = 0;
+    double years = 0;
+    double rate = 0;
     app.add_option("PROJECTFILE", files, "Project file(s) (.ini) to size")->required();
     app.add_flag("--json", json, "Print the run as one JSON object: ok, messages, case");
     app.add_flag("--auto-rows", autoRows,
@@ -192,6 +216,20 @@ int main(int argc, char** argv) {
                    "file's)")
         ->delimiter(',')
         ->check(CLI::IsMember(materialList, CLI::ignore_case));
+    app.add_option("--rank", rank,
+                   "What the sweep ranks by: price, evaluated (price and the present value of "
+                   "the fan energy) or noise (sound pressure at the listener)")
+        ->check(CLI::IsMember({"price", "evaluated", "noise"}, CLI::ignore_case));
+    app.add_option("--tip-speed", tipSpeed,
+                   "Fan tip speed in the file's units, ft/min or m/s (default 10000 ft/min, "
+                   "50.8 m/s; at most 12000 ft/min, 61 m/s)");
+    app.add_option("--noise-distance", noiseDistance,
+                   "Distance from the fans to the listener in the file's units, ft or m "
+                   "(default 100 ft, 30 m)");
+    app.add_option("--energy-price", energyPrice, "Energy price in US$ per kWh (default 0.10)");
+    app.add_option("--hours", hours, "Running hours per year (default 8000)");
+    app.add_option("--years", years, "Years of operation for the cost of ownership (default 10)");
+    app.add_option("--rate", rate, "Discount rate as a fraction (default 0.08 for 8 %)");
     app.set_version_flag("--version", std::string("keld-size ") + KELD_VERSION);
     app.footer("Exit status: 0 the calculation completed, 1 a check or stage stopped it (its "
                "message on standard error), 2 a usage error or a file that cannot be read or "
@@ -206,6 +244,23 @@ int main(int argc, char** argv) {
 
     cli::RunOptions options;
     options.autoRows = autoRows;
+    const std::pair<const char*, double*> planningFlags[] = {{"--tip-speed", &tipSpeed},
+                                                             {"--noise-distance", &noiseDistance},
+                                                             {"--energy-price", &energyPrice},
+                                                             {"--hours", &hours},
+                                                             {"--years", &years},
+                                                             {"--rate", &rate}};
+    std::optional<double>* const given[] = {&options.planning.tipSpeed,
+                                            &options.planning.distance,
+                                            &options.planning.energyPricePerKwh,
+                                            &options.planning.hoursPerYear,
+                                            &options.planning.years,
+                                            &options.planning.rate};
+    for (std::size_t i = 0; i < std::size(planningFlags); ++i) {
+        if (app.count(planningFlags[i].first) > 0) {
+            *given[i] = *planningFlags[i].second;
+        }
+    }
     if (app.count("--price") > 0) {
         const std::optional<double> p = readNumber(price);
         if (price.empty() || !p || *p <= 0) {
@@ -232,11 +287,14 @@ int main(int argc, char** argv) {
             std::cerr << "keld-size: --sweep takes one project file and no --json\n";
             return 2;
         }
+        const cli::Rank ranking = rank == "evaluated" ? cli::Rank::Evaluated
+                                  : rank == "noise"   ? cli::Rank::Noise
+                                                      : cli::Rank::Price;
         return runSweep(started, files[0], options, lengths, materialPositions(materialNames), csv,
-                        tableUnits);
+                        tableUnits, ranking);
     }
-    if (!lengths.empty() || !materialNames.empty()) {
-        std::cerr << "keld-size: --lengths and --materials belong to --sweep\n";
+    if (!lengths.empty() || !materialNames.empty() || app.count("--rank") > 0) {
+        std::cerr << "keld-size: --lengths, --materials and --rank belong to --sweep\n";
         return 2;
     }
     if (files.size() > 1 || summary || csv || app.count("--units") > 0) {
@@ -255,9 +313,15 @@ int main(int argc, char** argv) {
         std::cerr << "keld-size: " << error.message << "\n";
         return 2;
     }
+    const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
+    if (plan.message) {
+        std::cerr << "keld-size: " << *plan.message << "\n";
+        return 2;
+    }
     const cli::RunResult run = cli::calculate(*sheet);
+    const planning::Figures figures = planning::figuresOf(sheet->record(), plan.options);
     if (json) {
-        std::cout << cli::runToJson(run, sheet->record())
+        std::cout << cli::runToJson(run, sheet->record(), run.ok ? &figures : nullptr)
                          .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
                   << "\n";
     } else {
@@ -271,7 +335,7 @@ int main(int argc, char** argv) {
                 templatePath = templateFile;
             }
             const std::string report = buildReport(executableFolder(), sheet->record(), today(),
-                                                   reportMessages, nullptr, templatePath);
+                                                   reportMessages, nullptr, templatePath, &figures);
             for (const cli::RecordedMessage& m : reportMessages.messages) {
                 std::cerr << "keld-size: " << m.text << "\n";
             }

@@ -97,6 +97,19 @@ std::vector<double> defaultLengths(bool english) {
 namespace {
 
 // A sink that keeps only the last message: a sweep case needs nothing else.
+// The figure an alternative is ranked by.
+double rankOf(const CaseFigures& f, Rank rank) {
+    switch (rank) {
+    case Rank::Evaluated:
+        return f.evaluatedCost;
+    case Rank::Noise:
+        return f.soundPressure;
+    case Rank::Price:
+        break;
+    }
+    return f.price;
+}
+
 class LastMessage : public MessageSink {
   public:
     void showMessage(std::string_view text, MessageIcon) override { last.assign(text); }
@@ -109,7 +122,7 @@ struct SweepTexts {
     std::vector<std::string> lengths; // as typed into the sheet
 };
 
-void sizeRange(const Sheet& base, const SweepTexts& texts,
+void sizeRange(const Sheet& base, const SweepTexts& texts, const planning::Options& options,
                const std::vector<SweepCase>::iterator first,
                const std::vector<SweepCase>::iterator last) {
     SheetEntries entries = base.entries();
@@ -127,7 +140,7 @@ void sizeRange(const Sheet& base, const SweepTexts& texts,
         }
         it->ok = Calculate_Output(entries, record, sink);
         if (it->ok) {
-            it->figures = figuresOf(record);
+            it->figures = figuresOf(record, planning::figuresOf(record, options));
         } else {
             it->message = oneLine(sink.last);
         }
@@ -137,7 +150,8 @@ void sizeRange(const Sheet& base, const SweepTexts& texts,
 } // namespace
 
 SweepResult sweep(const Sheet& base, const std::vector<double>& lengths,
-                  const std::vector<std::size_t>& materialList, unsigned threads) {
+                  const std::vector<std::size_t>& materialList, unsigned threads,
+                  const planning::Options& options, Rank rank) {
     std::vector<std::size_t> mats = materialList;
     if (mats.empty()) {
         mats.push_back(base.material().value_or(0));
@@ -170,7 +184,7 @@ SweepResult sweep(const Sheet& base, const std::vector<double>& lengths,
     for (unsigned t = 0; t < threads; ++t) {
         const std::size_t from = std::min(cases.size(), t * per);
         const std::size_t to = std::min(cases.size(), from + per);
-        workers.emplace_back(sizeRange, std::cref(base), std::cref(texts),
+        workers.emplace_back(sizeRange, std::cref(base), std::cref(texts), std::cref(options),
                              cases.begin() + static_cast<std::ptrdiff_t>(from),
                              cases.begin() + static_cast<std::ptrdiff_t>(to));
     }
@@ -192,7 +206,7 @@ SweepResult sweep(const Sheet& base, const std::vector<double>& lengths,
         }
     }
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return cases[a].figures.price < cases[b].figures.price;
+        return rankOf(cases[a].figures, rank) < rankOf(cases[b].figures, rank);
     });
     result.feasible.reserve(order.size());
     for (const std::uint32_t i : order) {
@@ -210,6 +224,7 @@ SweepResult sweep(const Sheet& base, const std::vector<double>& lengths,
     result.cheapest = best([](const SweepCase& c) { return c.figures.price; });
     result.lightest = best([](const SweepCase& c) { return c.figures.weight; });
     result.leastPower = best([](const SweepCase& c) { return c.figures.fanPower; });
+    result.leastEvaluated = best([](const SweepCase& c) { return c.figures.evaluatedCost; });
     return result;
 }
 
@@ -226,6 +241,7 @@ std::string marks(const SweepResult& r, std::size_t i) {
     add(r.cheapest, "cheapest");
     add(r.lightest, "lightest");
     add(r.leastPower, "lowest fan power");
+    add(r.leastEvaluated, "lowest evaluated cost");
     return m;
 }
 
@@ -241,7 +257,8 @@ double lengthShown(const SweepResult& r, double typed, Units units) {
 // The figures of an alternative, after its rows, length and material.
 const std::vector<const FigureColumn*>& sweepColumns() {
     static const std::vector<const FigureColumn*> list = {
-        &columns::width, &columns::faceArea, &columns::fanPower, &columns::weight, &columns::price};
+        &columns::width, &columns::faceArea,      &columns::fanPower,     &columns::weight,
+        &columns::price, &columns::evaluatedCost, &columns::soundPressure};
     return list;
 }
 

@@ -28,18 +28,25 @@ struct SweepCase {
     CaseFigures figures;
 };
 
+// What the alternatives are ranked by: price, evaluated cost (price and the
+// present value of the fan energy), or sound pressure at the listener.
+enum class Rank { Price, Evaluated, Noise };
+
 struct SweepResult {
-    std::vector<SweepCase> feasible;                           // sorted by price, cheapest first
-    std::vector<SweepCase> infeasible;                         // in sweep order
-    std::optional<std::size_t> cheapest, lightest, leastPower; // indexes into feasible
+    std::vector<SweepCase> feasible;   // ranked, the best first
+    std::vector<SweepCase> infeasible; // in sweep order
+    // Indexes into feasible.
+    std::optional<std::size_t> cheapest, lightest, leastPower, leastEvaluated;
     bool english = true; // the file's units (lengths are in them)
 };
 
 // Sizes the loaded case for every row count 3 to 10 (rows fixed), every
 // length and every material given (the case's own when the list is empty),
-// each exactly as the sheet would with those entries, on `threads` threads.
+// each exactly as the sheet would with those entries, on `threads` threads,
+// with the fans and the cost of ownership of each planned with `options`.
 SweepResult sweep(const Sheet& base, const std::vector<double>& lengths,
-                  const std::vector<std::size_t>& materials, unsigned threads);
+                  const std::vector<std::size_t>& materials, unsigned threads,
+                  const planning::Options& options = {}, Rank rank = Rank::Price);
 
 std::string sweepText(const SweepResult& result, Units units);
 std::string sweepCsv(const SweepResult& result, Units units);

@@ -22,10 +22,10 @@ class FakeFlow : public WindowFlow {
     void showCalc() override { calls << "showCalc"; }
     void hideCalc() override { calls << "hideCalc"; }
     void closeCalc() override { calls << "closeCalc"; }
-    void openReport(const SizingCase& finished) override {
+    void openReport(const SizingCase& finished, const planning::Figures& plan) override {
         calls << "openReport";
         if (reportState && reportPlatform) {
-            report = new frmCalcOutput(*reportState, *reportPlatform, *this, finished);
+            report = new frmCalcOutput(*reportState, *reportPlatform, *this, finished, plan);
         }
     }
     void openPages() override { calls << "openPages"; }

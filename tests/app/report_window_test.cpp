@@ -123,6 +123,9 @@ class ReportWindowTest : public QObject {
         QCOMPARE(box->font().pointSizeF(), 9.0);
         const QString text = box->toPlainText();
         QVERIFY(text.contains("Cooling Water Return"));
+        QVERIFY(
+            text.contains(QRegularExpression("Fan tip speed \\(ft/min \\| m/s\\) +10,000 +50.8")));
+        QVERIFY(text.contains(QRegularExpression("Evaluated cost.*\\(US\\$\\) \\d")));
         box->setFocus();
         QTest::keyClicks(box, "xyz");
         QTest::keyClick(box, Qt::Key_Backspace);

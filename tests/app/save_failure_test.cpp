@@ -31,7 +31,7 @@ enum class Trouble { ReadOnlyFolder, SmallFileSystem, FileSizeLimit };
 // Runs the save as the trouble requires: as the user nobody (root may write
 // anywhere), or with a file size limit (writes beyond it fail).
 class TroubleScope {
-public:
+  public:
     explicit TroubleScope(Trouble t) : m_trouble(t) {
         if (t == Trouble::ReadOnlyFolder && geteuid() == 0) {
             m_droppedFrom = 0;
@@ -57,7 +57,7 @@ public:
     TroubleScope(const TroubleScope&) = delete;
     TroubleScope& operator=(const TroubleScope&) = delete;
 
-private:
+  private:
     Trouble m_trouble;
     std::optional<uid_t> m_droppedFrom;
     rlimit m_limit{};
@@ -76,7 +76,7 @@ Q_DECLARE_METATYPE(Trouble)
 class SaveFailureTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
     void failedSaveKeepsTheFile_data() {
@@ -123,7 +123,8 @@ private slots:
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther);
         }
-        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QStringList before =
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
         SheetHarness h;
         h.type(4, QStringLiteral("A case that cannot be saved"));

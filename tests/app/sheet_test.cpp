@@ -3,6 +3,8 @@
 
 #include "sheet_support.h"
 
+#include "sheet/frm_options.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -373,6 +375,26 @@ class SheetTest : public QObject {
                  QStringList{"Could not load the file " + folder.path() + "/Files/default.ini"});
         QCOMPARE(h.caption(), QString("0 -  "));
         QCOMPARE(h.combo(1)->count(), 0);
+    }
+
+    // The Options: in the sheet's units, checked, kept between runs.
+    void optionsAreKept() {
+        QTemporaryDir folder;
+        SheetHarness h;
+        h.state.settingsFile = folder.path() + "/keld.conf";
+        QStringList seen;
+        for (const QString& s :
+             QStringList{"answer seen Text1;seen Text2;Text1=9000;Command1", "menu CalcMenu_7",
+                         "click Option2_1", "answer seen Text1;seen Text2;Text1=62;Command1",
+                         "menu CalcMenu_7"}) {
+            act(h, s, seen);
+        }
+        QCOMPARE(seen, QStringList({"10000", "100", "45.72", "30.48"}));
+        QCOMPARE(h.platform.texts(),
+                 QStringList{"The fan tip speed must be above 0 and at most 61 m/s."});
+        QCOMPARE(h.state.planning.tipSpeedFtMin, 9000.0);
+        QCOMPARE(loadOptions(h.state.settingsFile).tipSpeedFtMin, 9000.0);
+        QCOMPARE(loadOptions(h.state.settingsFile).distanceM, 30.48);
     }
 
     void closingClearsPrice() {

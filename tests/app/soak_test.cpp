@@ -50,13 +50,45 @@ constexpr int kDefaultActions = 10000;
 
 // What a user may type into a field: proper values, edge values and junk
 // ("NaN" typed by the user is the user's own text, so it is not typed here).
-const QStringList kTyped = {
-    "",       "0",     "-0",          "12.5",    "95",        "180",       "120",
-    "5",      "30",    "100",         "1",       "-40",       "750",       "3",
-    "10",     "1 2",   "1e400",       "-1e400",  "1e-400",    "&HFFFF",    "&HFFFFFFFF",
-    "&H7FFF", "&O17",  "1.7976931348623157e308", "-1.7976931348623157e308", "4.9e-324",
-    "1e-300", "abc",   "12,5",        "$20",     "0.99996",   "9.99996",   "999.996",
-    "1e308",  "-1e308", QString(400, '9'),       "Caf\u00e9 \u0081", "<TEXT1>", "x<!TITLE$>"};
+const QStringList kTyped = {"",
+                            "0",
+                            "-0",
+                            "12.5",
+                            "95",
+                            "180",
+                            "120",
+                            "5",
+                            "30",
+                            "100",
+                            "1",
+                            "-40",
+                            "750",
+                            "3",
+                            "10",
+                            "1 2",
+                            "1e400",
+                            "-1e400",
+                            "1e-400",
+                            "&HFFFF",
+                            "&HFFFFFFFF",
+                            "&H7FFF",
+                            "&O17",
+                            "1.7976931348623157e308",
+                            "-1.7976931348623157e308",
+                            "4.9e-324",
+                            "1e-300",
+                            "abc",
+                            "12,5",
+                            "$20",
+                            "0.99996",
+                            "9.99996",
+                            "999.996",
+                            "1e308",
+                            "-1e308",
+                            QString(400, '9'),
+                            "Caf\u00e9 \u0081",
+                            "<TEXT1>",
+                            "x<!TITLE$>"};
 
 bool showsNonFinite(const QString& text) {
     static const QRegularExpression word(QStringLiteral("\\b(nan|inf|infinity)\\b"),
@@ -89,7 +121,7 @@ struct Program {
 };
 
 class Soak {
-public:
+  public:
     Soak(std::uint64_t seed, const QString& files) : m_rng(seed), m_files(files) {
         // Answers whatever modal dialog is open, once, either way.
         m_watch.setInterval(0);
@@ -126,8 +158,9 @@ public:
         } else if (name == "frmCalcOutput") {
             report(w);
         } else if (name == "frmPages") {
-            menu(w, {"PageMenu_2", "PageMenu_3", "PageMenu_4", "PageMenu_4", "PageMenu_5",
-                     "PageMenu_6"},
+            menu(w,
+                 {"PageMenu_2", "PageMenu_3", "PageMenu_4", "PageMenu_4", "PageMenu_5",
+                  "PageMenu_6"},
                  {"PageMenu1_1", "close"});
         } else if (name == "frmGraphFile") {
             menu(w, {"GraphMenu", "close"});
@@ -173,7 +206,7 @@ public:
         return {};
     }
 
-private:
+  private:
     int pick(qsizetype n) {
         return static_cast<int>(std::uniform_int_distribution<qsizetype>(0, n - 1)(m_rng));
     }
@@ -268,10 +301,14 @@ private:
 
     void fileAction(QWidget* w) {
         TestPlatform& p = m_program->platform;
-        const QStringList targets = {
-            m_files + "/case.ini", m_files + "/other.ini", m_files + "/empty.ini",
-            m_files + "/lf_only.ini", m_files + "/folder.ini", m_files + "/missing.ini",
-            QStringLiteral(KELD_PROGRAM_DIR "/Files/default.ini"), m_files + "/readonly/case.ini"};
+        const QStringList targets = {m_files + "/case.ini",
+                                     m_files + "/other.ini",
+                                     m_files + "/empty.ini",
+                                     m_files + "/lf_only.ini",
+                                     m_files + "/folder.ini",
+                                     m_files + "/missing.ini",
+                                     QStringLiteral(KELD_PROGRAM_DIR "/Files/default.ini"),
+                                     m_files + "/readonly/case.ini"};
         std::optional<QString> answer;
         if (!chance(5)) {
             answer = targets[pick(targets.size())];
@@ -294,8 +331,8 @@ private:
     void report(QWidget* w) {
         if (chance(6)) {
             m_last = "frmCalcOutput Print";
-            m_program->platform.printAnswers = {chance(3) ? std::optional<QString>(m_files + "/report.pdf")
-                                                          : std::nullopt};
+            m_program->platform.printAnswers = {
+                chance(3) ? std::optional<QString>(m_files + "/report.pdf") : std::nullopt};
             trigger(w, "OutMenu_2");
             return;
         }
@@ -349,26 +386,25 @@ private:
 class SoakTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale::c());
         // The offscreen platform's notes on every window shown say nothing.
         static QtMessageHandler previous = nullptr;
-        previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
-                                             const QString& message) {
-            if (!message.startsWith(QLatin1String("This plugin does not support"))) {
-                previous(type, context, message);
-            }
-        });
+        previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+                    previous(type, context, message);
+                }
+            });
     }
 
     void randomUserActions() {
         const QByteArray seedText = qgetenv("KELD_SOAK_SEED");
         const std::uint64_t seed =
-            seedText.isEmpty()
-                ? static_cast<std::uint64_t>(
-                      std::chrono::steady_clock::now().time_since_epoch().count())
-                : seedText.toULongLong();
+            seedText.isEmpty() ? static_cast<std::uint64_t>(
+                                     std::chrono::steady_clock::now().time_since_epoch().count())
+                               : seedText.toULongLong();
         const int actions = qEnvironmentVariableIsSet("KELD_SOAK_ACTIONS")
                                 ? qEnvironmentVariableIntValue("KELD_SOAK_ACTIONS")
                                 : kDefaultActions;
@@ -395,7 +431,8 @@ private slots:
         QVERIFY(dir.mkdir("folder.ini"));
         QVERIFY(dir.mkdir("readonly"));
         write("readonly/case.ini", proper);
-        QFile::setPermissions(dir.filePath("readonly"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.filePath("readonly"),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
         Soak soak(seed, files.path());
         for (int i = 0; i < actions; ++i) {
@@ -410,8 +447,9 @@ private slots:
         }
         qInfo("soak: %d actions, %d program starts, %d reports opened, %d dialogs answered",
               actions, soak.restarts(), soak.reportsOpened(), soak.dialogsAnswered());
-        QFile::setPermissions(dir.filePath("readonly"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.filePath("readonly"), QFileDevice::ReadOwner |
+                                                            QFileDevice::WriteOwner |
+                                                            QFileDevice::ExeOwner);
     }
 };
 

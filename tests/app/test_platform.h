@@ -19,7 +19,7 @@ struct ShownMessage {
 };
 
 class TestPlatform : public Platform {
-public:
+  public:
     void showMessage(QWidget*, const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
     }
@@ -65,7 +65,7 @@ public:
     }
 
     std::vector<ShownMessage> messages;
-    std::deque<std::optional<QString>> openAnswers;  // nullopt: cancelled
+    std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QString>> printAnswers; // a PDF path, or nullopt: cancelled
     QString lastFolder;
@@ -74,7 +74,7 @@ public:
     int focusMoves = 0;
     std::vector<QComboBox*> dropDowns;
 
-private:
+  private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
         if (answers.empty()) {
             return std::nullopt;

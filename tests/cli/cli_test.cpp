@@ -121,6 +121,28 @@ TEST(KeldSizeJson, MetricCaseReadsTheDegreeSignlessFluidAndConverts) {
     EXPECT_EQ(j["case"]["QTOTAL"], 5 * 3.4123 * 1000000);
 }
 
+// The planning options change the fans, the noise and the cost of
+// ownership, and nothing of the estimate.
+TEST(KeldSizeJson, PlanningOptionsLeaveTheEstimateAlone) {
+    const nlohmann::json plain = jsonRun(data("liquid_english.ini"));
+    const nlohmann::json other = jsonRun("--tip-speed 9000 --noise-distance 200 --energy-price 0.2 "
+                                         "--hours 6000 --years 20 --rate 0.05 " +
+                                         data("liquid_english.ini"));
+    EXPECT_EQ(other["case"], plain["case"]);
+    EXPECT_EQ(other["messages"], plain["messages"]);
+    EXPECT_EQ(plain["fans"]["tipSpeedFtMin"], 10000.0);
+    EXPECT_EQ(plain["fans"]["distanceM"], 30.48); // 100 ft
+    EXPECT_EQ(other["fans"]["tipSpeedFtMin"], 9000.0);
+    EXPECT_EQ(other["ownership"]["years"], 20);
+    EXPECT_EQ(other["ownership"]["rate"], 0.05);
+    EXPECT_LT(other["fans"]["soundPressureDbA"].get<double>(),
+              plain["fans"]["soundPressureDbA"].get<double>());
+    // 0.2 US$ for 6000 hours against 0.1 US$ for 8000: 1.5 times the energy cost
+    EXPECT_NEAR(other["ownership"]["energyCostPerYear"].get<double>(),
+                1.5 * plain["ownership"]["energyCostPerYear"].get<double>(), 1e-6);
+    EXPECT_EQ(jsonRun(data("rows_out_of_range.ini"))["fans"], nullptr);
+}
+
 // Lines a file lacks keep the installation's default case, as File, Open on
 // the freshly started sheet does: the item number, the price factor (1, not
 // 0) and the material.

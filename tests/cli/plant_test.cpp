@@ -17,7 +17,9 @@ namespace {
 using Output = keld::test::ProcessRun;
 using keld::test::keldSize;
 
-std::string data(const std::string& name) { return keld::test::testData(name); }
+std::string data(const std::string& name) {
+    return keld::test::testData(name);
+}
 
 // RFC 4180 records, quoted fields with commas, quotes and line breaks.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
@@ -68,7 +70,9 @@ struct LengthsCase {
     std::vector<double> lengths; // empty: refused
 };
 
-std::ostream& operator<<(std::ostream& os, const LengthsCase& c) { return os << c.text; }
+std::ostream& operator<<(std::ostream& os, const LengthsCase& c) {
+    return os << c.text;
+}
 
 class LengthsTest : public ::testing::TestWithParam<LengthsCase> {};
 
@@ -89,10 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LengthsCase{"8:12:2", {8, 10, 12}}, LengthsCase{"20,24,30", {20, 24, 30}},
                       LengthsCase{"2.5:3.5:0.5", {2.5, 3, 3.5}}, LengthsCase{"30", {30}},
                       LengthsCase{"0.1:0.3:0.1", {0.1, 0.2, 0.3}}, LengthsCase{"8:x:2", {}},
-                      LengthsCase{"8:60", {}}, LengthsCase{"60:8:2", {}},
-                      LengthsCase{"8:60:0", {}}, LengthsCase{"8:60:-2", {}},
-                      LengthsCase{"8:60:0.0000001", {}}, LengthsCase{"20,,30", {}},
-                      LengthsCase{"", {}}, LengthsCase{"1e400", {}}));
+                      LengthsCase{"8:60", {}}, LengthsCase{"60:8:2", {}}, LengthsCase{"8:60:0", {}},
+                      LengthsCase{"8:60:-2", {}}, LengthsCase{"8:60:0.0000001", {}},
+                      LengthsCase{"20,,30", {}}, LengthsCase{"", {}}, LengthsCase{"1e400", {}}));
 
 TEST(Batch, RowsEqualSingleRunsAndAFailingCaseIsReported) {
     const std::vector<std::string> files = {"liquid_english.ini", "condensing_metric.ini",
@@ -107,7 +110,8 @@ TEST(Batch, RowsEqualSingleRunsAndAFailingCaseIsReported) {
     ASSERT_EQ(records.size(), files.size() + 1);
     const auto& header = records[0];
     const auto column = [&](const char* name) {
-        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
+                                        header.begin());
     };
     for (std::size_t i = 0; i < files.size(); ++i) {
         const Output single = keldSize("--json " + data(files[i]));
@@ -115,8 +119,8 @@ TEST(Batch, RowsEqualSingleRunsAndAFailingCaseIsReported) {
         const auto& row = records[i + 1];
         ASSERT_EQ(row.size(), header.size());
         if (!j["ok"]) {
-            EXPECT_EQ(row[column("message")],
-                      "The Number of Tube Rows (Item 6) is out of range. Values between 3 and 10 are valid.");
+            EXPECT_EQ(row[column("message")], "The Number of Tube Rows (Item 6) is out of range. "
+                                              "Values between 3 and 10 are valid.");
             EXPECT_EQ(row[column("price_usd")], "");
             continue;
         }
@@ -149,14 +153,19 @@ TEST(Batch, UnreadableFileGivesItsRowAndStatusTwo) {
 }
 
 TEST(Sweep, CheapestRowEqualsASingleRunOfItsInputs) {
-    const Output o = keldSize("--sweep --csv --lengths 20,30,40 --materials all " +
-                              data("liquid_english.ini"));
+    const Output o =
+        keldSize("--sweep --csv --lengths 20,30,40 --materials all " + data("liquid_english.ini"));
     ASSERT_EQ(o.status, 0);
     const auto records = parseCsv(o.out);
     ASSERT_EQ(records.size(), 1u + 8 * 3 * 10);
+    const auto& header = records[0];
+    const auto at = [&](const char* name) {
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
+                                        header.begin());
+    };
     const auto& cheapest = records[1];
     EXPECT_EQ(cheapest[0], "1");
-    EXPECT_NE(cheapest[9].find("cheapest"), std::string::npos);
+    EXPECT_NE(cheapest[at("marks")].find("cheapest"), std::string::npos);
     // the same inputs as one project file
     std::ifstream in(data("liquid_english.ini"), std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -167,13 +176,33 @@ TEST(Sweep, CheapestRowEqualsASingleRunOfItsInputs) {
     std::ofstream(path, std::ios::binary) << text;
     const auto j = nlohmann::json::parse(keldSize("--json " + path).out);
     ASSERT_TRUE(j["ok"]);
-    EXPECT_EQ(std::stod(cheapest[8]), j["case"]["COSTTOTAL"].get<double>());
-    EXPECT_EQ(std::stod(cheapest[7]), j["case"]["WEIGHTTOTAL"].get<double>());
-    EXPECT_EQ(std::stod(cheapest[6]), j["case"]["HORSEPOWER"].get<double>());
-    EXPECT_EQ(std::stod(cheapest[5]), j["case"]["AFACE"].get<double>());
+    EXPECT_EQ(std::stod(cheapest[at("price_usd")]), j["case"]["COSTTOTAL"].get<double>());
+    EXPECT_EQ(std::stod(cheapest[at("weight_lb")]), j["case"]["WEIGHTTOTAL"].get<double>());
+    EXPECT_EQ(std::stod(cheapest[at("fan_power_hp")]), j["case"]["HORSEPOWER"].get<double>());
+    EXPECT_EQ(std::stod(cheapest[at("face_area_sq_ft")]), j["case"]["AFACE"].get<double>());
+    EXPECT_EQ(std::stod(cheapest[at("evaluated_cost_usd")]),
+              j["ownership"]["evaluatedCost"].get<double>());
+    EXPECT_EQ(std::stod(cheapest[at("sound_pressure_dba")]),
+              j["fans"]["soundPressureDbA"].get<double>());
     // sorted by price
     for (std::size_t i = 2; i < records.size(); ++i) {
-        EXPECT_LE(std::stod(records[i - 1][8]), std::stod(records[i][8]));
+        EXPECT_LE(std::stod(records[i - 1][at("price_usd")]),
+                  std::stod(records[i][at("price_usd")]));
+    }
+}
+
+TEST(Sweep, RankedByEvaluatedCost) {
+    const Output o =
+        keldSize("--sweep --csv --rank evaluated --lengths 20,30,40 " + data("liquid_english.ini"));
+    ASSERT_EQ(o.status, 0);
+    const auto records = parseCsv(o.out);
+    const auto& header = records[0];
+    const std::size_t cost = static_cast<std::size_t>(
+        std::find(header.begin(), header.end(), "evaluated_cost_usd") - header.begin());
+    ASSERT_LT(cost, header.size());
+    EXPECT_NE(records[1][cost + 2].find("lowest evaluated cost"), std::string::npos);
+    for (std::size_t i = 2; i < records.size(); ++i) {
+        EXPECT_LE(std::stod(records[i - 1][cost]), std::stod(records[i][cost]));
     }
 }
 
@@ -184,10 +213,11 @@ TEST(Sweep, InfeasibleCasesAreListedWithTheirMessage) {
     const auto records = parseCsv(o.out);
     std::size_t infeasible = 0;
     for (const auto& r : records) {
-        if (r[0].empty() && r.size() > 10) {
+        if (r[0].empty() && r.size() == records[0].size()) {
             ++infeasible;
             EXPECT_EQ(r[2], "61");
-            EXPECT_NE(r[10].find("The Tube Length (Item 6) is out of range."), std::string::npos);
+            EXPECT_NE(r.back().find("The Tube Length (Item 6) is out of range."),
+                      std::string::npos);
         }
     }
     EXPECT_EQ(infeasible, 8u);
@@ -197,7 +227,9 @@ struct UsageCase {
     const char* args;
 };
 
-std::ostream& operator<<(std::ostream& os, const UsageCase& c) { return os << c.args; }
+std::ostream& operator<<(std::ostream& os, const UsageCase& c) {
+    return os << c.args;
+}
 
 class SweepUsageTest : public ::testing::TestWithParam<UsageCase> {};
 
@@ -205,15 +237,12 @@ TEST_P(SweepUsageTest, UsageErrorsGiveStatusTwo) {
     EXPECT_EQ(keldSize(std::string(GetParam().args) + " " + data("liquid_english.ini")).status, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Args, SweepUsageTest,
-                         ::testing::Values(UsageCase{"--sweep --lengths 8:x:2"},
-                                           UsageCase{"--sweep --lengths 60:8:2"},
-                                           UsageCase{"--sweep --lengths 8:60:0"},
-                                           UsageCase{"--sweep --lengths ,"},
-                                           UsageCase{"--sweep --materials Gold"},
-                                           UsageCase{"--sweep --json"},
-                                           UsageCase{"--lengths 8:60:2"},
-                                           UsageCase{"--units kelvin"}));
+INSTANTIATE_TEST_SUITE_P(
+    Args, SweepUsageTest,
+    ::testing::Values(UsageCase{"--sweep --lengths 8:x:2"}, UsageCase{"--sweep --lengths 60:8:2"},
+                      UsageCase{"--sweep --lengths 8:60:0"}, UsageCase{"--sweep --lengths ,"},
+                      UsageCase{"--sweep --materials Gold"}, UsageCase{"--sweep --json"},
+                      UsageCase{"--lengths 8:60:2"}, UsageCase{"--units kelvin"}));
 
 } // namespace
 } // namespace keld::cli

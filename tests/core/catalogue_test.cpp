@@ -23,7 +23,8 @@ TEST(Catalogue, BindingOrderAndCoefficients) {
     EXPECT_STREQ(condensing.fluids[0].name, "Steam @ 0 to 20 psig");
     EXPECT_EQ(condensing.fluids[0].lower, 110);
     EXPECT_EQ(condensing.fluids[0].upper, 175);
-    EXPECT_STREQ(condensing.fluids[9].name, "Amine Still OH @ 230 to 180 \xC2\xB0" "F");
+    EXPECT_STREQ(condensing.fluids[9].name, "Amine Still OH @ 230 to 180 \xC2\xB0"
+                                            "F");
     EXPECT_STREQ(condensing.fluids[8].name, "Heavy Naphtha");
     EXPECT_EQ(condensing.fluids[8].lower, 70);
     const auto& liquid = serviceInfo(Service::LiquidCooling);
@@ -42,8 +43,11 @@ TEST(Catalogue, MaterialsAndTheirFactors) {
     struct Row {
         const char* name;
         double factor;
-    } rows[] = {{"Steel", 1.0},       {"Stainless Tubes Only", 1.3}, {"Inconel 600", 12.5},
-                {"Titanium", 6.75},   {"Hastelloy", 6.7}};
+    } rows[] = {{"Steel", 1.0},
+                {"Stainless Tubes Only", 1.3},
+                {"Inconel 600", 12.5},
+                {"Titanium", 6.75},
+                {"Hastelloy", 6.7}};
     for (const Row& r : rows) {
         const auto pos = findMaterial(r.name);
         ASSERT_TRUE(pos) << r.name;
@@ -114,7 +118,9 @@ TEST(Catalogue, UserDefinedEntryTextAndName) {
     // characters, not bytes: an entry with accented letters before the name
     EXPECT_EQ(userNameFromEntry(Service::GasCooling, "\xC3\xA9ser Defined Gas: Caf\xC3\xA9"),
               "Caf\xC3\xA9");
-    EXPECT_FALSE(userNameFromEntry(Service::GasCooling, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
+    EXPECT_FALSE(userNameFromEntry(
+        Service::GasCooling,
+        "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
 }
 
 } // namespace

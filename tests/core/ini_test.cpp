@@ -30,7 +30,9 @@ struct IniCase {
     const char* key;
     const char* fallback;
     std::string expected;
-    friend std::ostream& operator<<(std::ostream& os, const IniCase& c) { return os << c.section << "/" << c.key; }
+    friend std::ostream& operator<<(std::ostream& os, const IniCase& c) {
+        return os << c.section << "/" << c.key;
+    }
 };
 
 class ReadIniTest : public ::testing::TestWithParam<IniCase> {};
@@ -43,17 +45,15 @@ TEST_P(ReadIniTest, ReadsLikeAProfile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ReadIniTest,
-    ::testing::Values(IniCase{"Brochure", "TitleBar", "0", "KELD Estimator"},
-                      IniCase{"BROCHURE", "titlebar", "0", "KELD Estimator"},
-                      IniCase{"brochure", "title", "default", ""}, // present but empty
-                      IniCase{"Brochure", "missing", "0", "0"},
-                      IniCase{"Nowhere", "TitleBar", "x", "x"},
-                      IniCase{"Brochure", "Quoted", "", "  padded  "},
-                      IniCase{"Brochure", "Dup", "", "first"},
-                      IniCase{"Brochure", "Later", "none", "none"}, // first section wins
-                      IniCase{"Calculations", "Output", "", "report.txt"},
-                      IniCase{"Brochure", "orphan", "-", "-"},
-                      IniCase{"Brochure", "; comment line", "-", "-"}));
+    ::testing::Values(
+        IniCase{"Brochure", "TitleBar", "0", "KELD Estimator"},
+        IniCase{"BROCHURE", "titlebar", "0", "KELD Estimator"},
+        IniCase{"brochure", "title", "default", ""}, // present but empty
+        IniCase{"Brochure", "missing", "0", "0"}, IniCase{"Nowhere", "TitleBar", "x", "x"},
+        IniCase{"Brochure", "Quoted", "", "  padded  "}, IniCase{"Brochure", "Dup", "", "first"},
+        IniCase{"Brochure", "Later", "none", "none"}, // first section wins
+        IniCase{"Calculations", "Output", "", "report.txt"},
+        IniCase{"Brochure", "orphan", "-", "-"}, IniCase{"Brochure", "; comment line", "-", "-"}));
 
 TEST(ReadIni, LongValuesAreCutTo254Characters) {
     const std::string text = "[Brochure]\nTitleBar=" + std::string(300, 'x') + "\n";
@@ -84,7 +84,8 @@ TEST(DataPath, BackslashesAndCaseResolveOnThisSystem) {
     std::ofstream(root / "Pages" / "p1.txt") << "x";
     EXPECT_EQ(dataPath(root.string(), "Pages\\p1.txt"), (root / "Pages" / "p1.txt").string());
     EXPECT_EQ(dataPath(root.string(), "PAGES\\P1.TXT"), (root / "Pages" / "p1.txt").string());
-    EXPECT_EQ(dataPath(root.string(), "Pages/missing.txt"), (root / "Pages" / "missing.txt").string());
+    EXPECT_EQ(dataPath(root.string(), "Pages/missing.txt"),
+              (root / "Pages" / "missing.txt").string());
     EXPECT_EQ(dataPath(root.string(), ""), root.string());
     fs::remove_all(root);
 }

@@ -14,7 +14,9 @@ struct FormatCase {
     const char* text;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const FormatCase& c) { return os << c.value; }
+inline std::ostream& operator<<(std::ostream& os, const FormatCase& c) {
+    return os << c.value;
+}
 
 class FormatInputValueTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -24,11 +26,10 @@ TEST_P(FormatInputValueTest, ShowsFourSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FormatInputValueTest,
-    ::testing::Values(FormatCase{0, "0"}, FormatCase{0.5678, "0.568"},
-                      FormatCase{0.01234, "0.012"}, FormatCase{0.0004321, "0.000"},
-                      FormatCase{0.99996, "1.000"}, FormatCase{9.99996, "10.0000"},
-                      FormatCase{999.996, "1000.00"}, FormatCase{-5, "-5.0000"},
-                      FormatCase{12345.678, "12345.7"},
+    ::testing::Values(FormatCase{0, "0"}, FormatCase{0.5678, "0.568"}, FormatCase{0.01234, "0.012"},
+                      FormatCase{0.0004321, "0.000"}, FormatCase{0.99996, "1.000"},
+                      FormatCase{9.99996, "10.0000"}, FormatCase{999.996, "1000.00"},
+                      FormatCase{-5, "-5.0000"}, FormatCase{12345.678, "12345.7"},
                       // the unit switch's conversions, both directions
                       FormatCase{100 * 5.678, "567.80"}, FormatCase{(150 - 32) / 1.8, "65.556"},
                       FormatCase{20 * 0.2931, "5.8620"}, FormatCase{30 * 0.3048, "9.1440"},
@@ -72,7 +73,9 @@ struct ReadCase {
     std::optional<double> value;
 };
 
-inline std::ostream& operator<<(std::ostream& os, const ReadCase& c) { return os << "\"" << c.text << "\""; }
+inline std::ostream& operator<<(std::ostream& os, const ReadCase& c) {
+    return os << "\"" << c.text << "\"";
+}
 
 class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -86,21 +89,21 @@ TEST_P(ReadNumberTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
-    ::testing::Values(
-        ReadCase{"", 0.0}, ReadCase{"abc", 0.0}, ReadCase{"  ", 0.0}, ReadCase{"12", 12.0},
-        ReadCase{"1 2", 12.0}, ReadCase{"\t4\n2", 42.0}, ReadCase{"3.5abc", 3.5},
-        ReadCase{"-.5", -0.5}, ReadCase{"+7", 7.0}, ReadCase{"--5", 0.0}, ReadCase{"1e3", 1000.0},
-        ReadCase{"1E-2", 0.01}, ReadCase{"2e", 2.0}, ReadCase{"2e+", 2.0},
-        ReadCase{"1.2.3", 1.2}, ReadCase{".", 0.0}, ReadCase{"1,5", 1.0}, ReadCase{"$5", 0.0},
-        ReadCase{"&H1F", 31.0}, ReadCase{"&hff", 255.0}, ReadCase{"&HFFFF", -1.0},
-        ReadCase{"&H8000", -32768.0}, ReadCase{"&H10000", 65536.0},
-        ReadCase{"&HFFFFFFFF", -1.0}, ReadCase{"&H1FFFFFFFF", std::nullopt},
-        ReadCase{"&O17", 15.0}, ReadCase{"&H", 0.0}, ReadCase{"NaN", 0.0},
-        ReadCase{"inf", 0.0}, ReadCase{"-0", 0.0}, ReadCase{"1e-400", 0.0},
-        ReadCase{"1e400", std::nullopt}, ReadCase{"-1e400", std::nullopt},
-        ReadCase{"0.000000000000000000001e330", std::nullopt},
-        ReadCase{"1e99999999999999999999999", std::nullopt},
-        ReadCase{"1e-99999999999999999999999", 0.0}));
+    ::testing::Values(ReadCase{"", 0.0}, ReadCase{"abc", 0.0}, ReadCase{"  ", 0.0},
+                      ReadCase{"12", 12.0}, ReadCase{"1 2", 12.0}, ReadCase{"\t4\n2", 42.0},
+                      ReadCase{"3.5abc", 3.5}, ReadCase{"-.5", -0.5}, ReadCase{"+7", 7.0},
+                      ReadCase{"--5", 0.0}, ReadCase{"1e3", 1000.0}, ReadCase{"1E-2", 0.01},
+                      ReadCase{"2e", 2.0}, ReadCase{"2e+", 2.0}, ReadCase{"1.2.3", 1.2},
+                      ReadCase{".", 0.0}, ReadCase{"1,5", 1.0}, ReadCase{"$5", 0.0},
+                      ReadCase{"&H1F", 31.0}, ReadCase{"&hff", 255.0}, ReadCase{"&HFFFF", -1.0},
+                      ReadCase{"&H8000", -32768.0}, ReadCase{"&H10000", 65536.0},
+                      ReadCase{"&HFFFFFFFF", -1.0}, ReadCase{"&H1FFFFFFFF", std::nullopt},
+                      ReadCase{"&O17", 15.0}, ReadCase{"&H", 0.0}, ReadCase{"NaN", 0.0},
+                      ReadCase{"inf", 0.0}, ReadCase{"-0", 0.0}, ReadCase{"1e-400", 0.0},
+                      ReadCase{"1e400", std::nullopt}, ReadCase{"-1e400", std::nullopt},
+                      ReadCase{"0.000000000000000000001e330", std::nullopt},
+                      ReadCase{"1e99999999999999999999999", std::nullopt},
+                      ReadCase{"1e-99999999999999999999999", 0.0}));
 
 TEST(ReadNumber, FourHundredDigitsAreTooLarge) {
     EXPECT_FALSE(readNumber(std::string(400, '9')).has_value());

@@ -46,8 +46,10 @@ ReportDate today() {
 } // namespace
 
 frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow,
-                             const SizingCase& finished, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow), m_case(finished) {
+                             const SizingCase& finished, const planning::Figures& plan,
+                             QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow), m_case(finished),
+      m_plan(plan) {
     setObjectName(QStringLiteral("frmCalcOutput"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -102,8 +104,8 @@ void frmCalcOutput::Form_Load() {
 
     ArrowMessages messages(m_platform, this);
     std::optional<std::string> caption;
-    m_report = QString::fromStdString(
-        buildReport(m_state.ProgramFolder, m_case, today(), messages, &caption));
+    m_report = QString::fromStdString(buildReport(m_state.ProgramFolder, m_case, today(), messages,
+                                                  &caption, std::nullopt, &m_plan));
     if (caption) {
         setWindowTitle(QString::fromStdString(*caption));
     }

@@ -25,7 +25,7 @@ class frmCalcOutput : public QMainWindow {
   public:
     // Builds the report of the finished case and shows the window.
     frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, const SizingCase& finished,
-                  QWidget* parent = nullptr);
+                  const planning::Figures& plan, QWidget* parent = nullptr);
 
     void PrintReport();
     // File, "Save as PDF…": the report as Print lays it out, in a file.
@@ -42,6 +42,7 @@ class frmCalcOutput : public QMainWindow {
     Platform& m_platform;
     WindowFlow& m_flow;
     const SizingCase m_case;
+    const planning::Figures m_plan;
     QLabel* m_title = nullptr;        // lblOutputTitle
     QPlainTextEdit* m_text = nullptr; // txtOutputText
     QString m_report;                 // with CR LF line breaks

@@ -225,6 +225,7 @@ CalcControls buildCalcControls(QMainWindow* window) {
     c.instructions->setShortcut(QKeySequence::HelpContents);
     c.reset = action(bar->addAction(QStringLiteral("&Reset")), "CalcMenu_4");
     c.tutorial = action(bar->addAction(QStringLiteral("&Tutorial")), "CalcMenu_5");
+    c.options = action(bar->addAction(QStringLiteral("&Options\u2026")), "CalcMenu_7");
     c.about = action(bar->addAction(QStringLiteral("&About")), "CalcMenu_6");
     return c;
 }

@@ -6,6 +6,7 @@
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "sheet/frm_fluid.h"
+#include "sheet/frm_options.h"
 #include "sheet/frm_price.h"
 #include "sheet/sheet_keys.h"
 #include "shell/window_flow.h"
@@ -102,6 +103,7 @@ void frmCalc::connectControls() {
     connect(c.instructions, &QAction::triggered, this, [this] { Instruction(); });
     connect(c.reset, &QAction::triggered, this, [this] { Reset_Form(); });
     connect(c.tutorial, &QAction::triggered, this, [this] { show_Tutorial(); });
+    connect(c.options, &QAction::triggered, this, [this] { openOptions(); });
     connect(c.about, &QAction::triggered, this, [this] { m_flow.openAbout(); });
 
     SheetKeys::Hooks hooks;
@@ -249,6 +251,13 @@ void frmCalc::save_file() {
 // ---------------------------------------------------------------------------
 // Keys, dialogs and commands.
 
+void frmCalc::openOptions() {
+    frmOptions dialog(m_state.planning, sheet().english(), m_platform, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        saveOptions(m_state.settingsFile, m_state.planning);
+    }
+}
+
 void frmCalc::openPriceDialog() {
     frmPrice dialog(sheet(), m_platform, this);
     dialog.exec();
@@ -272,7 +281,8 @@ void frmCalc::Calculate_Output() {
     display(changes);
     if (ok) {
         m_flow.hideCalc();
-        m_flow.openReport(sheet().record());
+        m_flow.openReport(sheet().record(),
+                          planning::figuresOf(sheet().record(), m_state.planning));
     }
 }
 

@@ -40,6 +40,7 @@ class frmCalc : public QMainWindow {
     void apply(const SheetChanges& changes);
     void display(const SheetChanges& changes);
     void openPriceDialog();
+    void openOptions();
     QString filesFolder() const;
 
     Sheet& sheet() { return m_state.sheet; }

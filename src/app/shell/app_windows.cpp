@@ -93,8 +93,8 @@ void AppWindows::closeCalc() {
     }
 }
 
-void AppWindows::openReport(const SizingCase& finished) {
-    load<frmCalcOutput>(m_report, m_state, m_platform, *this, finished);
+void AppWindows::openReport(const SizingCase& finished, const planning::Figures& plan) {
+    load<frmCalcOutput>(m_report, m_state, m_platform, *this, finished, plan);
     bringUp(m_report);
 }
 

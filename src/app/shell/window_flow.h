@@ -8,7 +8,10 @@
 
 namespace keld {
 struct SizingCase;
+namespace planning {
+struct Figures;
 }
+} // namespace keld
 
 namespace keld::app {
 
@@ -23,8 +26,8 @@ class WindowFlow {
     virtual void closeCalc() = 0;
 
     // The report window frmCalcOutput, loaded anew: it builds the report of
-    // the finished case.
-    virtual void openReport(const SizingCase& finished) = 0;
+    // the finished case and its planning figures.
+    virtual void openReport(const SizingCase& finished, const planning::Figures& plan) = 0;
 
     // The page window frmPages for the state's PageSet.
     virtual void openPages() = 0;

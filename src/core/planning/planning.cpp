@@ -243,6 +243,55 @@ Options toOptions(const OptionEntries& given, bool english) {
     return o;
 }
 
+OptionsOrMessage optionsFrom(const GivenOptions& given, bool english) {
+    OptionsOrMessage out{defaultOptions(english), std::nullopt};
+    // The defaults in the case's units, to check the given values among them.
+    OptionEntries entries;
+    entries.tipSpeed = english ? out.options.tipSpeedFtMin
+                               : units::toMetric(Quantity::Speed, out.options.tipSpeedFtMin);
+    entries.distance = english ? kDefaultDistanceFt : out.options.distanceM;
+    entries.energyPricePerKwh = out.options.energyPricePerKwh;
+    entries.hoursPerYear = out.options.hoursPerYear;
+    entries.years = out.options.years;
+    entries.rate = out.options.rate;
+    const std::pair<const std::optional<double>*, double OptionEntries::*> fields[] = {
+        {&given.tipSpeed, &OptionEntries::tipSpeed},
+        {&given.distance, &OptionEntries::distance},
+        {&given.energyPricePerKwh, &OptionEntries::energyPricePerKwh},
+        {&given.hoursPerYear, &OptionEntries::hoursPerYear},
+        {&given.years, &OptionEntries::years},
+        {&given.rate, &OptionEntries::rate}};
+    for (const auto& [value, entry] : fields) {
+        if (*value) {
+            entries.*entry = **value;
+        }
+    }
+    out.message = checkOptions(entries, english);
+    if (out.message) {
+        return out;
+    }
+    const Options converted = toOptions(entries, english);
+    if (given.tipSpeed) {
+        out.options.tipSpeedFtMin = converted.tipSpeedFtMin;
+    }
+    if (given.distance) {
+        out.options.distanceM = converted.distanceM;
+    }
+    if (given.energyPricePerKwh) {
+        out.options.energyPricePerKwh = converted.energyPricePerKwh;
+    }
+    if (given.hoursPerYear) {
+        out.options.hoursPerYear = converted.hoursPerYear;
+    }
+    if (given.years) {
+        out.options.years = converted.years;
+    }
+    if (given.rate) {
+        out.options.rate = converted.rate;
+    }
+    return out;
+}
+
 std::optional<FanPlan> planFans(const SizingCase& c, const Options& o) {
     const double width = c.XWIDTH;
     const double length = c.LENGTH;
@@ -304,6 +353,10 @@ std::optional<Ownership> costOfOwnership(const SizingCase& c, const Options& o) 
         return std::nullopt;
     }
     return w;
+}
+
+Figures figuresOf(const SizingCase& c, const Options& o) {
+    return {planFans(c, o), costOfOwnership(c, o)};
 }
 
 } // namespace keld::planning

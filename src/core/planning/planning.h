@@ -50,6 +50,25 @@ std::optional<std::string> checkOptions(const OptionEntries& given, bool english
 // Checked options into canonical units.
 Options toOptions(const OptionEntries& given, bool english);
 
+// Options as a user gives them, each one or not, in the units of the case:
+// the ones not given keep their defaults exactly.
+struct GivenOptions {
+    std::optional<double> tipSpeed;
+    std::optional<double> distance;
+    std::optional<double> energyPricePerKwh;
+    std::optional<double> hoursPerYear;
+    std::optional<double> years;
+    std::optional<double> rate;
+};
+
+// The options for a case in these units, or the message of the first given
+// value out of its range.
+struct OptionsOrMessage {
+    Options options;
+    std::optional<std::string> message;
+};
+OptionsOrMessage optionsFrom(const GivenOptions& given, bool english);
+
 // The fans of the bundle and their noise.
 struct FanPlan {
     std::int64_t bays = 0;
@@ -88,5 +107,12 @@ std::optional<FanPlan> planFans(const SizingCase& c, const Options& o);
 // The cost of ownership of a finished record with checked options; none when
 // a figure would not be a number.
 std::optional<Ownership> costOfOwnership(const SizingCase& c, const Options& o);
+
+// Both layers of a finished record.
+struct Figures {
+    std::optional<FanPlan> fans;
+    std::optional<Ownership> ownership;
+};
+Figures figuresOf(const SizingCase& c, const Options& o);
 
 } // namespace keld::planning

@@ -54,112 +54,180 @@ std::string twoUnits(double english, double metric, std::size_t width, const cha
 using units::Quantity;
 constexpr auto metric = units::toMetric;
 
+// What a tag's value is taken from.
+struct TagContext {
+    const SizingCase& c;
+    const ReportDate& date;
+    const planning::Figures* plan;
+};
+
 struct Tag {
     const char* text;
-    std::function<std::string(const SizingCase&, const ReportDate&)> value;
+    std::function<std::string(const TagContext&)> value;
 };
+
+// The planning tags: their value when the fans (or the cost of ownership)
+// were planned, otherwise nothing.
+template <class F> auto fansTag(F f) {
+    return [f](const TagContext& t) {
+        return t.plan && t.plan->fans ? f(*t.plan->fans) : std::string();
+    };
+}
+template <class F> auto ownershipTag(F f) {
+    return [f](const TagContext& t) {
+        return t.plan && t.plan->ownership ? f(*t.plan->ownership) : std::string();
+    };
+}
+std::string whole(std::int64_t n) {
+    return formatFixed(static_cast<double>(n), 0, true);
+}
 
 const std::vector<Tag>& reportTags() {
     static const std::vector<Tag> tags = {
-        {"<!DATE>", [](const SizingCase&, const ReportDate& d) { return formatReportDate(d); }},
-        {"<!TITLE$>", [](const SizingCase& c, const ReportDate&) { return c.TITLE; }},
-        {"<!ITEM$>", [](const SizingCase& c, const ReportDate&) { return c.ITEM; }},
-        {"<!SERVICE$>", [](const SizingCase& c, const ReportDate&) { return c.SERVICE; }},
-        {"<!HOTSIDEFLUID$>", [](const SizingCase& c, const ReportDate&) { return c.HOTSIDEFLUID; }},
+        {"<!DATE>", [](const TagContext& t) { return formatReportDate(t.date); }},
+        {"<!TITLE$>", [](const TagContext& t) { return t.c.TITLE; }},
+        {"<!ITEM$>", [](const TagContext& t) { return t.c.ITEM; }},
+        {"<!SERVICE$>", [](const TagContext& t) { return t.c.SERVICE; }},
+        {"<!HOTSIDEFLUID$>", [](const TagContext& t) { return t.c.HOTSIDEFLUID; }},
         {"<!DRAFT$>",
-         [](const SizingCase& c, const ReportDate&) {
-             return std::string(isTrue(c.DRAFT) ? "Forced" : "Induced");
-         }},
+         [](const TagContext& t) { return std::string(isTrue(t.c.DRAFT) ? "Forced" : "Induced"); }},
         {"<!SPACING>",
-         [](const SizingCase& c, const ReportDate&) {
-             return std::string(c.THOTIN > 500 ? "11           0.43" : "10           0.40");
+         [](const TagContext& t) {
+             return std::string(t.c.THOTIN > 500 ? "11           0.43" : "10           0.40");
          }},
         {"<!TYPE>",
-         [](const SizingCase& c, const ReportDate&) {
-             return std::string(c.THOTIN > 500 ? "Embedded" : "Extruded");
+         [](const TagContext& t) {
+             return std::string(t.c.THOTIN > 500 ? "Embedded" : "Extruded");
          }},
         {"<!QTOTAL#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.QTOTAL / units::kBtuPerHourPerMillion,
-                             metric(Quantity::Duty, c.QTOTAL) / units::kBtuPerHourPerMillion, 12,
+         [](const TagContext& t) {
+             return twoUnits(t.c.QTOTAL / units::kBtuPerHourPerMillion,
+                             metric(Quantity::Duty, t.c.QTOTAL) / units::kBtuPerHourPerMillion, 12,
                              "");
          }},
         {"<!MAIR#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.MAIR, metric(Quantity::AirFlow, c.MAIR), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.MAIR, metric(Quantity::AirFlow, t.c.MAIR), 12, "");
          }},
         {"<!THOTIN#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.THOTIN, metric(Quantity::Temperature, c.THOTIN), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.THOTIN, metric(Quantity::Temperature, t.c.THOTIN), 12, "");
          }},
         {"<!TAIRIN#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.TAIRIN, metric(Quantity::Temperature, c.TAIRIN), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.TAIRIN, metric(Quantity::Temperature, t.c.TAIRIN), 12, "");
          }},
         {"<!THOTOUT#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.THOTOUT, metric(Quantity::Temperature, c.THOTOUT), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.THOTOUT, metric(Quantity::Temperature, t.c.THOTOUT), 12, "");
          }},
         {"<!TAIROUT#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.TAIROUT, metric(Quantity::Temperature, c.TAIROUT), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.TAIROUT, metric(Quantity::Temperature, t.c.TAIROUT), 12, "");
          }},
         {"<!UOVERALL#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.UOVERALL, metric(Quantity::Coefficient, c.UOVERALL), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.UOVERALL, metric(Quantity::Coefficient, t.c.UOVERALL), 12, "");
          }},
         {"<!LENGTH>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.LENGTH, metric(Quantity::Length, c.LENGTH), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.LENGTH, metric(Quantity::Length, t.c.LENGTH), 12, "");
          }},
         {"<!TUBEOD>",
-         [](const SizingCase&, const ReportDate&) {
-             return twoUnits(1, metric(Quantity::Diameter, 1), 12, "");
-         }},
-        {"<!NROWS&>",
-         [](const SizingCase& c, const ReportDate&) { return formatWhole(c.NROWS, false); }},
+         [](const TagContext&) { return twoUnits(1, metric(Quantity::Diameter, 1), 12, ""); }},
+        {"<!NROWS&>", [](const TagContext& t) { return formatWhole(t.c.NROWS, false); }},
         {"<!TUBESPERROW&>",
-         [](const SizingCase& c, const ReportDate&) { return formatWhole(c.TUBESPERROW, false); }},
-        {"<!TUBESTOTAL&>",
-         [](const SizingCase& c, const ReportDate&) { return formatWhole(c.TUBESTOTAL, true); }},
+         [](const TagContext& t) { return formatWhole(t.c.TUBESPERROW, false); }},
+        {"<!TUBESTOTAL&>", [](const TagContext& t) { return formatWhole(t.c.TUBESTOTAL, true); }},
         {"<!ATUBEBARETOTAL#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.ATUBEBARETOTAL, metric(Quantity::Area, c.ATUBEBARETOTAL), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.ATUBEBARETOTAL, metric(Quantity::Area, t.c.ATUBEBARETOTAL), 12,
+                             "");
          }},
         {"<!ATUBEFINTOTAL#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.ATUBEFINTOTAL, metric(Quantity::Area, c.ATUBEFINTOTAL), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.ATUBEFINTOTAL, metric(Quantity::Area, t.c.ATUBEFINTOTAL), 12, "");
          }},
         {"<!XWIDTH#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.XWIDTH, metric(Quantity::Length, c.XWIDTH), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.XWIDTH, metric(Quantity::Length, t.c.XWIDTH), 12, "");
          }},
         {"<!WEIGHTTOTAL#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.WEIGHTTOTAL, metric(Quantity::Mass, c.WEIGHTTOTAL), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.WEIGHTTOTAL, metric(Quantity::Mass, t.c.WEIGHTTOTAL), 12, "");
          }},
         {"<!HORSEPOWER#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.HORSEPOWER, metric(Quantity::Power, c.HORSEPOWER), 12, "");
+         [](const TagContext& t) {
+             return twoUnits(t.c.HORSEPOWER, metric(Quantity::Power, t.c.HORSEPOWER), 12, "");
          }},
-        {"<!MATERIAL$>", [](const SizingCase& c, const ReportDate&) { return c.MATERIAL; }},
-        {"<!FILENM$>", [](const SizingCase& c, const ReportDate&) { return c.FILENM; }},
-        {"<!COSTFACTOR#>",
-         [](const SizingCase& c, const ReportDate&) { return FormatReportValue(c.COSTFACTOR); }},
+        {"<!MATERIAL$>", [](const TagContext& t) { return t.c.MATERIAL; }},
+        {"<!FILENM$>", [](const TagContext& t) { return t.c.FILENM; }},
+        {"<!COSTFACTOR#>", [](const TagContext& t) { return FormatReportValue(t.c.COSTFACTOR); }},
         {"<!COSTTOTAL#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return FormatReportValue(c.COSTTOTAL) + (c.COSTUSER > 0 ? "*" : "");
+         [](const TagContext& t) {
+             return FormatReportValue(t.c.COSTTOTAL) + (t.c.COSTUSER > 0 ? "*" : "");
          }},
         {"<!COSTTOTALPERAREA#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.COSTTOTALPERAREA, metric(Quantity::PricePerArea, c.COSTTOTALPERAREA),
-                             11, "$");
+         [](const TagContext& t) {
+             return twoUnits(t.c.COSTTOTALPERAREA,
+                             metric(Quantity::PricePerArea, t.c.COSTTOTALPERAREA), 11, "$");
          }},
         {"<!COSTTOTALPERMASS#>",
-         [](const SizingCase& c, const ReportDate&) {
-             return twoUnits(c.COSTTOTALPERMASS, metric(Quantity::PricePerMass, c.COSTTOTALPERMASS),
-                             11, "$");
+         [](const TagContext& t) {
+             return twoUnits(t.c.COSTTOTALPERMASS,
+                             metric(Quantity::PricePerMass, t.c.COSTTOTALPERMASS), 11, "$");
          }},
+        // Fans, bays and noise, and the cost of ownership: figures of the
+        // planning layer on top of the finished case.
+        {"<!BAYS&>", fansTag([](const planning::FanPlan& f) { return whole(f.bays); })},
+        {"<!FANSPERBAY&>", fansTag([](const planning::FanPlan& f) { return whole(f.fansPerBay); })},
+        {"<!FANS&>", fansTag([](const planning::FanPlan& f) { return whole(f.fans); })},
+        {"<!FANDIAMETER#>", fansTag([](const planning::FanPlan& f) {
+             return twoUnits(f.fanDiameterFt, f.fanDiameterM, 12, "");
+         })},
+        {"<!COVERAGE#>",
+         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.coverage * 100); })},
+        {"<!TIPSPEED#>", fansTag([](const planning::FanPlan& f) {
+             return twoUnits(f.tipSpeedFtMin, metric(Quantity::Speed, f.tipSpeedFtMin), 12, "");
+         })},
+        {"<!FANSPEED#>",
+         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.rpm); })},
+        {"<!SOUNDPOWERFAN#>", fansTag([](const planning::FanPlan& f) {
+             return FormatReportValue(f.soundPowerPerFanDbA);
+         })},
+        {"<!SOUNDPOWER#>",
+         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.soundPowerDbA); })},
+        {"<!NOISEDISTANCE#>", fansTag([](const planning::FanPlan& f) {
+             return twoUnits(units::toEnglish(Quantity::Length, f.distanceM), f.distanceM, 12, "");
+         })},
+        {"<!SOUNDPRESSURE#>",
+         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.soundPressureDbA); })},
+        {"<!FANNOTES$>", fansTag([](const planning::FanPlan& f) {
+             std::string notes;
+             for (const std::string& n : f.notes) {
+                 notes += (notes.empty() ? "" : " ") + n;
+             }
+             return notes;
+         })},
+        {"<!ENERGYPRICE#>", ownershipTag([](const planning::Ownership& o) {
+             return FormatReportValue(o.energyPricePerKwh);
+         })},
+        {"<!HOURS#>", ownershipTag([](const planning::Ownership& o) {
+             return FormatReportValue(o.hoursPerYear);
+         })},
+        {"<!YEARS&>", ownershipTag([](const planning::Ownership& o) { return whole(o.years); })},
+        {"<!RATE#>", ownershipTag([](const planning::Ownership& o) {
+             return FormatReportValue(o.rate * 100);
+         })},
+        {"<!ENERGYCOST#>", ownershipTag([](const planning::Ownership& o) {
+             return FormatReportValue(o.energyCostPerYear);
+         })},
+        {"<!ENERGYPV#>", ownershipTag([](const planning::Ownership& o) {
+             return FormatReportValue(o.energyPresentValue);
+         })},
+        {"<!EVALUATEDCOST#>", ownershipTag([](const planning::Ownership& o) {
+             return FormatReportValue(o.evaluatedCost);
+         })},
     };
     return tags;
 }
@@ -215,8 +283,8 @@ std::string FormatReportValue(double x) {
     }
 }
 
-std::string SubstituteReportTags(std::string_view line, const SizingCase& c,
-                                 const ReportDate& date) {
+std::string SubstituteReportTags(std::string_view line, const SizingCase& c, const ReportDate& date,
+                                 const planning::Figures* plan) {
     if (line.find('<') == std::string_view::npos) {
         return std::string(line);
     }
@@ -243,7 +311,7 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c,
             continue;
         }
         if (!values[found]) {
-            values[found] = tags[found].value(c, date);
+            values[found] = tags[found].value(TagContext{c, date, plan});
         }
         out.append(line.substr(copied, pos - copied));
         out += *values[found];
@@ -259,11 +327,12 @@ MarkupResult ConvertReportMarkup(std::string_view line) {
 }
 
 std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
-                            const ReportDate& date, std::optional<std::string>* caption) {
+                            const ReportDate& date, std::optional<std::string>* caption,
+                            const planning::Figures* plan) {
     const std::string text = textAsUtf8(templateBytes);
     std::string report;
     for (std::string_view line : splitLines(text)) {
-        MarkupResult converted = ConvertReportMarkup(SubstituteReportTags(line, c, date));
+        MarkupResult converted = ConvertReportMarkup(SubstituteReportTags(line, c, date, plan));
         report += converted.text;
         if (caption && converted.caption) {
             *caption = std::move(converted.caption);
@@ -275,7 +344,8 @@ std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
 std::string buildReport(const std::string& programFolder, const SizingCase& c,
                         const ReportDate& date, MessageSink& messages,
                         std::optional<std::string>* caption,
-                        const std::optional<std::string>& templatePath) {
+                        const std::optional<std::string>& templatePath,
+                        const planning::Figures* plan) {
     const std::string path =
         templatePath ? *templatePath
                      : dataPath(programFolder,
@@ -288,7 +358,7 @@ std::string buildReport(const std::string& programFolder, const SizingCase& c,
     if (content.status == FileStatus::ReadError) {
         messages.showMessage(kCouldNotReadOutput, MessageIcon::Exclamation);
     }
-    return buildReportText(content.bytes, c, date, caption);
+    return buildReportText(content.bytes, c, date, caption, plan);
 }
 
 } // namespace keld

@@ -4,6 +4,7 @@
 
 #include "engine/messages.h"
 #include "engine/sizing_case.h"
+#include "planning/planning.h"
 #include "text/markup.h"
 
 #include <array>
@@ -20,9 +21,9 @@ struct ReportDate {
     int year = 2000;
     int month = 1; // 1..12
     int day = 1;
-    std::array<std::string, 12> monthNames = {"January", "February", "March",     "April",
-                                              "May",     "June",     "July",      "August",
-                                              "September", "October", "November", "December"};
+    std::array<std::string, 12> monthNames = {"January",   "February", "March",    "April",
+                                              "May",       "June",     "July",     "August",
+                                              "September", "October",  "November", "December"};
 };
 
 // "March 07, 2026".
@@ -35,9 +36,12 @@ std::string FormatReportValue(double x);
 // Replaces every placeholder tag of one template line ("<!QTOTAL#>" and the
 // others, in any case) with its value from the finished case. A tag that an
 // inserted value itself holds (a title typed as "<!TITLE$>") is part of that
-// value and is not replaced again, so the substitution always ends.
-std::string SubstituteReportTags(std::string_view line, const SizingCase& c,
-                                 const ReportDate& date);
+// value and is not replaced again, so the substitution always ends. The
+// tags of the fans and noise ("<!FANS&>", "<!SOUNDPRESSURE#>", ...) and of
+// the cost of ownership ("<!EVALUATEDCOST#>", ...) take the planning
+// figures, and are replaced by nothing when there are none.
+std::string SubstituteReportTags(std::string_view line, const SizingCase& c, const ReportDate& date,
+                                 const planning::Figures* plan = nullptr);
 
 // The report's markup: "<BR>" a line break, "<P>" two, "<H1>text</H1>" (H2,
 // H3) the text and two line breaks, "<TITLE>text</TITLE>" the window caption;
@@ -51,7 +55,8 @@ extern const char* const kCouldNotReadOutput;
 // and appended with nothing between lines. `caption` receives the last
 // caption a "<TITLE>" set.
 std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
-                            const ReportDate& date, std::optional<std::string>* caption = nullptr);
+                            const ReportDate& date, std::optional<std::string>* caption = nullptr,
+                            const planning::Figures* plan = nullptr);
 
 // The report from the template named by the configuration (key Output of
 // section Calculations), or from `templatePath` when given. A template that
@@ -60,6 +65,7 @@ std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
 std::string buildReport(const std::string& programFolder, const SizingCase& c,
                         const ReportDate& date, MessageSink& messages,
                         std::optional<std::string>* caption = nullptr,
-                        const std::optional<std::string>& templatePath = std::nullopt);
+                        const std::optional<std::string>& templatePath = std::nullopt,
+                        const planning::Figures* plan = nullptr);
 
 } // namespace keld
