@@ -13,7 +13,7 @@ namespace {
 using namespace keld;
 
 class NullSink : public MessageSink {
-public:
+  public:
     void showMessage(std::string_view, MessageIcon) override {}
 };
 

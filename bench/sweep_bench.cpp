@@ -2,7 +2,8 @@
 // what `keld-size --sweep` and a batch do, without the printing.
 
 #include "batch.h"
-#include "sweep.h"
+#include "case_run.h"
+#include "planning/sweep.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,14 +44,31 @@ void BM_SweepMillionCases(benchmark::State& state) {
     for (std::size_t m = 0; m < 10; ++m) {
         materials.push_back(m);
     }
-    const auto threads = static_cast<unsigned>(state.range(0));
+    planning::SweepRequest request;
+    request.lengths = lengths;
+    request.materials = materials;
+    request.threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const cli::SweepResult r = cli::sweep(base, lengths, materials, threads);
+        const planning::SweepResult r = planning::sweep(base, request);
         benchmark::DoNotOptimize(r.cheapest);
     }
     state.SetItemsProcessed(state.iterations() * 1000000);
 }
 BENCHMARK(BM_SweepMillionCases)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The Alternatives window's default: 8 row counts x 27 tube lengths, the
+// case's own material.
+void BM_SweepWindowDefault(benchmark::State& state) {
+    const Sheet base = loadedCase();
+    planning::SweepRequest request;
+    request.lengths = planning::defaultLengths(true);
+    request.threads = 2;
+    for (auto _ : state) {
+        const planning::SweepResult r = planning::sweep(base, request);
+        benchmark::DoNotOptimize(r.cheapest);
+    }
+}
+BENCHMARK(BM_SweepWindowDefault)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // One plant-list case: parse the file's text, apply it, calculate.
 void BM_BatchCaseFromText(benchmark::State& state) {

@@ -11,7 +11,7 @@ shift || true
 packages=(build-essential cmake pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev
-          qt6-base-dev
+          qt6-base-dev qt6-charts-dev
           desktop-file-utils appstream librsvg2-bin dpkg-dev
           poppler-utils
           "$@")

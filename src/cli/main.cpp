@@ -108,10 +108,10 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files,
     return status;
 }
 
-// One case over rows, tube lengths and materials, cheapest first.
+// One case over rows, tube lengths and materials, the best first.
 int runSweep(const Sheet& started, const std::string& file, cli::RunOptions options,
              const std::string& lengthText, const std::vector<std::size_t>& chosen, bool csv,
-             cli::Units units, cli::Rank rank) {
+             cli::Units units, planning::Rank rank) {
     options.autoRows = false;
     cli::LoadError error;
     std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
@@ -119,9 +119,9 @@ int runSweep(const Sheet& started, const std::string& file, cli::RunOptions opti
         std::cerr << "keld-size: " << error.message << "\n";
         return 2;
     }
-    std::vector<double> lengths;
+    planning::SweepRequest request;
     if (lengthText.empty()) {
-        lengths = cli::defaultLengths(isTrue(sheet->record().ENGLISH));
+        request.lengths = planning::defaultLengths(isTrue(sheet->record().ENGLISH));
     } else {
         std::string message;
         std::optional<std::vector<double>> parsed = cli::parseLengths(lengthText, message);
@@ -129,18 +129,20 @@ int runSweep(const Sheet& started, const std::string& file, cli::RunOptions opti
             std::cerr << "keld-size: " << message << "\n";
             return 2;
         }
-        lengths = std::move(*parsed);
+        request.lengths = std::move(*parsed);
     }
     const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
     if (plan.message) {
         std::cerr << "keld-size: " << *plan.message << "\n";
         return 2;
     }
-    const cli::SweepResult result =
-        cli::sweep(*sheet, lengths, chosen, std::max(1U, std::thread::hardware_concurrency()),
-                   plan.options, rank);
+    request.materials = chosen;
+    request.options = plan.options;
+    request.rank = rank;
+    request.threads = std::max(1U, std::thread::hardware_concurrency());
+    const planning::SweepResult result = planning::sweep(*sheet, request);
     std::cout << (csv ? cli::sweepCsv(result, units) : cli::sweepText(result, units));
-    return result.feasible.empty() ? 1 : 0;
+    return result.ranked.empty() ? 1 : 0;
 }
 
 // "--materials": all, or names of the list (checked and spelt as the list
@@ -287,9 +289,9 @@ int main(int argc, char** argv) {
             std::cerr << "keld-size: --sweep takes one project file and no --json\n";
             return 2;
         }
-        const cli::Rank ranking = rank == "evaluated" ? cli::Rank::Evaluated
-                                  : rank == "noise"   ? cli::Rank::Noise
-                                                      : cli::Rank::Price;
+        const planning::Rank ranking = rank == "evaluated" ? planning::Rank::Evaluated
+                                       : rank == "noise"   ? planning::Rank::Noise
+                                                           : planning::Rank::Price;
         return runSweep(started, files[0], options, lengths, materialPositions(materialNames), csv,
                         tableUnits, ranking);
     }

@@ -1,7 +1,6 @@
 #include "sweep.h"
 
 #include "catalogue/catalogue.h"
-#include "engine/calculate.h"
 #include "report/report.h"
 #include "text/number.h"
 #include "units/units.h"
@@ -10,7 +9,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <thread>
 
 namespace keld::cli {
 
@@ -33,8 +31,6 @@ std::optional<double> strictNumber(std::string_view text) {
     }
     return value;
 }
-
-constexpr std::size_t kMostLengths = 100000;
 
 } // namespace
 
@@ -67,172 +63,23 @@ std::optional<std::vector<double>> parseLengths(const std::string& text, std::st
         error = "--lengths: a range is FROM:TO:STEP, such as 8:60:2";
         return std::nullopt;
     }
-    const double from = numbers[0];
-    const double to = numbers[1];
-    const double step = numbers[2];
-    if (!(step > 0) || from > to) {
-        error = "--lengths: a range needs FROM not above TO and a STEP above 0";
-        return std::nullopt;
-    }
-    const double count = std::floor((to - from) / step + 1e-9) + 1;
-    if (!(count <= static_cast<double>(kMostLengths))) {
-        error = "--lengths: the range gives more than " + std::to_string(kMostLengths) + " lengths";
-        return std::nullopt;
-    }
-    std::vector<double> lengths;
-    for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
-        // Each value from its own index, so the steps do not add up errors;
-        // written as the sheet would take it, up to 15 significant digits.
-        lengths.push_back(
-            readNumber(formatPlainDecimal(from + static_cast<double>(k) * step)).value_or(0));
+    std::string reason;
+    std::optional<std::vector<double>> lengths =
+        planning::lengthRange(numbers[0], numbers[1], numbers[2], reason);
+    if (!lengths) {
+        error = "--lengths: " + reason;
     }
     return lengths;
 }
 
-std::vector<double> defaultLengths(bool english) {
-    std::string unused;
-    return *parseLengths(english ? "8:60:2" : "2.5:18:0.5", unused);
-}
-
 namespace {
 
-// A sink that keeps only the last message: a sweep case needs nothing else.
-// The figure an alternative is ranked by.
-double rankOf(const CaseFigures& f, Rank rank) {
-    switch (rank) {
-    case Rank::Evaluated:
-        return f.evaluatedCost;
-    case Rank::Noise:
-        return f.soundPressure;
-    case Rank::Price:
-        break;
-    }
-    return f.price;
-}
+using planning::Alternative;
+using planning::SweepResult;
 
-class LastMessage : public MessageSink {
-  public:
-    void showMessage(std::string_view text, MessageIcon) override { last.assign(text); }
-    std::string last;
-};
-
-// The entries that differ between alternatives are written once each.
-struct SweepTexts {
-    std::vector<std::string> rows;    // "3" .. "10"
-    std::vector<std::string> lengths; // as typed into the sheet
-};
-
-void sizeRange(const Sheet& base, const SweepTexts& texts, const planning::Options& options,
-               const std::vector<SweepCase>::iterator first,
-               const std::vector<SweepCase>::iterator last) {
-    SheetEntries entries = base.entries();
-    SizingCase record = base.record();
-    LastMessage sink;
-    std::optional<std::size_t> material;
-    for (auto it = first; it != last; ++it) {
-        entries.text[Field::Rows] = texts.rows[static_cast<std::size_t>(it->rows - 3)];
-        entries.text[Field::TubeLength] = texts.lengths[it->lengthIndex];
-        record.ROWSFIXED = true;
-        if (material != it->material) {
-            material = it->material;
-            record.MATERIAL = materials()[it->material].name;
-            record.MATERIALFACTOR = materialFactor(it->material);
-        }
-        it->ok = Calculate_Output(entries, record, sink);
-        if (it->ok) {
-            it->figures = figuresOf(record, planning::figuresOf(record, options));
-        } else {
-            it->message = oneLine(sink.last);
-        }
-    }
-}
-
-} // namespace
-
-SweepResult sweep(const Sheet& base, const std::vector<double>& lengths,
-                  const std::vector<std::size_t>& materialList, unsigned threads,
-                  const planning::Options& options, Rank rank) {
-    std::vector<std::size_t> mats = materialList;
-    if (mats.empty()) {
-        mats.push_back(base.material().value_or(0));
-    }
-    SweepTexts texts;
-    for (int rows = 3; rows <= 10; ++rows) {
-        texts.rows.push_back(std::to_string(rows));
-    }
-    for (const double length : lengths) {
-        texts.lengths.push_back(formatPlainDecimal(length));
-    }
-    std::vector<SweepCase> cases;
-    cases.reserve(8 * lengths.size() * mats.size());
-    for (const std::size_t m : mats) {
-        for (int rows = 3; rows <= 10; ++rows) {
-            for (std::size_t l = 0; l < lengths.size(); ++l) {
-                SweepCase c;
-                c.rows = rows;
-                c.length = lengths[l];
-                c.lengthIndex = l;
-                c.material = m;
-                cases.push_back(c);
-            }
-        }
-    }
-    threads =
-        std::max(1U, std::min<unsigned>(threads, static_cast<unsigned>(cases.size() / 64 + 1)));
-    std::vector<std::thread> workers;
-    const std::size_t per = (cases.size() + threads - 1) / threads;
-    for (unsigned t = 0; t < threads; ++t) {
-        const std::size_t from = std::min(cases.size(), t * per);
-        const std::size_t to = std::min(cases.size(), from + per);
-        workers.emplace_back(sizeRange, std::cref(base), std::cref(texts), std::cref(options),
-                             cases.begin() + static_cast<std::ptrdiff_t>(from),
-                             cases.begin() + static_cast<std::ptrdiff_t>(to));
-    }
-    for (std::thread& w : workers) {
-        w.join();
-    }
-
-    // Sorted through their indexes: moving the alternatives themselves
-    // would cost more than sizing them.
-    std::vector<std::uint32_t> order;
-    order.reserve(cases.size());
-    SweepResult result;
-    result.english = isTrue(base.record().ENGLISH);
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        if (cases[i].ok) {
-            order.push_back(static_cast<std::uint32_t>(i));
-        } else {
-            result.infeasible.push_back(std::move(cases[i]));
-        }
-    }
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return rankOf(cases[a].figures, rank) < rankOf(cases[b].figures, rank);
-    });
-    result.feasible.reserve(order.size());
-    for (const std::uint32_t i : order) {
-        result.feasible.push_back(std::move(cases[i]));
-    }
-    const auto best = [&](auto key) -> std::optional<std::size_t> {
-        std::optional<std::size_t> at;
-        for (std::size_t i = 0; i < result.feasible.size(); ++i) {
-            if (!at || key(result.feasible[i]) < key(result.feasible[*at])) {
-                at = i;
-            }
-        }
-        return at;
-    };
-    result.cheapest = best([](const SweepCase& c) { return c.figures.price; });
-    result.lightest = best([](const SweepCase& c) { return c.figures.weight; });
-    result.leastPower = best([](const SweepCase& c) { return c.figures.fanPower; });
-    result.leastEvaluated = best([](const SweepCase& c) { return c.figures.evaluatedCost; });
-    return result;
-}
-
-namespace {
-
-std::string marks(const SweepResult& r, std::size_t i) {
+std::string marks(const SweepResult& r, std::uint32_t i) {
     std::string m;
-    const auto add = [&](const std::optional<std::size_t>& at, const char* word) {
+    const auto add = [&](const std::optional<std::uint32_t>& at, const char* word) {
         if (at && *at == i) {
             m += m.empty() ? "" : ", ";
             m += word;
@@ -252,6 +99,18 @@ double lengthShown(const SweepResult& r, double typed, Units units) {
     }
     return r.english ? units::toMetric(units::Quantity::Length, typed)
                      : units::toEnglish(units::Quantity::Length, typed);
+}
+
+CaseFigures figuresOf(const Alternative& a) {
+    CaseFigures f;
+    f.width = a.figures.width;
+    f.faceArea = a.figures.faceArea;
+    f.fanPower = a.figures.fanPower;
+    f.weight = a.figures.weight;
+    f.price = a.figures.price;
+    f.evaluatedCost = a.figures.evaluatedCost;
+    f.soundPressure = a.figures.soundPressure;
+    return f;
 }
 
 // The figures of an alternative, after its rows, length and material.
@@ -276,25 +135,28 @@ std::string sweepText(const SweepResult& r, Units units) {
     }
     heads.push_back({"Note", Align::Left});
     std::vector<Row> rows;
-    for (std::size_t i = 0; i < r.feasible.size(); ++i) {
-        const SweepCase& c = r.feasible[i];
-        Row row = {std::to_string(i + 1), std::to_string(c.rows),
-                   FormatReportValue(lengthShown(r, c.length, units)),
-                   materials()[c.material].name};
+    rows.reserve(r.ranked.size());
+    for (std::size_t k = 0; k < r.ranked.size(); ++k) {
+        const Alternative& a = r.all[r.ranked[k]];
+        const CaseFigures f = figuresOf(a);
+        Row row = {std::to_string(k + 1), std::to_string(a.rows),
+                   FormatReportValue(lengthShown(r, a.length, units)),
+                   materials()[a.material].name};
         for (const FigureColumn* column : sweepColumns()) {
-            row.push_back(cellText(*column, c.figures, units));
+            row.push_back(cellText(*column, f, units));
         }
-        row.push_back(marks(r, i));
+        row.push_back(marks(r, r.ranked[k]));
         rows.push_back(std::move(row));
     }
     std::string out = textTable(heads, rows);
     if (!r.infeasible.empty()) {
         out += "\nInfeasible:\n";
         std::vector<Row> bad;
-        for (const SweepCase& c : r.infeasible) {
-            bad.push_back({std::to_string(c.rows),
-                           FormatReportValue(lengthShown(r, c.length, units)),
-                           materials()[c.material].name, c.message});
+        for (const std::uint32_t i : r.infeasible) {
+            const Alternative& a = r.all[i];
+            bad.push_back({std::to_string(a.rows),
+                           FormatReportValue(lengthShown(r, a.length, units)),
+                           materials()[a.material].name, r.messages[a.message]});
         }
         out += textTable(
             {{"Rows"}, lengthHeading(units), {"Material", Align::Left}, {"Message", Align::Left}},
@@ -312,22 +174,24 @@ std::string sweepCsv(const SweepResult& r, Units units) {
     header.push_back("marks");
     header.push_back("message");
     std::vector<Row> rows;
-    for (std::size_t i = 0; i < r.feasible.size(); ++i) {
-        const SweepCase& c = r.feasible[i];
-        Row row = {std::to_string(i + 1), std::to_string(c.rows),
-                   fullPrecision(lengthShown(r, c.length, units)), materials()[c.material].name};
+    for (std::size_t k = 0; k < r.ranked.size(); ++k) {
+        const Alternative& a = r.all[r.ranked[k]];
+        const CaseFigures f = figuresOf(a);
+        Row row = {std::to_string(k + 1), std::to_string(a.rows),
+                   fullPrecision(lengthShown(r, a.length, units)), materials()[a.material].name};
         for (const FigureColumn* column : sweepColumns()) {
-            row.push_back(cellCsv(*column, c.figures, units));
+            row.push_back(cellCsv(*column, f, units));
         }
-        row.push_back(marks(r, i));
+        row.push_back(marks(r, r.ranked[k]));
         row.push_back("");
         rows.push_back(std::move(row));
     }
-    for (const SweepCase& c : r.infeasible) {
-        Row row = {"", std::to_string(c.rows), fullPrecision(lengthShown(r, c.length, units)),
-                   materials()[c.material].name};
+    for (const std::uint32_t i : r.infeasible) {
+        const Alternative& a = r.all[i];
+        Row row = {"", std::to_string(a.rows), fullPrecision(lengthShown(r, a.length, units)),
+                   materials()[a.material].name};
         row.resize(header.size() - 1);
-        row.push_back(c.message);
+        row.push_back(r.messages[a.message]);
         rows.push_back(std::move(row));
     }
     return csvTable(header, rows);

@@ -1,8 +1,10 @@
 #include "planning/planning.h"
+#include "planning/sweep.h"
 #include "sheet_fixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -182,6 +184,60 @@ TEST(PlanFans, HoldsOverRandomFinishedRecords) {
             EXPECT_TRUE(std::isfinite(v)) << i;
         }
     }
+}
+
+} // namespace
+} // namespace keld::planning
+
+namespace keld::planning {
+namespace {
+
+// Every alternative of a sweep is the sheet's own calculation of its rows,
+// length and material: the same figures to the last bit, the same message.
+TEST(Sweep, AlternativesEqualSingleRuns) {
+    test::Messages m;
+    Sheet base;
+    base.startUp(KELD_DATA_DIR, m);
+    SweepRequest request;
+    request.lengths = {7.9, 20, 30.5, 61};
+    request.materials = {0, 6};
+    request.threads = 2;
+    const SweepResult r = sweep(base, request);
+    ASSERT_EQ(r.all.size(), 2u * 8 * 4);
+    EXPECT_EQ(r.ranked.size() + r.infeasible.size(), r.all.size());
+    EXPECT_EQ(r.infeasible.size(), 2u * 8 * 2); // 7.9 and 61 ft
+    for (const Alternative& a : r.all) {
+        Sheet one = base;
+        one.type(Field::Rows, std::to_string(a.rows));
+        one.clickRows();
+        one.type(Field::TubeLength, lengthText(a.length));
+        one.chooseMaterial(a.material);
+        test::Messages single;
+        ASSERT_EQ(one.calculate(single), a.ok);
+        if (!a.ok) {
+            std::string line = single.texts.back();
+            std::replace(line.begin(), line.end(), '\n', ' ');
+            EXPECT_EQ(r.messages[a.message], line);
+            continue;
+        }
+        const SizingCase& c = one.record();
+        const Options o;
+        EXPECT_EQ(a.figures.width, c.XWIDTH);
+        EXPECT_EQ(a.figures.faceArea, c.AFACE);
+        EXPECT_EQ(a.figures.fanPower, c.HORSEPOWER);
+        EXPECT_EQ(a.figures.weight, c.WEIGHTTOTAL);
+        EXPECT_EQ(a.figures.price, c.COSTTOTAL);
+        EXPECT_EQ(a.figures.evaluatedCost, costOfOwnership(c, o)->evaluatedCost);
+        EXPECT_EQ(a.figures.soundPressure, planFans(c, o)->soundPressureDbA);
+    }
+    for (std::size_t k = 1; k < r.ranked.size(); ++k) {
+        EXPECT_LE(r.all[r.ranked[k - 1]].figures.price, r.all[r.ranked[k]].figures.price);
+    }
+    // An entry that fails before the tube length stops every alternative alike.
+    base.type(Field::Title, "");
+    const SweepResult none = sweep(base, request);
+    EXPECT_TRUE(none.ranked.empty());
+    EXPECT_EQ(none.messages, std::vector<std::string>{"Input Project Title (Item 1)"});
 }
 
 } // namespace

@@ -41,7 +41,15 @@ class Driver {
     Driver(const SheetEntries& e, SizingCase& c, MessageSink& m)
         : m_entries(e), m_case(c), m_messages(m), m_english(isTrue(c.ENGLISH)) {}
 
-    bool run();
+    bool run() { return head() && checks(0, entryChecks().size()) && tail(readPriceFactor()); }
+
+    // The steps of a run: the title, service and fluid; the checked entries
+    // from one place in their order to another; the price factor, the
+    // stages and the closing messages.
+    bool head();
+    bool checks(std::size_t first, std::size_t last);
+    std::optional<double> readPriceFactor() const { return readNumber(text(Field::PriceFactor)); }
+    bool tail(std::optional<double> factor);
 
   private:
     const std::string& text(Field f) const { return m_entries.text[f]; }
@@ -98,7 +106,7 @@ bool Driver::check(const EntryCheck& ck) {
     return ok;
 }
 
-bool Driver::run() {
+bool Driver::head() {
     SizingCase& c = m_case;
     if (text(Field::Title).empty()) {
         show("Input Project Title (Item 1)");
@@ -119,14 +127,20 @@ bool Driver::run() {
         return false;
     }
     c.HOTSIDEFLUID = m_entries.fluid;
+    return true;
+}
 
-    for (const EntryCheck& ck : entryChecks()) {
-        if (!check(ck)) {
+bool Driver::checks(std::size_t first, std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) {
+        if (!check(entryChecks()[i])) {
             return false;
         }
     }
+    return true;
+}
 
-    const std::optional<double> factor = readNumber(text(Field::PriceFactor));
+bool Driver::tail(std::optional<double> factor) {
+    SizingCase& c = m_case;
     if (!factor) {
         show(kCostFactorTooLarge);
         return false;
@@ -150,10 +164,56 @@ bool Driver::run() {
     return true;
 }
 
+// The place of the tube length among the checks: the entries before it are
+// the ones a sweep keeps.
+std::size_t tubeLengthCheck() {
+    const auto& all = entryChecks();
+    return static_cast<std::size_t>(checkOf(Field::TubeLength) - all.data());
+}
+
+class LastMessage : public MessageSink {
+  public:
+    void showMessage(std::string_view text, MessageIcon) override { last.assign(text); }
+    std::string last;
+};
+
 } // namespace
 
 bool Calculate_Output(const SheetEntries& entries, SizingCase& c, MessageSink& messages) {
     return Driver(entries, c, messages).run();
+}
+
+PreparedEntries prepareEntries(const SheetEntries& entries, const SizingCase& start) {
+    PreparedEntries p;
+    p.record = start;
+    LastMessage sink;
+    Driver driver(entries, p.record, sink);
+    if (!driver.head() || !driver.checks(0, tubeLengthCheck())) {
+        p.failure = sink.last;
+    }
+    p.priceFactor = driver.readPriceFactor();
+    return p;
+}
+
+bool Calculate_Output(const PreparedEntries& prepared, const SheetEntries& entries, SizingCase& c,
+                      MessageSink& messages) {
+    if (prepared.failure) {
+        messages.showMessage(*prepared.failure, MessageIcon::None);
+        return false;
+    }
+    const SizingCase& p = prepared.record;
+    c.TITLE = p.TITLE;
+    c.ITEM = p.ITEM;
+    c.SERVICE = p.SERVICE;
+    c.HOTSIDEFLUID = p.HOTSIDEFLUID;
+    c.UOVERALL = p.UOVERALL;
+    c.QTOTAL = p.QTOTAL;
+    c.TAIRIN = p.TAIRIN;
+    c.THOTIN = p.THOTIN;
+    c.THOTOUT = p.THOTOUT;
+    Driver driver(entries, c, messages);
+    return driver.checks(tubeLengthCheck(), entryChecks().size()) &&
+           driver.tail(prepared.priceFactor);
 }
 
 } // namespace keld

@@ -8,6 +8,7 @@
 #include "engine/sizing_case.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace keld {
@@ -26,5 +27,20 @@ inline constexpr double kForcedDraftAbove = 250;
 // the report opens. After a failure the record keeps the fields read before
 // it (the failing field holds the value just read, in English units).
 bool Calculate_Output(const SheetEntries& entries, SizingCase& c, MessageSink& messages);
+
+// The entries of a sweep that stay the same from one alternative to the
+// next (everything but the tube length and the rows), read and checked once.
+struct PreparedEntries {
+    std::optional<std::string> failure; // the message of a check before the tube length
+    SizingCase record;                  // as those checks leave it
+    std::optional<double> priceFactor;  // the price factor read
+};
+PreparedEntries prepareEntries(const SheetEntries& entries, const SizingCase& start);
+
+// The same calculation as Calculate_Output for entries that differ from the
+// prepared ones in the tube length and the rows alone (and a record that may
+// differ in its material): the same messages, the same figures.
+bool Calculate_Output(const PreparedEntries& prepared, const SheetEntries& entries, SizingCase& c,
+                      MessageSink& messages);
 
 } // namespace keld

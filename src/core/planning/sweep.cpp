@@ -1,0 +1,261 @@
+#include "planning/sweep.h"
+
+#include "catalogue/catalogue.h"
+#include "engine/calculate.h"
+#include "text/number.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <thread>
+#include <utility>
+
+namespace keld::planning {
+
+std::optional<std::vector<double>> lengthRange(double from, double to, double step,
+                                               std::string& error) {
+    if (!(step > 0) || !(from <= to) || !std::isfinite(from) || !std::isfinite(to)) {
+        error = "a range needs FROM not above TO and a STEP above 0";
+        return std::nullopt;
+    }
+    const double count = std::floor((to - from) / step + 1e-9) + 1;
+    if (!(count <= static_cast<double>(kMostLengths))) {
+        error = "the range gives more than " + std::to_string(kMostLengths) + " lengths";
+        return std::nullopt;
+    }
+    std::vector<double> lengths;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
+        // Each value from its own index, so the steps do not add up errors;
+        // written as the sheet would take it, up to 15 significant digits.
+        lengths.push_back(readNumber(lengthText(from + static_cast<double>(k) * step)).value_or(0));
+    }
+    return lengths;
+}
+
+std::vector<double> defaultLengths(bool english) {
+    std::string unused;
+    return english ? *lengthRange(8, 60, 2, unused) : *lengthRange(2.5, 18, 0.5, unused);
+}
+
+std::string lengthText(double length) {
+    return formatPlainDecimal(length);
+}
+
+double rankFigure(const AlternativeFigures& f, Rank rank) {
+    switch (rank) {
+    case Rank::Evaluated:
+        return f.evaluatedCost;
+    case Rank::Noise:
+        return f.soundPressure;
+    case Rank::FanPower:
+        return f.fanPower;
+    case Rank::Weight:
+        return f.weight;
+    case Rank::Price:
+        break;
+    }
+    return f.price;
+}
+
+namespace {
+
+// The messages of one worker, each once: only the last message of a run
+// counts, and the few distinct ones are kept.
+class Messages : public MessageSink {
+  public:
+    void showMessage(std::string_view text, MessageIcon) override { m_last.assign(text); }
+    std::uint16_t lastId() {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (texts[i] == m_last) {
+                return static_cast<std::uint16_t>(i);
+            }
+        }
+        texts.emplace_back(m_last);
+        return static_cast<std::uint16_t>(texts.size() - 1);
+    }
+    std::vector<std::string> texts;
+    std::vector<std::size_t> chunks; // the first alternative of each chunk sized
+
+  private:
+    std::string m_last;
+};
+
+// A message on one line, for a table cell.
+std::string oneLine(std::string_view text) {
+    std::string out;
+    for (const char ch : text) {
+        if (ch == '\n' || ch == '\r') {
+            if (!out.empty() && out.back() != ' ') {
+                out += ' ';
+            }
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+struct Plan {
+    const Sheet& base;
+    const SweepRequest& request;
+    std::vector<std::size_t> materials;
+    std::array<std::string, kSweepRowCounts> rows;
+    std::vector<std::string> lengths; // as typed
+    std::size_t count = 0;
+};
+
+constexpr std::size_t kChunk = 2048;
+
+void work(const Plan& plan, std::vector<Alternative>& all, std::atomic<std::size_t>& next,
+          Messages& messages, SweepControl* control) {
+    SheetEntries entries = plan.base.entries();
+    SizingCase record = plan.base.record();
+    const PreparedEntries prepared = prepareEntries(entries, record);
+    const std::size_t perMaterial = kSweepRowCounts * plan.lengths.size();
+    std::optional<std::size_t> material;
+    for (;;) {
+        if (control && control->cancel.load(std::memory_order_relaxed)) {
+            return;
+        }
+        const std::size_t first = next.fetch_add(kChunk, std::memory_order_relaxed);
+        if (first >= plan.count) {
+            return;
+        }
+        const std::size_t last = std::min(plan.count, first + kChunk);
+        messages.chunks.push_back(first);
+        for (std::size_t i = first; i < last; ++i) {
+            const std::size_t m = plan.materials[i / perMaterial];
+            const std::size_t rowIndex = i % perMaterial / plan.lengths.size();
+            const std::size_t l = i % plan.lengths.size();
+            Alternative& a = all[i];
+            a.rows = static_cast<std::uint8_t>(kSweepRowsFirst + rowIndex);
+            a.lengthIndex = static_cast<std::uint32_t>(l);
+            a.length = plan.request.lengths[l];
+            a.material = static_cast<std::uint8_t>(m);
+            entries.text[Field::Rows] = plan.rows[rowIndex];
+            entries.text[Field::TubeLength] = plan.lengths[l];
+            record.ROWSFIXED = true;
+            if (material != m) {
+                material = m;
+                record.MATERIAL = materials()[m].name;
+                record.MATERIALFACTOR = materialFactor(m);
+            }
+            a.ok = Calculate_Output(prepared, entries, record, messages);
+            if (!a.ok) {
+                a.message = messages.lastId();
+                continue;
+            }
+            const std::optional<FanPlan> fans = planFans(record, plan.request.options);
+            const std::optional<Ownership> ownership =
+                costOfOwnership(record, plan.request.options);
+            a.figures = {record.XWIDTH,
+                         record.AFACE,
+                         record.HORSEPOWER,
+                         record.WEIGHTTOTAL,
+                         record.COSTTOTAL,
+                         ownership ? ownership->evaluatedCost : NAN,
+                         fans ? fans->soundPressureDbA : NAN};
+        }
+        if (control) {
+            control->done.fetch_add(last - first, std::memory_order_relaxed);
+        }
+    }
+}
+
+} // namespace
+
+std::size_t alternativeCount(const Sheet& base, const SweepRequest& request) {
+    (void)base;
+    return std::max<std::size_t>(1, request.materials.size()) * kSweepRowCounts *
+           request.lengths.size();
+}
+
+SweepResult sweep(const Sheet& base, const SweepRequest& request, SweepControl* control) {
+    Plan plan{base, request, request.materials, {}, {}, 0};
+    if (plan.materials.empty()) {
+        plan.materials.push_back(base.material().value_or(0));
+    }
+    for (int r = 0; r < kSweepRowCounts; ++r) {
+        plan.rows[static_cast<std::size_t>(r)] = std::to_string(kSweepRowsFirst + r);
+    }
+    for (const double length : request.lengths) {
+        plan.lengths.push_back(lengthText(length));
+    }
+    plan.count = alternativeCount(base, request);
+
+    SweepResult result;
+    result.english = isTrue(base.record().ENGLISH);
+    result.all.resize(plan.count);
+    const unsigned threads = std::max(
+        1U, std::min<unsigned>(request.threads, static_cast<unsigned>(plan.count / kChunk + 1)));
+    std::vector<Messages> messages(threads);
+    std::atomic<std::size_t> next{0};
+    {
+        std::vector<std::jthread> workers;
+        for (unsigned t = 1; t < threads; ++t) {
+            workers.emplace_back(work, std::cref(plan), std::ref(result.all), std::ref(next),
+                                 std::ref(messages[t]), control);
+        }
+        work(plan, result.all, next, messages[0], control);
+    }
+    if (control && control->cancel.load()) {
+        result.cancelled = true;
+        return result;
+    }
+
+    // The messages of all workers, each once, as one line; an alternative's
+    // message is the worker's own until it is found in the common table.
+    for (unsigned t = 0; t < threads; ++t) {
+        std::vector<std::uint16_t> remap;
+        for (const std::string& text : messages[t].texts) {
+            const std::string line = oneLine(text);
+            const auto at = std::find(result.messages.begin(), result.messages.end(), line);
+            remap.push_back(static_cast<std::uint16_t>(at - result.messages.begin()));
+            if (at == result.messages.end()) {
+                result.messages.push_back(line);
+            }
+        }
+        for (const std::size_t first : messages[t].chunks) {
+            const std::size_t last = std::min(plan.count, first + kChunk);
+            for (std::size_t i = first; i < last; ++i) {
+                if (!result.all[i].ok) {
+                    result.all[i].message = remap[result.all[i].message];
+                }
+            }
+        }
+    }
+    std::vector<std::pair<double, std::uint32_t>> keys;
+    keys.reserve(plan.count);
+    for (std::uint32_t i = 0; i < plan.count; ++i) {
+        const Alternative& a = result.all[i];
+        if (a.ok) {
+            // An alternative without the figure (no fans planned) goes last.
+            const double key = rankFigure(a.figures, request.rank);
+            keys.emplace_back(std::isnan(key) ? INFINITY : key, i);
+        } else {
+            result.infeasible.push_back(i);
+        }
+    }
+    // Ranked by the figure, ties in sweep order.
+    std::sort(keys.begin(), keys.end());
+    result.ranked.reserve(keys.size());
+    for (const auto& [key, i] : keys) {
+        result.ranked.push_back(i);
+    }
+    const auto best = [&](auto figure) -> std::optional<std::uint32_t> {
+        std::optional<std::uint32_t> at;
+        for (const std::uint32_t i : result.ranked) {
+            if (!at || figure(result.all[i].figures) < figure(result.all[*at].figures)) {
+                at = i;
+            }
+        }
+        return at;
+    };
+    result.cheapest = best([](const AlternativeFigures& f) { return f.price; });
+    result.lightest = best([](const AlternativeFigures& f) { return f.weight; });
+    result.leastPower = best([](const AlternativeFigures& f) { return f.fanPower; });
+    result.leastEvaluated = best([](const AlternativeFigures& f) { return f.evaluatedCost; });
+    return result;
+}
+
+} // namespace keld::planning
