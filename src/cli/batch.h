@@ -2,7 +2,7 @@
 // A plant list: every project file sized and summarised in one table.
 
 #include "case_run.h"
-#include "figures.h"
+#include "planning/figures.h"
 
 #include <string>
 #include <vector>

@@ -7,6 +7,7 @@
 #include "config/ini.h"
 #include "json_output.h"
 #include "pdf_output.h"
+#include "planning/sweep_table.h"
 #include "report/report.h"
 #include "sweep.h"
 #include "text/number.h"
@@ -60,7 +61,7 @@ std::string reportForTerminal(const std::string& report) {
 
 // A plant list: one summary row per file.
 int runBatch(const Sheet& started, const std::vector<std::string>& files,
-             const cli::RunOptions& options, bool json, bool csv, cli::Units units) {
+             const cli::RunOptions& options, bool json, bool csv, Units units) {
     if (json) {
         nlohmann::ordered_json all = nlohmann::ordered_json::array();
         int status = 0;
@@ -111,7 +112,7 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files,
 // One case over rows, tube lengths and materials, the best first.
 int runSweep(const Sheet& started, const std::string& file, cli::RunOptions options,
              const std::string& lengthText, const std::vector<std::size_t>& chosen, bool csv,
-             cli::Units units, planning::Rank rank) {
+             Units units, planning::Rank rank) {
     options.autoRows = false;
     cli::LoadError error;
     std::optional<Sheet> sheet = cli::loadCase(started, file, options, error);
@@ -141,7 +142,7 @@ int runSweep(const Sheet& started, const std::string& file, cli::RunOptions opti
     request.rank = rank;
     request.threads = std::max(1U, std::thread::hardware_concurrency());
     const planning::SweepResult result = planning::sweep(*sheet, request);
-    std::cout << (csv ? cli::sweepCsv(result, units) : cli::sweepText(result, units));
+    std::cout << (csv ? planning::sweepCsv(result, units) : planning::sweepText(result, units));
     return result.ranked.empty() ? 1 : 0;
 }
 
@@ -273,7 +274,7 @@ int main(int argc, char** argv) {
     }
 
     // The option's check spells the unit system in lower case.
-    const cli::Units tableUnits = units == "metric" ? cli::Units::Metric : cli::Units::English;
+    const Units tableUnits = units == "metric" ? Units::Metric : Units::English;
     cli::MessageRecorder startMessages;
     const Sheet started = cli::startedSheet(executableFolder(), startMessages);
     for (const cli::RecordedMessage& m : startMessages.messages) {

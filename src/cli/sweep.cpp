@@ -1,9 +1,7 @@
 #include "sweep.h"
 
-#include "catalogue/catalogue.h"
-#include "report/report.h"
+#include "planning/sweep.h"
 #include "text/number.h"
-#include "units/units.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,131 +68,6 @@ std::optional<std::vector<double>> parseLengths(const std::string& text, std::st
         error = "--lengths: " + reason;
     }
     return lengths;
-}
-
-namespace {
-
-using planning::Alternative;
-using planning::SweepResult;
-
-std::string marks(const SweepResult& r, std::uint32_t i) {
-    std::string m;
-    const auto add = [&](const std::optional<std::uint32_t>& at, const char* word) {
-        if (at && *at == i) {
-            m += m.empty() ? "" : ", ";
-            m += word;
-        }
-    };
-    add(r.cheapest, "cheapest");
-    add(r.lightest, "lightest");
-    add(r.leastPower, "lowest fan power");
-    add(r.leastEvaluated, "lowest evaluated cost");
-    return m;
-}
-
-// The length as the sweep typed it into the sheet, in the table's units.
-double lengthShown(const SweepResult& r, double typed, Units units) {
-    if (r.english == (units == Units::English)) {
-        return typed;
-    }
-    return r.english ? units::toMetric(units::Quantity::Length, typed)
-                     : units::toEnglish(units::Quantity::Length, typed);
-}
-
-CaseFigures figuresOf(const Alternative& a) {
-    CaseFigures f;
-    f.width = a.figures.width;
-    f.faceArea = a.figures.faceArea;
-    f.fanPower = a.figures.fanPower;
-    f.weight = a.figures.weight;
-    f.price = a.figures.price;
-    f.evaluatedCost = a.figures.evaluatedCost;
-    f.soundPressure = a.figures.soundPressure;
-    return f;
-}
-
-// The figures of an alternative, after its rows, length and material.
-const std::vector<const FigureColumn*>& sweepColumns() {
-    static const std::vector<const FigureColumn*> list = {
-        &columns::width, &columns::faceArea,      &columns::fanPower,     &columns::weight,
-        &columns::price, &columns::evaluatedCost, &columns::soundPressure};
-    return list;
-}
-
-Column lengthHeading(Units units) {
-    return {units == Units::English ? "Length ft" : "Length m", Align::Right};
-}
-
-} // namespace
-
-std::string sweepText(const SweepResult& r, Units units) {
-    std::vector<Column> heads = {
-        {"Rank"}, {"Rows"}, lengthHeading(units), {"Material", Align::Left}};
-    for (const FigureColumn* c : sweepColumns()) {
-        heads.push_back(headingOf(*c, units));
-    }
-    heads.push_back({"Note", Align::Left});
-    std::vector<Row> rows;
-    rows.reserve(r.ranked.size());
-    for (std::size_t k = 0; k < r.ranked.size(); ++k) {
-        const Alternative& a = r.all[r.ranked[k]];
-        const CaseFigures f = figuresOf(a);
-        Row row = {std::to_string(k + 1), std::to_string(a.rows),
-                   FormatReportValue(lengthShown(r, a.length, units)),
-                   materials()[a.material].name};
-        for (const FigureColumn* column : sweepColumns()) {
-            row.push_back(cellText(*column, f, units));
-        }
-        row.push_back(marks(r, r.ranked[k]));
-        rows.push_back(std::move(row));
-    }
-    std::string out = textTable(heads, rows);
-    if (!r.infeasible.empty()) {
-        out += "\nInfeasible:\n";
-        std::vector<Row> bad;
-        for (const std::uint32_t i : r.infeasible) {
-            const Alternative& a = r.all[i];
-            bad.push_back({std::to_string(a.rows),
-                           FormatReportValue(lengthShown(r, a.length, units)),
-                           materials()[a.material].name, r.messages[a.message]});
-        }
-        out += textTable(
-            {{"Rows"}, lengthHeading(units), {"Material", Align::Left}, {"Message", Align::Left}},
-            bad);
-    }
-    return out;
-}
-
-std::string sweepCsv(const SweepResult& r, Units units) {
-    std::vector<std::string> header = {
-        "rank", "rows", units == Units::English ? "length_ft" : "length_m", "material"};
-    for (const FigureColumn* c : sweepColumns()) {
-        header.push_back(csvNameOf(*c, units));
-    }
-    header.push_back("marks");
-    header.push_back("message");
-    std::vector<Row> rows;
-    for (std::size_t k = 0; k < r.ranked.size(); ++k) {
-        const Alternative& a = r.all[r.ranked[k]];
-        const CaseFigures f = figuresOf(a);
-        Row row = {std::to_string(k + 1), std::to_string(a.rows),
-                   fullPrecision(lengthShown(r, a.length, units)), materials()[a.material].name};
-        for (const FigureColumn* column : sweepColumns()) {
-            row.push_back(cellCsv(*column, f, units));
-        }
-        row.push_back(marks(r, r.ranked[k]));
-        row.push_back("");
-        rows.push_back(std::move(row));
-    }
-    for (const std::uint32_t i : r.infeasible) {
-        const Alternative& a = r.all[i];
-        Row row = {"", std::to_string(a.rows), fullPrecision(lengthShown(r, a.length, units)),
-                   materials()[a.material].name};
-        row.resize(header.size() - 1);
-        row.push_back(r.messages[a.message]);
-        rows.push_back(std::move(row));
-    }
-    return csvTable(header, rows);
 }
 
 } // namespace keld::cli

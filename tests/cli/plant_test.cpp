@@ -3,7 +3,7 @@
 
 #include "keld_size_process.h"
 #include "sweep.h"
-#include "table.h"
+#include "text/table.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,10 +1,10 @@
-#include "figures.h"
+#include "planning/figures.h"
 
 #include "report/report.h"
 #include "text/number.h"
 #include "units/units.h"
 
-namespace keld::cli {
+namespace keld {
 namespace {
 
 using units::Quantity;
@@ -174,4 +174,4 @@ std::string oneLine(const std::string& text) {
     return out;
 }
 
-} // namespace keld::cli
+} // namespace keld

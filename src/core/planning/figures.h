@@ -5,14 +5,14 @@
 
 #include "engine/sizing_case.h"
 #include "planning/planning.h"
-#include "table.h"
+#include "text/table.h"
 
 #include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
-namespace keld::cli {
+namespace keld {
 
 enum class Units { English, Metric };
 
@@ -70,4 +70,4 @@ std::string cellCsv(const FigureColumn& column, const CaseFigures& f, Units unit
 // A message on one line, for a table cell.
 std::string oneLine(const std::string& text);
 
-} // namespace keld::cli
+} // namespace keld

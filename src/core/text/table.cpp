@@ -1,10 +1,10 @@
-#include "table.h"
+#include "text/table.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-namespace keld::cli {
+namespace keld {
 namespace {
 
 // Display width of a UTF-8 text: one column per character.
@@ -122,4 +122,4 @@ std::string fullPrecision(double x) {
     return std::string(buffer, result.ptr);
 }
 
-} // namespace keld::cli
+} // namespace keld

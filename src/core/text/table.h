@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace keld::cli {
+namespace keld {
 
 enum class Align { Left, Right };
 
@@ -32,4 +32,4 @@ std::string csvTable(const std::vector<std::string>& header, const std::vector<R
 // double ("0.1", "1e+20"); empty for a value that is not finite.
 std::string fullPrecision(double x);
 
-} // namespace keld::cli
+} // namespace keld
