@@ -28,6 +28,7 @@ class FakeFlow : public WindowFlow {
             report = new frmCalcOutput(*reportState, *reportPlatform, *this, finished, plan);
         }
     }
+    void openAlternatives() override { calls << "openAlternatives"; }
     void openPages() override { calls << "openPages"; }
     void showPages() override { calls << "showPages"; }
     void openZoom() override { calls << "openZoom"; }

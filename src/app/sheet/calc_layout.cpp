@@ -226,6 +226,7 @@ CalcControls buildCalcControls(QMainWindow* window) {
     c.reset = action(bar->addAction(QStringLiteral("&Reset")), "CalcMenu_4");
     c.tutorial = action(bar->addAction(QStringLiteral("&Tutorial")), "CalcMenu_5");
     c.options = action(bar->addAction(QStringLiteral("&Options\u2026")), "CalcMenu_7");
+    c.alternatives = action(bar->addAction(QStringLiteral("A&lternatives\u2026")), "CalcMenu_8");
     c.about = action(bar->addAction(QStringLiteral("&About")), "CalcMenu_6");
     return c;
 }

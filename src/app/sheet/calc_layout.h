@@ -4,8 +4,8 @@
 // a control array carry the array's name and the member's index:
 // "Option1_0" .. "Option1_2" (service), "Option2_0"/"Option2_1" (units),
 // "Option3_0"/"Option3_1" (fan draft), "CalcMenu_1" .. "CalcMenu_6" (menu
-// bar, "CalcMenu_7" the Options) and "CalcMenu1_1" .. "CalcMenu1_3" (the
-// File menu).
+// bar, "CalcMenu_7" the Options, "CalcMenu_8" the Alternatives) and
+// "CalcMenu1_1" .. "CalcMenu1_3" (the File menu).
 
 #include "engine/entries.h"
 #include "sheet/sheet.h"
@@ -46,7 +46,8 @@ struct CalcControls {
     QAction* instructions = nullptr;
     QAction* reset = nullptr;
     QAction* tutorial = nullptr;
-    QAction* options = nullptr; // "&Options…": fans, noise and the cost of ownership
+    QAction* options = nullptr;      // "&Options…": fans, noise and the cost of ownership
+    QAction* alternatives = nullptr; // "&Alternatives…": the design space
     QAction* about = nullptr;
 
     // The field a control is, if it is a text field.

@@ -25,6 +25,15 @@ namespace keld::app {
 
 namespace {
 
+// The messages of a run kept to be shown, or not, afterwards.
+class RecordedMessages : public MessageSink {
+  public:
+    void showMessage(std::string_view text, MessageIcon icon) override {
+        messages.emplace_back(std::string(text), icon);
+    }
+    std::vector<std::pair<std::string, MessageIcon>> messages;
+};
+
 const QString kIniFilter = QStringLiteral("Ini Files (*.ini)");
 
 QString qs(const std::string& s) {
@@ -104,6 +113,7 @@ void frmCalc::connectControls() {
     connect(c.reset, &QAction::triggered, this, [this] { Reset_Form(); });
     connect(c.tutorial, &QAction::triggered, this, [this] { show_Tutorial(); });
     connect(c.options, &QAction::triggered, this, [this] { openOptions(); });
+    connect(c.alternatives, &QAction::triggered, this, [this] { Alternatives(); });
     connect(c.about, &QAction::triggered, this, [this] { m_flow.openAbout(); });
 
     SheetKeys::Hooks hooks;
@@ -284,6 +294,29 @@ void frmCalc::Calculate_Output() {
         m_flow.openReport(sheet().record(),
                           planning::figuresOf(sheet().record(), m_state.planning));
     }
+}
+
+void frmCalc::Alternatives() {
+    // The sheet's own checks first, on a copy: a case that fails shows its
+    // message as Calculate would, and no sweep starts.
+    Sheet trial = sheet();
+    RecordedMessages recorded;
+    if (!trial.calculate(recorded)) {
+        PlatformMessages messages(m_platform, this);
+        for (const auto& [text, icon] : recorded.messages) {
+            messages.showMessage(text, icon);
+        }
+        return;
+    }
+    m_flow.hideCalc();
+    m_flow.openAlternatives();
+}
+
+void frmCalc::showEvent(QShowEvent* event) {
+    // A window that changed the sheet while it was hidden (an alternative
+    // taken from the design space) is shown afresh.
+    display(SheetChanges::everything());
+    QMainWindow::showEvent(event);
 }
 
 void frmCalc::Instruction() {

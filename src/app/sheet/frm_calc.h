@@ -27,9 +27,12 @@ class frmCalc : public QMainWindow {
     void Reset_Form();
     void show_Tutorial();
     void Instruction();
+    // "Alternatives…": the design space of the case, once it passes its checks.
+    void Alternatives();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -1,5 +1,6 @@
 #include "shell/app_windows.h"
 
+#include "alternatives/frm_alternatives.h"
 #include "app_state.h"
 #include "platform/platform.h"
 #include "report/frm_calc_output.h"
@@ -39,7 +40,8 @@ AppWindows::AppWindows(AppState& state, Platform& platform)
 
 AppWindows::~AppWindows() {
     m_ended = true; // deleting the windows below is no closing of the last one
-    for (QPointer<QWidget>* window : {&m_about, &m_zoom, &m_pages, &m_report, &m_calc, &m_cover}) {
+    for (QPointer<QWidget>* window :
+         {&m_alternatives, &m_about, &m_zoom, &m_pages, &m_report, &m_calc, &m_cover}) {
         delete window->data();
     }
 }
@@ -60,7 +62,7 @@ Window* AppWindows::load(QPointer<QWidget>& slot, Args&&... args) {
 
 bool AppWindows::anyLoaded() const {
     for (const QPointer<QWidget>* window :
-         {&m_cover, &m_calc, &m_report, &m_pages, &m_zoom, &m_about}) {
+         {&m_cover, &m_calc, &m_report, &m_pages, &m_zoom, &m_about, &m_alternatives}) {
         if (isLoaded(*window)) {
             return true;
         }
@@ -96,6 +98,11 @@ void AppWindows::closeCalc() {
 void AppWindows::openReport(const SizingCase& finished, const planning::Figures& plan) {
     load<frmCalcOutput>(m_report, m_state, m_platform, *this, finished, plan);
     bringUp(m_report);
+}
+
+void AppWindows::openAlternatives() {
+    load<frmAlternatives>(m_alternatives, m_state, m_platform, *this);
+    bringUp(m_alternatives);
 }
 
 void AppWindows::openPages() {
@@ -153,6 +160,9 @@ QWidget* AppWindows::zoom() const {
 }
 QWidget* AppWindows::about() const {
     return loadedOrNull(m_about);
+}
+QWidget* AppWindows::alternatives() const {
+    return loadedOrNull(m_alternatives);
 }
 
 } // namespace keld::app

@@ -30,6 +30,7 @@ class AppWindows : public QObject, public WindowFlow {
     void hideCalc() override;
     void closeCalc() override;
     void openReport(const SizingCase& finished, const planning::Figures& plan) override;
+    void openAlternatives() override;
     void openPages() override;
     void showPages() override;
     void openZoom() override;
@@ -44,6 +45,7 @@ class AppWindows : public QObject, public WindowFlow {
     QWidget* pages() const;
     QWidget* zoom() const;
     QWidget* about() const;
+    QWidget* alternatives() const;
 
   private:
     // Creates a window into its slot; while its start-up runs (which may
@@ -61,6 +63,7 @@ class AppWindows : public QObject, public WindowFlow {
     QPointer<QWidget> m_pages;
     QPointer<QWidget> m_zoom;
     QPointer<QWidget> m_about;
+    QPointer<QWidget> m_alternatives;
     int m_loading = 0;
     bool m_ended = false;
 };

@@ -29,6 +29,9 @@ class WindowFlow {
     // the finished case and its planning figures.
     virtual void openReport(const SizingCase& finished, const planning::Figures& plan) = 0;
 
+    // The Alternatives window, sweeping the sheet's case.
+    virtual void openAlternatives() = 0;
+
     // The page window frmPages for the state's PageSet.
     virtual void openPages() = 0;
     // The page window shown again after the zoom window, with its page.

@@ -105,6 +105,16 @@ SheetChanges& SheetChanges::operator|=(const SheetChanges& other) {
     return *this;
 }
 
+SheetChanges SheetChanges::everything() {
+    SheetChanges all;
+    for (const Field f : kFields) {
+        all.text[f] = true;
+    }
+    all.service = all.units = all.draft = all.fluidList = all.fluid = all.material =
+        all.fileName = true;
+    return all;
+}
+
 std::string Sheet::fluidText() const {
     if (m_fluid && *m_fluid < m_fluidList.size()) {
         return m_fluidList[*m_fluid];
@@ -342,6 +352,19 @@ SheetChanges Sheet::chooseMaterial(std::size_t position) {
     return takeChanges();
 }
 
+SheetChanges Sheet::adopt(int rows, const std::string& tubeLength, std::size_t material) {
+    setText(Field::Rows, std::to_string(rows));
+    m_record.ROWSFIXED = true;
+    setText(Field::TubeLength, tubeLength);
+    if (material < materials().size()) {
+        m_material = material;
+        m_changes.material = true;
+        materialSelected();
+    }
+    clearFileName();
+    return takeChanges();
+}
+
 // ---------------------------------------------------------------------------
 // The user-defined fluid dialog.
 
@@ -461,14 +484,8 @@ SheetChanges Sheet::startUp(const FileContent& content, const std::string& path,
     }
     applyFile(content.bytes, false);
     setFileName(content.status == FileStatus::CannotOpen ? " " : kDefaultCase);
-    SheetChanges changes = takeChanges();
-    // Everything is shown afresh.
-    for (const Field f : kFields) {
-        changes.text[f] = true;
-    }
-    changes.service = changes.units = changes.draft = changes.fluidList = changes.fluid =
-        changes.material = changes.fileName = true;
-    return changes;
+    takeChanges();
+    return SheetChanges::everything(); // everything is shown afresh
 }
 
 std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {

@@ -71,6 +71,9 @@ struct SheetChanges {
     std::optional<std::size_t> userFluidDialog;
 
     SheetChanges& operator|=(const SheetChanges& other);
+
+    // Everything, for a view that shows the sheet afresh.
+    static SheetChanges everything();
 };
 
 // What the fluid dialog shows when it opens.
@@ -153,6 +156,11 @@ class Sheet {
     SheetChanges chooseDraft(bool forced);
     SheetChanges chooseFluid(std::size_t position);
     SheetChanges chooseMaterial(std::size_t position);
+    // An alternative of the design space taken to the sheet: its rows (kept
+    // for the calculation, as a click into the rows field keeps them), its
+    // tube length as the sweep typed it, in the sheet's units, and its
+    // material.
+    SheetChanges adopt(int rows, const std::string& tubeLength, std::size_t material);
 
     // The user-defined fluid dialog of a service: what it shows on opening;
     // OK (a refusal message, or none when the fluid is taken); Cancel or a

@@ -1,0 +1,432 @@
+#include "alternatives/frm_alternatives.h"
+
+#include "alternatives/alternatives_model.h"
+#include "catalogue/catalogue.h"
+#include "config/ini.h"
+#include "platform/atomic_save.h"
+#include "platform/placement.h"
+#include "platform/platform.h"
+#include "planning/sweep_table.h"
+#include "report/report.h"
+#include "shell/window_flow.h"
+#include "text/number.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <cmath>
+#include <thread>
+
+namespace keld::app {
+namespace {
+
+struct RankChoice {
+    const char* caption;
+    planning::Rank rank;
+    const FigureColumn* column; // what the chart's y axis shows
+    const char* labels;         // the axis's number format
+};
+
+const std::array<RankChoice, 5>& rankChoices() {
+    static const std::array<RankChoice, 5> choices = {{
+        {"Price", planning::Rank::Price, &columns::price, "%.0f"},
+        {"Evaluated cost", planning::Rank::Evaluated, &columns::evaluatedCost, "%.0f"},
+        {"Fan power", planning::Rank::FanPower, &columns::fanPower, "%.1f"},
+        {"Sound pressure", planning::Rank::Noise, &columns::soundPressure, "%.1f"},
+        {"Weight", planning::Rank::Weight, &columns::weight, "%.0f"},
+    }};
+    return choices;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+frmAlternatives::frmAlternatives(AppState& state, Platform& platform, WindowFlow& flow,
+                                 QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow),
+      m_base(state.sheet) {
+    setObjectName(QStringLiteral("frmAlternatives"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(qs(ReadIni(state.ConfigPath, "Brochure", "TitleBar", "0")) +
+                   QStringLiteral(" Alternatives - ") + qs(m_base.fileName()));
+    buildControls();
+    connect(&m_watcher, &QFutureWatcher<planning::SweepResult>::finished, this,
+            &frmAlternatives::finished);
+    resize(1000, 720);
+    centreOnScreen(this);
+    startSweep();
+}
+
+frmAlternatives::~frmAlternatives() {
+    if (m_control) {
+        m_control->cancel = true;
+    }
+    m_watcher.waitForFinished();
+}
+
+Units frmAlternatives::units() const { return m_base.english() ? Units::English : Units::Metric; }
+
+void frmAlternatives::buildControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    const bool english = m_base.english();
+    auto field = [](const char* name, const QString& text) {
+        auto* e = new QLineEdit(text);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setFixedWidth(70);
+        return e;
+    };
+    const std::vector<double> lengths = planning::defaultLengths(english);
+    m_from = field("txtFrom", qs(formatPlainDecimal(lengths.front())));
+    m_to = field("txtTo", qs(formatPlainDecimal(lengths.back())));
+    m_step = field("txtStep", qs(formatPlainDecimal(lengths[1] - lengths[0])));
+    m_allMaterials = new QCheckBox(QStringLiteral("All materials"));
+    m_allMaterials->setObjectName(QStringLiteral("chkAllMaterials"));
+    m_rankBy = new QComboBox;
+    m_rankBy->setObjectName(QStringLiteral("cboRank"));
+    for (const RankChoice& c : rankChoices()) {
+        m_rankBy->addItem(QString::fromUtf8(c.caption));
+    }
+    auto button = [](const char* name, const QString& text) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    m_sweep = button("cmdSweep", QStringLiteral("Sweep"));
+    m_cancel = button("cmdCancel", QStringLiteral("Cancel"));
+    m_export = button("cmdExport", QStringLiteral("Export CSV\u2026"));
+    QPushButton* close = button("cmdClose", QStringLiteral("Close"));
+    m_progress = new QProgressBar;
+    m_progress->setObjectName(QStringLiteral("prgSweep"));
+    m_progress->setRange(0, 1000);
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(new QLabel(english ? QStringLiteral("Tube lengths, ft: from")
+                                        : QStringLiteral("Tube lengths, m: from")));
+    range->addWidget(m_from);
+    range->addWidget(new QLabel(QStringLiteral("to")));
+    range->addWidget(m_to);
+    range->addWidget(new QLabel(QStringLiteral("by")));
+    range->addWidget(m_step);
+    range->addSpacing(12);
+    range->addWidget(m_allMaterials);
+    range->addSpacing(12);
+    range->addWidget(new QLabel(QStringLiteral("Rank by")));
+    range->addWidget(m_rankBy);
+    range->addStretch();
+    range->addWidget(m_sweep);
+    range->addWidget(m_cancel);
+
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    m_chartView = new QChartView(m_chart);
+    m_chartView->setObjectName(QStringLiteral("chtAlternatives"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumHeight(240);
+
+    m_model = new AlternativesModel(this);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(Qt::UserRole);
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("tblAlternatives"));
+    m_table->setModel(m_sorted);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(0, Qt::AscendingOrder); // the ranking
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(m_chartView);
+    split->addWidget(m_table);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({400, 260});
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_progress, 1);
+    bottom->addWidget(m_status, 2);
+    bottom->addWidget(m_export);
+    bottom->addWidget(close);
+
+    auto* page = new QVBoxLayout(central);
+    page->addLayout(range);
+    page->addWidget(split, 1);
+    page->addLayout(bottom);
+
+    m_poll = new QTimer(this);
+    m_poll->setInterval(50);
+    connect(m_poll, &QTimer::timeout, this, [this] {
+        if (m_control && m_total > 0) {
+            m_progress->setValue(static_cast<int>(1000.0 * static_cast<double>(m_control->done) /
+                                                  static_cast<double>(m_total)));
+        }
+    });
+    connect(m_sweep, &QPushButton::clicked, this, [this] { startSweep(); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { cancelSweep(); });
+    connect(m_export, &QPushButton::clicked, this, [this] { exportCsv(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_rankBy, &QComboBox::currentIndexChanged, this, [this] { startSweep(); });
+    connect(m_allMaterials, &QCheckBox::toggled, this, [this] { startSweep(); });
+    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        const std::uint32_t i = m_model->alternativeAt(m_sorted->mapToSource(index).row());
+        if (m_result && m_result->all[i].ok) {
+            adopt(i);
+        }
+    });
+}
+
+bool frmAlternatives::sweeping() const { return m_watcher.isRunning(); }
+
+const planning::SweepResult* frmAlternatives::result() const { return m_result.get(); }
+
+void frmAlternatives::startSweep() {
+    if (sweeping()) {
+        m_control->cancel = true;
+        m_watcher.waitForFinished();
+    }
+    const auto number = [](const QLineEdit* e) {
+        return readNumber(e->text().toStdString()).value_or(NAN);
+    };
+    std::string error;
+    std::optional<std::vector<double>> lengths =
+        planning::lengthRange(number(m_from), number(m_to), number(m_step), error);
+    if (!lengths) {
+        m_status->setText(QStringLiteral("Tube lengths: ") + qs(error) + QLatin1Char('.'));
+        return;
+    }
+    planning::SweepRequest request;
+    request.lengths = std::move(*lengths);
+    if (m_allMaterials->isChecked()) {
+        for (std::size_t m = 0; m < materials().size(); ++m) {
+            request.materials.push_back(m);
+        }
+    }
+    request.options = m_state.planning;
+    m_rank = rankChoices()[static_cast<std::size_t>(std::max(0, m_rankBy->currentIndex()))].rank;
+    request.rank = m_rank;
+    request.threads = std::max(1U, std::thread::hardware_concurrency());
+    m_total = planning::alternativeCount(m_base, request);
+    m_control = std::make_shared<planning::SweepControl>();
+    m_progress->setValue(0);
+    m_status->setText(QStringLiteral("Sizing %1 alternatives\u2026").arg(m_total));
+    m_sweep->setEnabled(false);
+    m_cancel->setEnabled(true);
+    m_poll->start();
+    m_watcher.setFuture(
+        QtConcurrent::run([base = m_base, request = std::move(request), control = m_control] {
+            return planning::sweep(base, request, control.get());
+        }));
+}
+
+void frmAlternatives::cancelSweep() {
+    if (m_control) {
+        m_control->cancel = true;
+    }
+}
+
+void frmAlternatives::finished() {
+    m_poll->stop();
+    m_sweep->setEnabled(true);
+    m_cancel->setEnabled(false);
+    planning::SweepResult done = m_watcher.result();
+    if (done.cancelled) {
+        m_progress->setValue(0);
+        m_status->setText(QStringLiteral("Cancelled."));
+        return;
+    }
+    m_progress->setValue(1000);
+    m_result = std::make_shared<const planning::SweepResult>(std::move(done));
+    m_model->setResult(m_result, units());
+    m_export->setEnabled(true);
+    m_status->setText(QStringLiteral("%1 alternatives: %2 feasible, %3 infeasible.")
+                          .arg(m_result->all.size())
+                          .arg(m_result->ranked.size())
+                          .arg(m_result->infeasible.size()));
+    showChart();
+}
+
+std::optional<std::uint32_t> frmAlternatives::alternativeAt(int rows, double lengthShown) const {
+    // Ranked, best first: the first found is the best material at that length,
+    // the point the chart shows.
+    for (const std::uint32_t i : m_result->ranked) {
+        const planning::Alternative& a = m_result->all[i];
+        if (a.rows == rows &&
+            std::abs(planning::lengthShown(*m_result, a.length, units()) - lengthShown) < 1e-9) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+QString frmAlternatives::describe(std::uint32_t i) const {
+    const planning::Alternative& a = m_result->all[i];
+    const CaseFigures f = planning::figuresOf(a);
+    const Units u = units();
+    const auto cell = [&](const FigureColumn& c) {
+        return qs(cellText(c, f, u)) + QLatin1Char(' ') +
+               qs(headingOf(c, u).heading).section(QLatin1Char(' '), -1);
+    };
+    return QStringLiteral("%1 rows, %2, %3\nprice %4, evaluated cost %5\nfan power %6, noise %7, "
+                          "weight %8")
+        .arg(a.rows)
+        .arg(qs(FormatReportValue(planning::lengthShown(*m_result, a.length, u))) +
+             (u == Units::English ? QStringLiteral(" ft") : QStringLiteral(" m")))
+        .arg(QString::fromUtf8(materials()[a.material].name))
+        .arg(qs(cellText(columns::price, f, u)) + QStringLiteral(" US$"))
+        .arg(qs(cellText(columns::evaluatedCost, f, u)) + QStringLiteral(" US$"))
+        .arg(cell(columns::fanPower))
+        .arg(qs(cellText(columns::soundPressure, f, u)) + QStringLiteral(" dB(A)"))
+        .arg(cell(columns::weight));
+}
+
+void frmAlternatives::showChart() {
+    m_chart->removeAllSeries();
+    for (QAbstractAxis* axis : m_chart->axes()) {
+        m_chart->removeAxis(axis);
+        delete axis;
+    }
+    const RankChoice& choice =
+        rankChoices()[static_cast<std::size_t>(std::max(0, m_rankBy->currentIndex()))];
+    const Units u = units();
+    auto* x = new QValueAxis;
+    x->setTitleText(u == Units::English ? QStringLiteral("Tube length, ft")
+                                        : QStringLiteral("Tube length, m"));
+    x->setLabelFormat(QStringLiteral("%g"));
+    auto* y = new QValueAxis;
+    y->setTitleText(qs(headingOf(*choice.column, u).heading));
+    y->setLabelFormat(QString::fromLatin1(choice.labels));
+    m_chart->addAxis(x, Qt::AlignBottom);
+    m_chart->addAxis(y, Qt::AlignLeft);
+    m_chart->setTitle(QString::fromUtf8(choice.caption) + QStringLiteral(" against tube length"));
+
+    // One curve per row count: at each length the best alternative of those
+    // rows (the best material when there are several), infeasible ones left out.
+    std::array<std::map<std::uint32_t, std::uint32_t>, planning::kSweepRowCounts> best;
+    for (const std::uint32_t i : m_result->ranked) { // best first: the first seen stays
+        const planning::Alternative& a = m_result->all[i];
+        best[static_cast<std::size_t>(a.rows - planning::kSweepRowsFirst)].emplace(a.lengthIndex, i);
+    }
+    const auto point = [&](std::uint32_t i) {
+        const planning::Alternative& a = m_result->all[i];
+        return QPointF(planning::lengthShown(*m_result, a.length, u),
+                       choice.column->value(planning::figuresOf(a), u));
+    };
+    double low = INFINITY;
+    double high = -INFINITY;
+    double first = INFINITY;
+    double last = -INFINITY;
+    for (int r = 0; r < planning::kSweepRowCounts; ++r) {
+        auto* series = new QLineSeries;
+        const int rows = planning::kSweepRowsFirst + r;
+        series->setName(QStringLiteral("%1 rows").arg(rows));
+        for (const auto& [length, i] : best[static_cast<std::size_t>(r)]) {
+            const QPointF p = point(i);
+            if (std::isfinite(p.y())) {
+                series->append(p);
+                low = std::min(low, p.y());
+                high = std::max(high, p.y());
+                first = std::min(first, p.x());
+                last = std::max(last, p.x());
+            }
+        }
+        series->setPointsVisible(true);
+        m_chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+        connect(series, &QXYSeries::hovered, this, [this, rows](const QPointF& p, bool state) {
+            const std::optional<std::uint32_t> i = state ? alternativeAt(rows, p.x()) : std::nullopt;
+            if (i) {
+                QToolTip::showText(QCursor::pos(), describe(*i), m_chartView);
+            } else {
+                QToolTip::hideText();
+            }
+        });
+        connect(series, &QXYSeries::doubleClicked, this, [this, rows](const QPointF& p) {
+            if (const std::optional<std::uint32_t> i = alternativeAt(rows, p.x())) {
+                adopt(*i);
+            }
+        });
+    }
+    // Every curve whole on the chart.
+    if (low <= high) {
+        const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(low) * 0.05);
+        y->setRange(low - margin, high + margin);
+        y->applyNiceNumbers();
+        x->setRange(first, last > first ? last : first + 1);
+    }
+    if (!m_result->ranked.empty()) {
+        auto* mark = new QScatterSeries;
+        mark->setName(QStringLiteral("Best"));
+        mark->setMarkerSize(16);
+        mark->append(point(m_result->ranked.front()));
+        m_chart->addSeries(mark);
+        mark->attachAxis(x);
+        mark->attachAxis(y);
+    }
+}
+
+void frmAlternatives::exportCsv() {
+    if (!m_result) {
+        return;
+    }
+    const std::optional<QString> chosen =
+        m_platform.getSaveFileName(this, QDir::homePath(), QStringLiteral("CSV Files (*.csv)"));
+    if (!chosen) {
+        return;
+    }
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");
+    }
+    if (!saveFileAtomically(path, planning::sweepCsv(*m_result, units()))) {
+        m_platform.showMessage(this, QStringLiteral("Could not save the alternatives in file ") + path,
+                               MessageIcon::None);
+    }
+}
+
+void frmAlternatives::adopt(std::uint32_t i) {
+    const planning::Alternative& a = m_result->all[i];
+    m_state.sheet.adopt(a.rows, planning::lengthText(a.length), a.material);
+    close();
+}
+
+void frmAlternatives::closeEvent(QCloseEvent* event) {
+    cancelSweep();
+    m_watcher.waitForFinished();
+    QMainWindow::closeEvent(event);
+    m_flow.showCalc();
+}
+
+} // namespace keld::app

@@ -1,0 +1,93 @@
+#pragma once
+// The design space as a picture: the sheet's case swept over the row counts
+// and tube lengths (and, if asked, every material), off the window's thread,
+// shown as a chart of the chosen figure against the tube length, one curve
+// per row count, and as a sortable table of the alternatives. Double-clicking
+// an alternative (a point or a row) takes its rows, length and material to
+// the sheet.
+
+#include "app_state.h"
+#include "planning/figures.h"
+#include "planning/sweep.h"
+
+#include <QFutureWatcher>
+#include <QMainWindow>
+
+#include <memory>
+
+class QChart;
+class QChartView;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+class QTimer;
+
+namespace keld::app {
+
+class AlternativesModel;
+class Platform;
+class WindowFlow;
+
+class frmAlternatives : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Sweeps the sheet's case as it stands with the defaults at once.
+    frmAlternatives(AppState& state, Platform& platform, WindowFlow& flow,
+                    QWidget* parent = nullptr);
+    ~frmAlternatives() override;
+
+    void startSweep();
+    void cancelSweep();
+    bool sweeping() const;
+    void exportCsv();
+    // Takes an alternative (an index into the result) to the sheet.
+    void adopt(std::uint32_t alternative);
+    const planning::SweepResult* result() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void finished();
+    void showChart();
+    std::optional<std::uint32_t> alternativeAt(int rows, double lengthShown) const;
+    QString describe(std::uint32_t alternative) const;
+    Units units() const;
+
+    AppState& m_state;
+    Platform& m_platform;
+    WindowFlow& m_flow;
+    const Sheet m_base; // the sheet's case as it stood when the window opened
+    planning::Rank m_rank = planning::Rank::Price;
+
+    std::shared_ptr<planning::SweepControl> m_control;
+    QFutureWatcher<planning::SweepResult> m_watcher;
+    std::size_t m_total = 0;
+    std::shared_ptr<const planning::SweepResult> m_result;
+
+    QLineEdit* m_from = nullptr;
+    QLineEdit* m_to = nullptr;
+    QLineEdit* m_step = nullptr;
+    QCheckBox* m_allMaterials = nullptr;
+    QComboBox* m_rankBy = nullptr;
+    QPushButton* m_sweep = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QPushButton* m_export = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_status = nullptr;
+    QTimer* m_poll = nullptr;
+    QChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
+    QTableView* m_table = nullptr;
+    AlternativesModel* m_model = nullptr;
+    QSortFilterProxyModel* m_sorted = nullptr;
+};
+
+} // namespace keld::app
