@@ -157,6 +157,18 @@ class KeldSize:
     def size(self, case, auto_rows=False, options=()):
         return self.size_all([case], auto_rows, options)[0]
 
+    def accepts(self, case, args):
+        """Whether keld-size takes these arguments for the case (a usage
+        error, status 2, is a refusal)."""
+        key = ("accepts", case, tuple(args))
+        if key not in self._cache:
+            try:
+                self._run(["--json", *args, self._path(case)])
+                self._cache[key] = True
+            except KeldSizeError:
+                self._cache[key] = False
+        return self._cache[key]
+
     def report(self, case_or_path, price=None, auto_rows=False):
         """The report text that keld-size prints, lines as a list."""
         path = (case_or_path if isinstance(case_or_path, str)
