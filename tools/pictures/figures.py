@@ -10,7 +10,8 @@ is one case sized with the rows left to the program.
 
 import math
 
-from .keld import Case, KeldSizeError, report_value
+from .keld import (DEFAULT_CASE, Case, KeldSizeError, num, read_project,
+                   report_value)
 
 # The worked example of the tutorial: a liquid cooled from 200 to 120 °F,
 # 10 million Btu/hr, air at 95 °F, U = 80, 30 ft steel tubes, factor 1, the
@@ -198,3 +199,53 @@ def sig(v, n=3):
     d = n - 1 - int(math.floor(math.log10(abs(v))))
     return f"{round(v, d):,.{max(0, d)}f}"
 
+
+
+# A case wider than one bay and long enough for two fans along the tubes:
+# the default case with more duty and longer tubes.
+LARGER = dict(duty=40, length=48)
+
+
+def planned(k, case, options=()):
+    """A case sized by keld-size with its fans and cost of ownership."""
+    run = k.size(case, options=options)
+    if not run.ok or not run.fans or not run.ownership:
+        raise KeldSizeError(f"{case}: no fans or cost of ownership: "
+                            f"{run.messages}")
+    return run
+
+
+def default_case(k, options=()):
+    """The shipped default case (keld-size --json data/Files/default.ini)."""
+    return planned(k, DEFAULT_CASE, options)
+
+
+def larger_case(k):
+    """The default case made larger (LARGER): (the case, its run)."""
+    case = read_project(DEFAULT_CASE).but(**LARGER)
+    return case, planned(k, case)
+
+
+def noise_by_tip_speed(k, speeds):
+    """[(tip speed in ft/min, sound pressure in dB(A))] of the default case,
+    one keld-size run for each tip speed."""
+    return [(s, default_case(k, ("--tip-speed", num(s))).fans["soundPressureDbA"])
+            for s in speeds]
+
+
+def evaluated_by_rows(k):
+    """The default case at its own tube length for every row count, from a
+    keld-size sweep: [(rows, price, present value of the fan energy, fan
+    power in hp, marks)] in row order."""
+    length = default_case(k)["LENGTH"]
+    rows = k.sweep(DEFAULT_CASE, num(length))
+    out = []
+    for r in rows:
+        if not r["price_usd"]:
+            raise KeldSizeError(f"the default case with {r['rows']} rows: "
+                                f"{r['message']}")
+        price, evaluated = float(r["price_usd"]), float(r["evaluated_cost_usd"])
+        marks = [m.strip() for m in r["marks"].split(",") if m.strip()]
+        out.append((int(r["rows"]), price, evaluated - price,
+                    float(r["fan_power_hp"]), marks))
+    return sorted(out)

@@ -1,10 +1,13 @@
-"""The pictures of the instruction pages, ins01 to ins11: sketches of the
+"""The pictures of the instruction pages, ins01 to ins12: sketches of the
 program's windows with the program's own entries, messages and report.
 
 The sheet of ins01 shows the shipped default case as the program shows it
 after start-up, the report of ins08 is the one that Calculate then gives
-(the start-up leaves the rows to the sizing, so keld-size --auto-rows), messages come from keld-size runs, and every limit named here is checked
-against keld-size before it is drawn (check_limits).
+(the start-up leaves the rows to the sizing, so keld-size --auto-rows),
+messages come from keld-size runs, the Options dialog of ins12 shows the
+options of a keld-size run without options, and every limit named here,
+of the sheet and of the options, is checked against keld-size before it is
+drawn (check_limits).
 """
 
 import os
@@ -12,14 +15,14 @@ import os
 from . import figures as F
 from .canvas import (AIR, AIR_FILL, BADGE, GOOD, GREY, HOT, INK, LIGHT, MID,
                      SELECT, WHITE, LayoutError, Pic)
-from .keld import REPO, KeldSizeError, read_project, report_value
+from .keld import (DEFAULT_CASE, REPO, KeldSizeError, num, read_project,
+                   report_value)
 from .parts import small_unit
-from .windows import (badge, button, combo, field, file_icon, group,
-                      message_box, note, radio, report_window, sheet_items,
-                      window)
+from .windows import (badge, button, combo, drop_menu, field, file_icon,
+                      group, message_box, note, options_dialog, radio,
+                      report_window, sheet_items, window)
 
 DATA = os.path.join(REPO, "data")
-DEFAULT_CASE = os.path.join(DATA, "Files", "default.ini")
 
 # The limits that the pages name, English and Metric, as the program accepts
 # them: (what, English text, Metric text, entry of the case, English bounds,
@@ -39,13 +42,59 @@ LIMITS = {
 }
 
 
+# The worked example entered on a Metric sheet.
+METRIC_EXAMPLE = F.EXAMPLE.but(units="METRIC", low=454, high=454, used=454,
+                               air_in=35, hot_in=93.33, hot_out=48.89,
+                               length=9.144, duty=2.93)
+
+# The options of the dialog "Options" as the program checks them: (label on
+# an English sheet, on a Metric sheet, keld-size option, English bounds,
+# Metric bounds, whether the low bound itself is refused, whether only whole
+# numbers pass, the range as ins12 names it, English and Metric).
+OPTIONS = [
+    ("Fan tip speed, ft/min:", "Fan tip speed, m/s:", "--tip-speed",
+     (0, 12000), (0, 61), True, False,
+     "above 0, at most 12000", "above 0, at most 61"),
+    ("Distance to the listener, ft:", "Distance to the listener, m:",
+     "--noise-distance", (3.3, 32808), (1, 10000), False, False,
+     "3.3 to 32808", "1 to 10000"),
+    ("Energy price, US$ per kWh:", None, "--energy-price", (0, 10), (0, 10),
+     False, False, "0 to 10", "0 to 10"),
+    ("Running hours per year:", None, "--hours", (0, 8760), (0, 8760), False,
+     False, "0 to 8760", "0 to 8760"),
+    ("Years of operation:", None, "--years", (1, 100), (1, 100), False, True,
+     "whole, 1 to 100", "whole, 1 to 100"),
+    ("Discount rate (0.08 for 8 %):", None, "--rate", (0, 1), (0, 1), False,
+     False, "0 to 1", "0 to 1"),
+]
+
+
+def check_option_limits(k):
+    """Every bound of OPTIONS: keld-size takes a value at the bound (or just
+    inside a bound that is refused) and refuses one just beyond it."""
+    for _, _, option, eb, mb, low_refused, whole, _, _ in OPTIONS:
+        for case, (low, high) in ((F.EXAMPLE, eb), (METRIC_EXAMPLE, mb)):
+            step = 1 if whole else max(abs(high) * 0.002, 0.001)
+            tries = [(high, True), (high + step, False), (low - step, False),
+                     (low, not low_refused)]
+            if low_refused:
+                tries.append((low + step, True))
+            if whole:
+                tries.append((low + 0.5, False))
+            for value, taken in tries:
+                if k.accepts(case, [option, num(value)]) != taken:
+                    raise KeldSizeError(
+                        f"option {option} ({case.units}): keld-size "
+                        f"{'refuses' if taken else 'takes'} {value}")
+
+
 def check_limits(k):
     """Every limit above: a value at the bound passes the program's checks,
-    a value just beyond it is refused as out of range."""
+    a value just beyond it is refused as out of range; and the options'
+    limits (check_option_limits)."""
+    check_option_limits(k)
     english = F.EXAMPLE
-    metric = F.EXAMPLE.but(units="METRIC", low=454, high=454, used=454,
-                           air_in=35, hot_in=93.33, hot_out=48.89,
-                           length=9.144, duty=2.93)
+    metric = METRIC_EXAMPLE
     hot = {"ENGLISH": dict(hot_in=700, hot_out=300),
            "METRIC": dict(hot_in=370, hot_out=150)}
     cases = []
@@ -98,7 +147,7 @@ def ins01(k):
     p = Pic("ins01.png")
     y = window(p, 16, 12, 1116, 790, "KELD - default.ini",
                ["File", "Calculate", "Instructions", "Reset", "Tutorial",
-                "About"])
+                "Options…", "About"])
     p.text(566, y + 14, "Input for KELD Size and Price Estimate", 24, "bold",
            anchor="ma")
     # At start-up the sheet shows the entries of default.ini as they stand,
@@ -205,7 +254,7 @@ def ins04(k):
            r=12)
     p.lines(64, 646, [f"Air leaving above {limit:g} °F ({(limit - 32) / 1.8:.0f} °C): "
                       "the report shows",
-                      "Forced, while the sheet keeps your choice.",
+                      "Forced, and the sheet selects Forced as well.",
                       "Fewer tube rows give more air and a cooler outlet."],
             26, gap=1.45)
     p.lines(660, 118, ["The draft is printed in the report;",
@@ -339,12 +388,20 @@ def ins07(k):
 
 
 def ins08(k):
+    """The report scrolled to its sections on fans and the cost of
+    ownership, the File menu open."""
     lines = k.report(DEFAULT_CASE, auto_rows=True)
+    first = next((n for n, line in enumerate(lines)
+                  if line.startswith("FANS AND NOISE")), None)
+    if first is None:
+        raise KeldSizeError("the report has no section FANS AND NOISE")
     caption = (read_config("Brochure", "TitleBar") + " KELD2 Output - "
                + os.path.basename(DEFAULT_CASE))
     p = Pic("ins08.png")
+    # two lines more, for the open menu to cover rather than the heading
     report_window(p, 8, 8, 1124, 794, caption,
-                  read_config("Brochure", "title"), lines)
+                  read_config("Brochure", "title"), lines, first=first - 2,
+                  file_menu=[("Save as PDF…", ""), ("Exit", "")])
     return p
 
 
@@ -353,9 +410,8 @@ def ins09(k):
     p.title("Project files")
     # the File menu
     y = window(p, 40, 90, 420, 470, "KELD - E-101.ini", ["File", "Calculate"])
-    p.rect(42, y, 250, y + 150, fill=WHITE, outline=GREY, width=2)
-    for i, t in enumerate(["Open", "Save", "Exit"]):
-        p.text(62, y + 26 + i * 46, t, 24, anchor="lm")
+    drop_menu(p, 42, y, [("Open", "Ctrl+O"), ("Save", "Ctrl+S"), ("Exit", "")],
+              24)
 
     def folder(fx, fy, h, name, files, fill):
         p.poly([(fx, fy + 20), (fx + 90, fy + 20), (fx + 110, fy + 40),
@@ -443,4 +499,36 @@ def ins11(k):
         f"Coefficient: {english('coefficient')} on an English sheet,",
         f"{metric('coefficient')} on a Metric sheet.",
         "Cancel returns to the first fluid of the list."], 26, gap=1.45)
+    return p
+
+
+def ins12(k):
+    """The dialog "Options" on an English sheet with the options that
+    keld-size uses when none are given, each field with its range."""
+    run = F.default_case(k)
+    f, o = run.fans, run.ownership
+    values = [f["tipSpeedFtMin"], f["distanceM"] / 0.3048,
+              o["energyPricePerKwh"], o["hoursPerYear"], o["years"], o["rate"]]
+    p = Pic("ins12.png")
+    # the sheet's menu bar, "Options…" chosen
+    menu = ["File", "Calculate", "Instructions", "Reset", "Tutorial",
+            "Options…", "About"]
+    window(p, 16, 12, 1116, 92, "KELD - default.ini", menu)
+    x = 16 + 14 + sum(p.text_size(m, 22)[0] + 26 for m in menu[:5])
+    w = p.text_size(menu[5], 22)[0]
+    p.rect(x - 8, 53, x + w + 8, 85, outline=BADGE, width=3, r=6)
+    note_lines = ["Fans, noise and the cost of owning the cooler, in",
+                  "the report's sections \"FANS AND NOISE\" and",
+                  "\"COST OF OWNERSHIP\". The estimate itself does",
+                  "not change."]
+    # a value as the dialog shows it: up to ten significant digits
+    rows = [(label, format(float(v), ".10g"))
+            for (label, *_), v in zip(OPTIONS, values)]
+    fx, mids, bottom = options_dialog(p, 40, 128, 680, note_lines, rows)
+    for (*_, english_range, _), y in zip(OPTIONS, mids):
+        p.text(708, y, english_range, 23, "bold", BADGE, anchor="lm")
+    p.lines(40, bottom + 20, [
+        "OK checks the fields; Defaults puts the defaults back.",
+        "Kept between runs; only the report's two sections change."],
+        25, gap=1.38)
     return p

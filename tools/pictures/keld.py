@@ -18,6 +18,8 @@ import tempfile
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DEFAULT_KELD_SIZE = os.path.join(REPO, "build", "release", "bin", "keld-size")
+# The shipped default case, as the sheet starts on it.
+DEFAULT_CASE = os.path.join(REPO, "data", "Files", "default.ini")
 
 # The tags of a project file, line by line.
 TAGS = ["TEXT1", "TEXT2", "TEXT3", "TEXT4", "TEXT5", "TEXT6", "TEXT7", "TEXT8",
@@ -83,12 +85,15 @@ def read_project(path):
 
 
 class Run:
-    """One keld-size --json result: ok, messages and the sizing record."""
+    """One keld-size --json result: ok, messages, the sizing record and the
+    planning figures on top of it (fans and noise, cost of ownership)."""
 
     def __init__(self, data):
         self.ok = bool(data.get("ok"))
         self.messages = list(data.get("messages", []))
         self.case = data.get("case", {})
+        self.fans = data.get("fans") or {}
+        self.ownership = data.get("ownership") or {}
 
     def __getitem__(self, field):
         return self.case[field]
@@ -113,6 +118,9 @@ class KeldSize:
 
     # -- plumbing ---------------------------------------------------------
     def _path(self, case):
+        """The project file of a case; a path is a file of its own."""
+        if isinstance(case, str):
+            return case
         if case not in self._files:
             path = os.path.join(self._folder, f"case{len(self._files) + 1}.ini")
             with open(path, "wb") as f:
@@ -131,9 +139,11 @@ class KeldSize:
         return done.stdout.decode("utf-8")
 
     # -- sizing -----------------------------------------------------------
-    def size_all(self, cases, auto_rows=False):
-        """Size every case (one keld-size run for all that are not cached)."""
-        flags = ("--auto-rows",) if auto_rows else ()
+    def size_all(self, cases, auto_rows=False, options=()):
+        """Size every case (a Case or a project file's path; one keld-size
+        run for all that are not cached), with the planning options given
+        as keld-size arguments, such as ("--tip-speed", "8000")."""
+        flags = (("--auto-rows",) if auto_rows else ()) + tuple(options)
         todo = [c for c in dict.fromkeys(cases) if (c, flags) not in self._cache]
         if len(todo) == 1:
             out = self._run(["--json", *flags, self._path(todo[0])])
@@ -144,8 +154,20 @@ class KeldSize:
                 self._cache[(c, flags)] = Run(data)
         return [self._cache[(c, flags)] for c in cases]
 
-    def size(self, case, auto_rows=False):
-        return self.size_all([case], auto_rows)[0]
+    def size(self, case, auto_rows=False, options=()):
+        return self.size_all([case], auto_rows, options)[0]
+
+    def accepts(self, case, args):
+        """Whether keld-size takes these arguments for the case (a usage
+        error, status 2, is a refusal)."""
+        key = ("accepts", case, tuple(args))
+        if key not in self._cache:
+            try:
+                self._run(["--json", *args, self._path(case)])
+                self._cache[key] = True
+            except KeldSizeError:
+                self._cache[key] = False
+        return self._cache[key]
 
     def report(self, case_or_path, price=None, auto_rows=False):
         """The report text that keld-size prints, lines as a list."""

@@ -4,8 +4,8 @@ from . import instructions, tutorial
 from .cover import cover
 
 PICTURES = {}
-for _module, _prefix, _count in ((tutorial, "tut", 14),
-                                 (instructions, "ins", 11)):
+for _module, _prefix, _count in ((tutorial, "tut", 16),
+                                 (instructions, "ins", 12)):
     for _n in range(1, _count + 1):
         _name = f"{_prefix}{_n:02d}"
         PICTURES[_name] = getattr(_module, _name)

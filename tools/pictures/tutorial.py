@@ -1,7 +1,8 @@
-"""The pictures of the tutorial pages, tut01 to tut14.
+"""The pictures of the tutorial pages, tut01 to tut16.
 
 Every figure of the estimate in them (tube geometry, fin surface, materials,
-row bands, fan power, weight, price and the worked example) comes from
+row bands, fan power, weight, price, the worked example, fans, noise and the
+cost of ownership) comes from
 keld-size runs through the figures module; each drawing function takes the
 KeldSize runner as its one argument.
 """
@@ -663,10 +664,177 @@ def same_curve(a, b, tolerance=0.005):
     return True
 
 
+def plan_view(p, x0, y0, s, run, fill=AIR_FILL):
+    """The bundle seen from above, tubes running left to right, s pixels per
+    foot: its bays (solid lines across), each fan's plot (dashed) and the
+    fan circles, as keld-size laid them out.  Returns the right and bottom
+    edges."""
+    c, f = run.case, run.fans
+    length, width = c["LENGTH"], c["XWIDTH"]
+    x1, y1 = x0 + length * s, y0 + width * s
+    p.rect(x0, y0, x1, y1, fill=fill, outline=None)
+    header_box(p, x0 - 16, y0 - 6, x0, y1 + 6)
+    header_box(p, x1, y0 - 6, x1 + 16, y1 + 6)
+    bays, per_bay = f["bays"], f["fansPerBay"]
+    bay_w = width / bays * s
+    plot_l = length / per_bay * s
+    radius = f["fanDiameterFt"] / 2 * s
+    for b in range(bays):
+        for n in range(per_bay):
+            cx, cy = x0 + (n + 0.5) * plot_l, y0 + (b + 0.5) * bay_w
+            p.circle(cx, cy, radius, fill=WHITE, outline=INK, width=3)
+            for a in range(4):
+                ang = math.pi / 4 + a * math.pi / 2
+                p.line([(cx, cy), (cx + 0.8 * radius * math.cos(ang),
+                                   cy + 0.8 * radius * math.sin(ang))],
+                       width=5, color=GREY)
+            p.circle(cx, cy, 6, fill=INK, outline=None)
+        for n in range(1, per_bay):
+            x = x0 + n * plot_l
+            p.line([(x, y0 + b * bay_w), (x, y0 + (b + 1) * bay_w)], width=2.5,
+                   color=HOT, dash=(10, 7))
+    for b in range(1, bays):
+        y = y0 + b * bay_w
+        p.line([(x0, y), (x1, y)], width=4, color=HOT)
+    p.rect(x0, y0, x1, y1, outline=INK, width=3)
+    return x1, y1
+
+
 def tut13(k):
+    run = F.default_case(k)
+    c, f = run.case, run.fans
+    big_case, big = F.larger_case(k)
+    bc, bf = big.case, big.fans
+    distance_ft = f["distanceM"] / 0.3048
+    p = Pic("tut13.png")
+    p.title("Fans: bays, fan circles and noise", 32)
+    s = 9.0                              # pixels per foot, both plans
+    # the default case
+    x1, y1 = plan_view(p, 76, 112, s, run)
+    p.text(60, y1 + 24, "the default case, from above", 24, "bold")
+    p.lines(60, y1 + 60, [
+        f"{c['XWIDTH']:g} ft wide, {c['LENGTH']:g} ft tubes: "
+        f"{f['bays']} bay, {f['fans']} fan",
+        f"{f['fanDiameterFt']:g} ft fan: {100 * f['coverage']:.0f} % of the face",
+        f"{f['tipSpeedFtMin']:,.0f} ft/min at the tips: {f['rpm']:.0f} rpm",
+        f"sound power {f['soundPowerDbA']:.1f} dB(A)"],
+        24, gap=1.35)
+    # a larger case: two bays, two fans in each
+    bx0, by0 = 580, 100
+    bx1, by1 = plan_view(p, bx0, by0, s, big)
+    bay_w = bc["XWIDTH"] / bf["bays"] * s
+    for b in range(bf["bays"]):
+        p.text(bx1 + 28, by0 + (b + 0.5) * bay_w, f"bay {b + 1}", 24, "bold",
+               HOT, anchor="lm")
+    p.lines(bx0 - 20, by1 + 24, [
+        f"{float(big_case.duty):g} million Btu/hr, {bc['LENGTH']:g} ft tubes, "
+        f"{bc['XWIDTH']:g} ft wide:",
+        f"{bf['bays']} bays of {bc['XWIDTH'] / bf['bays']:g} ft, "
+        f"{bf['fansPerBay']} fans in each, {bf['fanDiameterFt']:g} ft",
+        "solid line: between bays; dashed: plots"],
+        24, gap=1.35)
+    # noise of the default case against tip speed
+    speeds = list(range(6000, 12001, 1000))
+    pts = F.noise_by_tip_speed(k, speeds)
+    lo = math.floor(min(v for _, v in pts) / 4) * 4
+    hi = math.ceil(max(v for _, v in pts) / 4) * 4
+    xl, xr, yb, yt = 190, 1060, 716, 596
+    sx = (xr - xl) / (speeds[-1] - speeds[0])
+    sy = (yb - yt) / (hi - lo)
+
+    def at(speed, db):
+        return xl + (speed - speeds[0]) * sx, yb - (db - lo) * sy
+    for db in range(lo, hi + 1, 4):
+        y = at(speeds[0], db)[1]
+        p.line([(xl, y), (xr, y)], width=1.5, color=LIGHT)
+        p.text(xl - 12, y, f"{db}", 22, anchor="rm")
+    p.line([at(*q) for q in pts], width=5, color=HOT)
+    for speed, db in pts:
+        p.circle(*at(speed, db), 6, fill=HOT, outline=None)
+    p.line([(xl, yb), (xr, yb)], width=3)
+    p.line([(xl, yt - 6), (xl, yb)], width=3)
+    for speed in speeds:
+        x = at(speed, lo)[0]
+        p.line([(x, yb), (x, yb + 8)], width=3)
+        p.text(x, yb + 10, f"{speed:,}", 22, anchor="ma")
+    p.text(40, yt - 18, f"dB(A) at {distance_ft:.0f} ft against tip speed, "
+           "ft/min (default case)", 24, "bold", anchor="ls")
+    ex = at(f["tipSpeedFtMin"], f["soundPressureDbA"])
+    p.circle(*ex, 9, fill=WHITE, outline=HOT, width=3)
+    p.text(ex[0] - 14, ex[1] - 12, f"{f['soundPressureDbA']:.1f} dB(A)", 24,
+           "bold", HOT, anchor="rs")
+    tip = round(f["tipSpeedFtMin"])
+    slower = round(0.8 * tip)
+    drop = dict(pts)[tip] - dict(pts)[slower]
+    p.text(566, 762, f"20 % less tip speed, {tip:,} to {slower:,} ft/min: "
+           f"{drop:.1f} dB(A) less", 24, GREY, anchor="ma")
+    return p
+
+
+def tut14(k):
+    bars = F.evaluated_by_rows(k)
+    run = F.default_case(k)
+    o = run.ownership
+    p = Pic("tut14.png")
+    p.title(f"Price and fan energy, default case with {run['LENGTH']:g} ft tubes",
+            30)
+    xl, xr, yb, yt = 150, 1070, 620, 210
+    top = math.ceil(max(pr + pv for _, pr, pv, _, _ in bars) / 100000) * 100000
+    sy = (yb - yt) / top
+    step = (xr - xl) / len(bars)
+    for v in range(0, top + 1, 100000):
+        y = yb - v * sy
+        if v:
+            p.line([(xl, y), (xr, y)], width=1.5, color=LIGHT)
+        p.line([(xl - 10, y), (xl, y)], width=3)
+        p.text(xl - 16, y, f"{v // 1000:,}", 24, anchor="rm")
+    p.text(40, yt - 44, "thousand US$", 24, "bold")
+    for i, (rows, price, pv, hp, marks) in enumerate(bars):
+        x0 = xl + i * step + 20
+        x1 = x0 + step - 40
+        yp, ye = yb - price * sy, yb - (price + pv) * sy
+        p.rect(x0, yp, x1, yb, fill=STEEL_FILL, outline=INK, width=2)
+        p.rect(x0, ye, x1, yp, fill=(255, 214, 170), outline=INK, width=2)
+        p.text((x0 + x1) / 2, ye - 8, f"{(price + pv) / 1000:.0f}", 24, "bold",
+               anchor="ms")
+        p.text((x0 + x1) / 2, yp + 10, f"{price / 1000:.0f}", 22, anchor="ma")
+        p.text((x0 + x1) / 2, ye + 10, f"{pv / 1000:.0f}", 22, anchor="ma")
+        p.text((x0 + x1) / 2, yb + 12, f"{rows} rows", 24, anchor="ma")
+        p.text((x0 + x1) / 2, yb + 44, f"{hp:.1f} hp", 22, GREY, anchor="ma")
+        # the cheapest labelled to the left of its line, the lowest
+        # evaluated cost to the right (one above the other on one bar)
+        both = "cheapest" in marks and "lowest evaluated cost" in marks
+        for mark, col, anchor, dy in (("cheapest", AIR, "ra", 0),
+                                      ("lowest evaluated cost", GOOD, "la",
+                                       36 if both else 0)):
+            if mark in marks:
+                cx = (x0 + x1) / 2
+                ty = 124 + dy
+                p.text(cx + (12 if anchor == "ra" else -12), ty, mark, 24,
+                       "bold", col, anchor=anchor)
+                p.line([(cx, ty + 32), (cx, ye - 38)], width=2.5, color=col)
+    p.line([(xl, yb), (xr, yb)], width=3)
+    p.line([(xl, yt - 10), (xl, yb)], width=3)
+    # legend
+    lx, ly = 150, 708
+    p.rect(lx, ly, lx + 40, ly + 28, fill=STEEL_FILL, outline=INK, width=2)
+    p.text(lx + 52, ly + 14, "price", 24, anchor="lm")
+    lx2 = 330
+    p.rect(lx2, ly, lx2 + 40, ly + 28, fill=(255, 214, 170), outline=INK,
+           width=2)
+    p.text(lx2 + 52, ly + 14, "present value of the fan energy", 24,
+           anchor="lm")
+    p.text(566, 754, f"{o['energyPricePerKwh']:.2f} US$ per kWh, "
+           f"{o['hoursPerYear']:,.0f} hours a year, {o['years']} years at "
+           f"{100 * o['rate']:g} %; totals: evaluated cost", 24, GREY,
+           anchor="ma")
+    return p
+
+
+def tut15(k):
     c = F.example(k).case
     e = F.EXAMPLE
-    p = Pic("tut13.png")
+    p = Pic("tut15.png")
     p.title("Worked example")
     p.rect(30, 86, 452, 540, fill=HOT_FILL, outline=None, r=14)
     p.rect(470, 86, 1102, 780, fill=AIR_FILL, outline=None, r=14)
@@ -704,8 +872,8 @@ def tut13(k):
     return p
 
 
-def tut14(k):
-    p = Pic("tut14.png")
+def tut16(k):
+    p = Pic("tut16.png")
     p.title("What the estimate covers")
 
     def check(x, y):
@@ -720,18 +888,20 @@ def tut14(k):
     p.text(600, 100, "Left to detailed design", 28, "bold", BAD)
     yes = ["rows and face velocity", "width and tube count",
            "bare and finned surface", "air flow and outlet air",
-           "fan power", "weight", "price"]
+           "fan power", "weight", "price", "bays, fans, diameter, rpm",
+           "noise at a distance", "cost of ownership"]
     no = ["pressure drop, tubes and air", "fouling in detail",
-          "noise", "fans: number, size, speed", "headers and passes",
-          "structure and access", "winter and hot air return"]
+          "noise spectrum, screening", "fan selection and motors",
+          "headers and passes", "structure and access",
+          "winter and hot air return"]
     for i, s in enumerate(yes):
-        y = 172 + i * 72
+        y = 162 + i * 54
         check(66, y)
-        p.text(100, y, s, 26, anchor="lm")
+        p.text(100, y, s, 25, anchor="lm")
     for i, s in enumerate(no):
-        y = 172 + i * 72
+        y = 162 + i * 54
         cross(616, y)
-        p.text(650, y, s, 26, anchor="lm")
+        p.text(650, y, s, 25, anchor="lm")
     p.line([(566, 90), (566, 680)], width=2, color=LIGHT)
     p.text(566, 730, "Ask for a firm design and quotation before you commit.",
            26, "bold", anchor="ma")

@@ -159,8 +159,9 @@ def file_icon(p, x, y, name):
 
 
 
-def scrollbar(p, x0, y0, x1, y1, share):
-    """A vertical scroll bar at its top, its handle showing the given share."""
+def scrollbar(p, x0, y0, x1, y1, share, start=0.0):
+    """A vertical scroll bar, its handle showing the given share of the
+    text from the given share on (0 at the top)."""
     p.rect(x0, y0, x1, y1, fill=(232, 234, 238), outline=MID, width=1.5)
     w = x1 - x0
     for ya, yb in ((y0, y0 + w), (y1 - w, y1)):
@@ -171,25 +172,72 @@ def scrollbar(p, x0, y0, x1, y1, share):
     p.poly([(cx - 6, y1 - w * 0.62), (cx + 6, y1 - w * 0.62),
             (cx, y1 - w * 0.36)], fill=INK, outline=None)
     track = y1 - y0 - 2 * w
-    p.rect(x0 + 3, y0 + w + 2, x1 - 3, y0 + w + max(30, track * share) - 2,
+    top = y0 + w + track * start
+    p.rect(x0 + 3, top + 2, x1 - 3, top + max(30, track * share) - 2,
            fill=(196, 200, 208), outline=GREY, width=1.5, r=3)
 
 
-def report_window(p, x0, y0, x1, y1, caption, title, lines, size=22):
+def drop_menu(p, x0, y0, items, size=22):
+    """An open menu below its menu bar item: [(item, shortcut or "")]."""
+    wide = max(p.text_size(i, size)[0] + (p.text_size(s, size)[0] + 48 if s
+                                          else 0) for i, s in items)
+    x1 = x0 + wide + 40
+    p.rect(x0, y0, x1, y0 + 12 + len(items) * 40, fill=WHITE, outline=GREY,
+           width=2)
+    for n, (item, shortcut) in enumerate(items):
+        y = y0 + 26 + n * 40
+        p.text(x0 + 20, y, item, size, anchor="lm")
+        if shortcut:
+            p.text(x1 - 20, y, shortcut, size, color=GREY, anchor="rm")
+    return x1
+
+
+def report_window(p, x0, y0, x1, y1, caption, title, lines, size=22, first=0,
+                  file_menu=None):
     """The report window: caption, menu, bold title and the report text in a
-    fixed-pitch font, cut at the bottom as a scrolled window shows it."""
+    fixed-pitch font from its line `first` on, cut at the bottom as a
+    scrolled window shows it; with file_menu ([(item, shortcut)]) the File
+    menu is open over it."""
     y = window(p, x0, y0, x1, y1, caption, ["File", "Print", "Calculations",
                                             "Exit"])
-    p.text(x0 + 20, y + 26, title, size, "bold", anchor="lm")
+    p.text(x0 + 20, y + 26, title, size, "bold", anchor="lm",
+           check=file_menu is None)
     tx0, ty0, tx1, ty1 = x0 + 10, y + 48, x1 - 10, y1 - 10
     p.rect(tx0, ty0, tx1, ty1, fill=WHITE, outline=GREY, width=2)
     line_h = round(size * 1.22)
     shown = int((ty1 - ty0 - 12) // line_h)
-    for i, line in enumerate(lines[:shown]):
+    # the open menu hides what lies beneath it (drawn over it at the end)
+    menu_bottom = y + 12 + 40 * len(file_menu) if file_menu else y
+    for i, line in enumerate(lines[first:first + shown]):
         if line.strip():
             # what a line would carry past the window is not shown
-            p.text(tx0 + 8, ty0 + 6 + i * line_h, line.rstrip(), size, "mono",
-                   clip=tx1 - 30)
+            ly = ty0 + 6 + i * line_h
+            p.text(tx0 + 8, ly, line.rstrip(), size, "mono", clip=tx1 - 30,
+                   check=ly > menu_bottom)
     scrollbar(p, tx1 - 26, ty0 + 2, tx1 - 2, ty1 - 2,
-              min(1.0, shown / max(1, len(lines))))
+              min(1.0, shown / max(1, len(lines))), first / max(1, len(lines)))
+    if file_menu:
+        drop_menu(p, x0 + 4, y, file_menu, size)
     return shown
+
+
+def options_dialog(p, x0, y0, x1, note_lines, rows, size=22):
+    """The dialog "Options": its note, the rows of label and value, and the
+    buttons Defaults, OK and Cancel.  Returns the field's left edge and the
+    y of every row's middle, and the dialog's bottom."""
+    h = 38 + 20 + len(note_lines) * size * 1.3 + 14 + len(rows) * 50 + 74
+    y = window(p, x0, y0, x1, y0 + h, "Options")
+    p.lines(x0 + 22, y + 16, note_lines, size, gap=1.3)
+    y += 20 + len(note_lines) * size * 1.3 + 14
+    fx = x1 - 22 - 150
+    mids = []
+    for n, (label, value) in enumerate(rows):
+        yy = y + n * 50
+        p.text(x0 + 22, yy + 19, label, size, anchor="lm")
+        field(p, fx, yy, 150, value, size, h=38)
+        mids.append(yy + 19)
+    yb = y0 + h - 60
+    button(p, x0 + 22, yb, x0 + 172, yb + 44, "Defaults", size)
+    button(p, x1 - 344, yb, x1 - 194, yb + 44, "OK", size, default=True)
+    button(p, x1 - 172, yb, x1 - 22, yb + 44, "Cancel", size)
+    return fx, mids, y0 + h
