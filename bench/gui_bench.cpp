@@ -1,8 +1,9 @@
-// The two waits a user feels in the desktop program, each beside a bare main
-// window with one label as the floor: the cover from start-up to shown, and
-// Calculate to the report shown. Runs under the offscreen platform unless
-// another one is asked for.
+// The waits a user feels in the desktop program, beside a bare main window
+// with one label as the floor: the cover from start-up to shown, Calculate to
+// the report shown, and the Alternatives window with its default sweep. Runs under the offscreen
+// platform unless another one is asked for.
 
+#include "alternatives/frm_alternatives.h"
 #include "app_state.h"
 #include "config/ini.h"
 #include "sheet/frm_calc.h"
@@ -115,6 +116,34 @@ void BM_CalculateToReportShown(benchmark::State& loop) {
     }
 }
 BENCHMARK(BM_CalculateToReportShown)->Unit(benchmark::kMillisecond);
+
+// "Alternatives…" on the default case: the window shown with its default
+// sweep (8 row counts x 27 tube lengths) in the chart and the table.
+void BM_AlternativesShown(benchmark::State& loop) {
+    AppState state;
+    useProgramFolder(state);
+    test::TestPlatform platform;
+    AppWindows windows(state, platform);
+    windows.showCalc();
+    settle();
+    for (auto _ : loop) {
+        windows.openAlternatives();
+        auto* window = qobject_cast<frmAlternatives*>(windows.alternatives());
+        while (window != nullptr && (window->sweeping() || window->result() == nullptr)) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        QCoreApplication::processEvents();
+        loop.PauseTiming();
+        if (window == nullptr) {
+            loop.SkipWithError("no window");
+            break;
+        }
+        window->close();
+        settle();
+        loop.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AlternativesShown)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

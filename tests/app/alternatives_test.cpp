@@ -56,7 +56,8 @@ class AlternativesTest : public QObject {
         h.sheet->hide();
         h.sheet->show();
         QCOMPARE(h.text(8)->text(), QString::number(best.rows));
-        QCOMPARE(h.text(11)->text().toStdString(), keld::planning::lengthText(best.length));
+        QCOMPARE(h.text(11)->text().toStdString(),
+                 keld::planning::lengthText(w->result()->length(best)));
         QVERIFY(h.state.sheet.rowsFixed());
     }
 

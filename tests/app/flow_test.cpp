@@ -173,7 +173,7 @@ class FlowTest : public QObject {
         QVERIFY(!p.windows.zoom()->findChild<QLabel*>("imgGraphFile")->pixmap().isNull());
         QVERIFY(act(p.windows, "zoom:GraphMenu"));
         QCOMPARE(p.windows.pages(), pages);
-        QCOMPARE(text(pages, "lblPage"), QString("Page 4 of 14"));
+        QCOMPARE(text(pages, "lblPage"), QString("Page 4 of 16"));
         QCOMPARE(pages->findChild<QPlainTextEdit*>("txtPageText")->toPlainText(), before);
     }
 
@@ -224,8 +224,8 @@ class FlowTest : public QObject {
     void everyPageLoads_data() {
         QTest::addColumn<QString>("set");
         QTest::addColumn<int>("pages");
-        QTest::newRow("tutorial") << "Brochure" << 14;
-        QTest::newRow("instructions") << "Instructions" << 11;
+        QTest::newRow("tutorial") << "Brochure" << 16;
+        QTest::newRow("instructions") << "Instructions" << 12;
     }
     void everyPageLoads() {
         QFETCH(QString, set);
@@ -261,14 +261,14 @@ class FlowTest : public QObject {
         const QString back5 = "pages:PageMenu_3 pages:PageMenu_3 pages:PageMenu_3 "
                               "pages:PageMenu_3 pages:PageMenu_3 ";
         QTest::newRow("from the cover's calculations") << "cover:MainMenu_3 calc:CalcMenu_5"
-                                                       << "Page 1 of 14";
+                                                       << "Page 1 of 16";
         QTest::newRow("left at page 5") << toPage5 + "calc:CalcMenu_5"
-                                        << "Page 5 of 14";
+                                        << "Page 5 of 16";
         QTest::newRow("the cover starts at page 1")
             << toPage5 + "calc:CalcMenu_5 " + back5 + "cover:MainMenu_2"
-            << "Page 1 of 14";
+            << "Page 1 of 16";
         QTest::newRow("instructions start at page 1") << toPage5 + "calc:CalcMenu_3"
-                                                      << "Page 1 of 11";
+                                                      << "Page 1 of 12";
     }
     void tutorialResumes() {
         QFETCH(QString, steps);

@@ -13,7 +13,9 @@ namespace {
 // The columns: rank, rows, length, material, the figures, the note.
 constexpr int kFixedFirst = 4;
 
-int figureCount() { return static_cast<int>(planning::sweepColumns().size()); }
+int figureCount() {
+    return static_cast<int>(planning::sweepColumns().size());
+}
 
 } // namespace
 
@@ -82,11 +84,11 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
     const double last = std::numeric_limits<double>::infinity(); // an empty cell sorts last
     switch (column) {
     case 0:
-        return a.ok ? QVariant(index.row() + 1) : (sorting ? QVariant(last) : QVariant());
+        return a.ok() ? QVariant(index.row() + 1) : (sorting ? QVariant(last) : QVariant());
     case 1:
         return int(a.rows);
     case 2: {
-        const double shown = planning::lengthShown(*m_result, a.length, m_units);
+        const double shown = planning::lengthShown(*m_result, m_result->length(a), m_units);
         return sorting ? QVariant(shown) : QString::fromStdString(FormatReportValue(shown));
     }
     case 3:
@@ -95,7 +97,7 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
         break;
     }
     if (column < kFixedFirst + figureCount()) {
-        if (!a.ok) {
+        if (!a.ok()) {
             return sorting ? QVariant(last) : QVariant();
         }
         const FigureColumn& c =
@@ -107,8 +109,8 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
         }
         return QString::fromStdString(cellText(c, f, m_units));
     }
-    return QString::fromStdString(a.ok ? planning::marks(*m_result, i)
-                                       : m_result->messages[a.message]);
+    return QString::fromStdString(a.ok() ? planning::marks(*m_result, i)
+                                         : m_result->messages[a.message]);
 }
 
 } // namespace keld::app

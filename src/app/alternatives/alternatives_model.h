@@ -4,8 +4,8 @@
 // messages. The display role is the text keld-size prints; the sort role the
 // number (an empty cell sorts last).
 
-#include "planning/sweep.h"
 #include "planning/figures.h"
+#include "planning/sweep.h"
 
 #include <QAbstractTableModel>
 

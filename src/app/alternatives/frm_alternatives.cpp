@@ -3,10 +3,10 @@
 #include "alternatives/alternatives_model.h"
 #include "catalogue/catalogue.h"
 #include "config/ini.h"
+#include "planning/sweep_table.h"
 #include "platform/atomic_save.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
-#include "planning/sweep_table.h"
 #include "report/report.h"
 #include "shell/window_flow.h"
 #include "text/number.h"
@@ -38,8 +38,8 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <cmath>
+#include <map>
 #include <thread>
 
 namespace keld::app {
@@ -63,14 +63,15 @@ const std::array<RankChoice, 5>& rankChoices() {
     return choices;
 }
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
 frmAlternatives::frmAlternatives(AppState& state, Platform& platform, WindowFlow& flow,
                                  QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow),
-      m_base(state.sheet) {
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow), m_base(state.sheet) {
     setObjectName(QStringLiteral("frmAlternatives"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(qs(ReadIni(state.ConfigPath, "Brochure", "TitleBar", "0")) +
@@ -90,7 +91,9 @@ frmAlternatives::~frmAlternatives() {
     m_watcher.waitForFinished();
 }
 
-Units frmAlternatives::units() const { return m_base.english() ? Units::English : Units::Metric; }
+Units frmAlternatives::units() const {
+    return m_base.english() ? Units::English : Units::Metric;
+}
 
 void frmAlternatives::buildControls() {
     auto* central = new QWidget(this);
@@ -201,15 +204,19 @@ void frmAlternatives::buildControls() {
     connect(m_allMaterials, &QCheckBox::toggled, this, [this] { startSweep(); });
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const std::uint32_t i = m_model->alternativeAt(m_sorted->mapToSource(index).row());
-        if (m_result && m_result->all[i].ok) {
+        if (m_result && m_result->all[i].ok()) {
             adopt(i);
         }
     });
 }
 
-bool frmAlternatives::sweeping() const { return m_watcher.isRunning(); }
+bool frmAlternatives::sweeping() const {
+    return m_watcher.isRunning();
+}
 
-const planning::SweepResult* frmAlternatives::result() const { return m_result.get(); }
+const planning::SweepResult* frmAlternatives::result() const {
+    return m_result.get();
+}
 
 void frmAlternatives::startSweep() {
     if (sweeping()) {
@@ -283,7 +290,8 @@ std::optional<std::uint32_t> frmAlternatives::alternativeAt(int rows, double len
     for (const std::uint32_t i : m_result->ranked) {
         const planning::Alternative& a = m_result->all[i];
         if (a.rows == rows &&
-            std::abs(planning::lengthShown(*m_result, a.length, units()) - lengthShown) < 1e-9) {
+            std::abs(planning::lengthShown(*m_result, m_result->length(a), units()) - lengthShown) <
+                1e-9) {
             return i;
         }
     }
@@ -301,7 +309,7 @@ QString frmAlternatives::describe(std::uint32_t i) const {
     return QStringLiteral("%1 rows, %2, %3\nprice %4, evaluated cost %5\nfan power %6, noise %7, "
                           "weight %8")
         .arg(a.rows)
-        .arg(qs(FormatReportValue(planning::lengthShown(*m_result, a.length, u))) +
+        .arg(qs(FormatReportValue(planning::lengthShown(*m_result, m_result->length(a), u))) +
              (u == Units::English ? QStringLiteral(" ft") : QStringLiteral(" m")))
         .arg(QString::fromUtf8(materials()[a.material].name))
         .arg(qs(cellText(columns::price, f, u)) + QStringLiteral(" US$"))
@@ -336,11 +344,12 @@ void frmAlternatives::showChart() {
     std::array<std::map<std::uint32_t, std::uint32_t>, planning::kSweepRowCounts> best;
     for (const std::uint32_t i : m_result->ranked) { // best first: the first seen stays
         const planning::Alternative& a = m_result->all[i];
-        best[static_cast<std::size_t>(a.rows - planning::kSweepRowsFirst)].emplace(a.lengthIndex, i);
+        best[static_cast<std::size_t>(a.rows - planning::kSweepRowsFirst)].emplace(a.lengthIndex,
+                                                                                   i);
     }
     const auto point = [&](std::uint32_t i) {
         const planning::Alternative& a = m_result->all[i];
-        return QPointF(planning::lengthShown(*m_result, a.length, u),
+        return QPointF(planning::lengthShown(*m_result, m_result->length(a), u),
                        choice.column->value(planning::figuresOf(a), u));
     };
     double low = INFINITY;
@@ -366,7 +375,8 @@ void frmAlternatives::showChart() {
         series->attachAxis(x);
         series->attachAxis(y);
         connect(series, &QXYSeries::hovered, this, [this, rows](const QPointF& p, bool state) {
-            const std::optional<std::uint32_t> i = state ? alternativeAt(rows, p.x()) : std::nullopt;
+            const std::optional<std::uint32_t> i =
+                state ? alternativeAt(rows, p.x()) : std::nullopt;
             if (i) {
                 QToolTip::showText(QCursor::pos(), describe(*i), m_chartView);
             } else {
@@ -381,7 +391,8 @@ void frmAlternatives::showChart() {
     }
     // Every curve whole on the chart.
     if (low <= high) {
-        const double margin = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(low) * 0.05);
+        const double margin =
+            high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(low) * 0.05);
         y->setRange(low - margin, high + margin);
         y->applyNiceNumbers();
         x->setRange(first, last > first ? last : first + 1);
@@ -411,14 +422,15 @@ void frmAlternatives::exportCsv() {
         path += QStringLiteral(".csv");
     }
     if (!saveFileAtomically(path, planning::sweepCsv(*m_result, units()))) {
-        m_platform.showMessage(this, QStringLiteral("Could not save the alternatives in file ") + path,
+        m_platform.showMessage(this,
+                               QStringLiteral("Could not save the alternatives in file ") + path,
                                MessageIcon::None);
     }
 }
 
 void frmAlternatives::adopt(std::uint32_t i) {
     const planning::Alternative& a = m_result->all[i];
-    m_state.sheet.adopt(a.rows, planning::lengthText(a.length), a.material);
+    m_state.sheet.adopt(a.rows, planning::lengthText(m_result->length(a)), a.material);
     close();
 }
 

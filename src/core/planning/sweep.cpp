@@ -106,8 +106,8 @@ struct Plan {
 
 constexpr std::size_t kChunk = 2048;
 
-void work(const Plan& plan, std::vector<Alternative>& all, std::atomic<std::size_t>& next,
-          Messages& messages, SweepControl* control) {
+void work(const Plan& plan, Alternatives& all, std::atomic<std::size_t>& next, Messages& messages,
+          SweepControl* control) {
     SheetEntries entries = plan.base.entries();
     SizingCase record = plan.base.record();
     const PreparedEntries prepared = prepareEntries(entries, record);
@@ -130,7 +130,6 @@ void work(const Plan& plan, std::vector<Alternative>& all, std::atomic<std::size
             Alternative& a = all[i];
             a.rows = static_cast<std::uint8_t>(kSweepRowsFirst + rowIndex);
             a.lengthIndex = static_cast<std::uint32_t>(l);
-            a.length = plan.request.lengths[l];
             a.material = static_cast<std::uint8_t>(m);
             entries.text[Field::Rows] = plan.rows[rowIndex];
             entries.text[Field::TubeLength] = plan.lengths[l];
@@ -140,11 +139,12 @@ void work(const Plan& plan, std::vector<Alternative>& all, std::atomic<std::size
                 record.MATERIAL = materials()[m].name;
                 record.MATERIALFACTOR = materialFactor(m);
             }
-            a.ok = Calculate_Output(prepared, entries, record, messages);
-            if (!a.ok) {
+            if (!Calculate_Output(prepared, entries, record, messages)) {
                 a.message = messages.lastId();
+                a.figures = {};
                 continue;
             }
+            a.message = Alternative::kFeasible;
             const std::optional<FanPlan> fans = planFans(record, plan.request.options);
             const std::optional<Ownership> ownership =
                 costOfOwnership(record, plan.request.options);
@@ -185,7 +185,8 @@ SweepResult sweep(const Sheet& base, const SweepRequest& request, SweepControl* 
 
     SweepResult result;
     result.english = isTrue(base.record().ENGLISH);
-    result.all.resize(plan.count);
+    result.lengths = request.lengths;
+    result.all = Alternatives(plan.count);
     const unsigned threads = std::max(
         1U, std::min<unsigned>(request.threads, static_cast<unsigned>(plan.count / kChunk + 1)));
     std::vector<Messages> messages(threads);
@@ -218,43 +219,61 @@ SweepResult sweep(const Sheet& base, const SweepRequest& request, SweepControl* 
         for (const std::size_t first : messages[t].chunks) {
             const std::size_t last = std::min(plan.count, first + kChunk);
             for (std::size_t i = first; i < last; ++i) {
-                if (!result.all[i].ok) {
+                if (!result.all[i].ok()) {
                     result.all[i].message = remap[result.all[i].message];
                 }
             }
         }
     }
-    std::vector<std::pair<double, std::uint32_t>> keys;
+    // The ranking keys, and the best of each figure: among equal figures the
+    // one ranked first, as the ranking orders them.
+    using Key = std::pair<double, std::uint32_t>;
+    std::vector<Key> keys;
     keys.reserve(plan.count);
+    struct Best {
+        std::optional<std::uint32_t>* at;
+        double AlternativeFigures::*figure;
+        double value = INFINITY;
+        Key key{INFINITY, 0};
+    };
+    std::array<Best, 4> best = {{{&result.cheapest, &AlternativeFigures::price},
+                                 {&result.lightest, &AlternativeFigures::weight},
+                                 {&result.leastPower, &AlternativeFigures::fanPower},
+                                 {&result.leastEvaluated, &AlternativeFigures::evaluatedCost}}};
     for (std::uint32_t i = 0; i < plan.count; ++i) {
         const Alternative& a = result.all[i];
-        if (a.ok) {
-            // An alternative without the figure (no fans planned) goes last.
-            const double key = rankFigure(a.figures, request.rank);
-            keys.emplace_back(std::isnan(key) ? INFINITY : key, i);
-        } else {
+        if (!a.ok()) {
             result.infeasible.push_back(i);
+            continue;
+        }
+        // An alternative without the figure (no fans planned) goes last.
+        const double figure = rankFigure(a.figures, request.rank);
+        const Key key{std::isnan(figure) ? INFINITY : figure, i};
+        keys.push_back(key);
+        for (Best& b : best) {
+            const double v = a.figures.*b.figure;
+            if (!*b.at || v < b.value || (v == b.value && key < b.key)) {
+                *b.at = i;
+                b.value = v;
+                b.key = key;
+            }
         }
     }
-    // Ranked by the figure, ties in sweep order.
-    std::sort(keys.begin(), keys.end());
+    // Ranked by the figure, ties in sweep order; a large sweep sorts its two
+    // halves at once and merges them.
+    if (request.threads > 1 && keys.size() > 65536) {
+        const auto middle = keys.begin() + static_cast<std::ptrdiff_t>(keys.size() / 2);
+        std::jthread half([&] { std::sort(keys.begin(), middle); });
+        std::sort(middle, keys.end());
+        half.join();
+        std::inplace_merge(keys.begin(), middle, keys.end());
+    } else {
+        std::sort(keys.begin(), keys.end());
+    }
     result.ranked.reserve(keys.size());
     for (const auto& [key, i] : keys) {
         result.ranked.push_back(i);
     }
-    const auto best = [&](auto figure) -> std::optional<std::uint32_t> {
-        std::optional<std::uint32_t> at;
-        for (const std::uint32_t i : result.ranked) {
-            if (!at || figure(result.all[i].figures) < figure(result.all[*at].figures)) {
-                at = i;
-            }
-        }
-        return at;
-    };
-    result.cheapest = best([](const AlternativeFigures& f) { return f.price; });
-    result.lightest = best([](const AlternativeFigures& f) { return f.weight; });
-    result.leastPower = best([](const AlternativeFigures& f) { return f.fanPower; });
-    result.leastEvaluated = best([](const AlternativeFigures& f) { return f.evaluatedCost; });
     return result;
 }
 

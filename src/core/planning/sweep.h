@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,26 +34,46 @@ std::vector<double> defaultLengths(bool english);
 enum class Rank { Price, Evaluated, Noise, FanPower, Weight };
 
 // The figures of an alternative that the sweep shows, in English units.
+// (No initial values: a million of them are written once, by the sweep.)
 struct AlternativeFigures {
-    double width = 0;         // ft
-    double faceArea = 0;      // sq ft
-    double fanPower = 0;      // hp
-    double weight = 0;        // lb
-    double price = 0;         // US$
-    double evaluatedCost = 0; // US$ (not a number without a cost of ownership)
-    double soundPressure = 0; // dB(A) at the listener (not a number without fans)
+    double width;         // ft
+    double faceArea;      // sq ft
+    double fanPower;      // hp
+    double weight;        // lb
+    double price;         // US$
+    double evaluatedCost; // US$ (not a number without a cost of ownership)
+    double soundPressure; // dB(A) at the listener (not a number without fans)
 };
 
 double rankFigure(const AlternativeFigures& f, Rank rank);
 
+// One alternative, in 64 bytes.
 struct Alternative {
-    double length = 0;             // as typed, in the case's units
-    AlternativeFigures figures;    // when ok
-    std::uint32_t lengthIndex = 0; // its place in the sweep's lengths
-    std::uint16_t message = 0;     // when not ok: its message in SweepResult::messages
-    std::uint8_t rows = 0;
-    std::uint8_t material = 0;
-    bool ok = false;
+    static constexpr std::uint16_t kFeasible = 0xFFFF;
+    AlternativeFigures figures; // when ok
+    std::uint32_t lengthIndex;  // its place in the sweep's lengths
+    std::uint16_t message;      // kFeasible, or its message in SweepResult::messages
+    std::uint8_t rows;
+    std::uint8_t material;
+    bool ok() const { return message == kFeasible; }
+};
+
+// The alternatives of a sweep, in sweep order: one block, written in place
+// by the workers (never cleared first), shared by copies of the result.
+class Alternatives {
+  public:
+    Alternatives() = default;
+    explicit Alternatives(std::size_t count)
+        : m_data(std::make_shared_for_overwrite<Alternative[]>(count)), m_size(count) {}
+    std::size_t size() const { return m_size; }
+    Alternative& operator[](std::size_t i) { return m_data[i]; }
+    const Alternative& operator[](std::size_t i) const { return m_data[i]; }
+    const Alternative* begin() const { return m_data.get(); }
+    const Alternative* end() const { return m_data.get() + m_size; }
+
+  private:
+    std::shared_ptr<Alternative[]> m_data;
+    std::size_t m_size = 0;
 };
 
 struct SweepRequest {
@@ -70,7 +91,8 @@ struct SweepControl {
 };
 
 struct SweepResult {
-    std::vector<Alternative> all;          // in sweep order: material, rows, length
+    Alternatives all;                      // in sweep order: material, rows, length
+    std::vector<double> lengths;           // the sweep's, as typed, in the case's units
     std::vector<std::uint32_t> ranked;     // the feasible ones, best first
     std::vector<std::uint32_t> infeasible; // in sweep order
     std::vector<std::string> messages;     // of the infeasible ones, each once
@@ -78,6 +100,8 @@ struct SweepResult {
     std::optional<std::uint32_t> cheapest, lightest, leastPower, leastEvaluated;
     bool english = true;    // the case's units (lengths are in them)
     bool cancelled = false; // stopped before the end: nothing else holds
+
+    double length(const Alternative& a) const { return lengths[a.lengthIndex]; }
 };
 
 // The number of alternatives of a request for a case.

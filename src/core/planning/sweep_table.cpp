@@ -67,7 +67,7 @@ std::string sweepText(const SweepResult& r, Units units) {
         const Alternative& a = r.all[r.ranked[k]];
         const CaseFigures f = figuresOf(a);
         Row row = {std::to_string(k + 1), std::to_string(a.rows),
-                   FormatReportValue(lengthShown(r, a.length, units)),
+                   FormatReportValue(lengthShown(r, r.length(a), units)),
                    materials()[a.material].name};
         for (const FigureColumn* column : sweepColumns()) {
             row.push_back(cellText(*column, f, units));
@@ -82,7 +82,7 @@ std::string sweepText(const SweepResult& r, Units units) {
         for (const std::uint32_t i : r.infeasible) {
             const Alternative& a = r.all[i];
             bad.push_back({std::to_string(a.rows),
-                           FormatReportValue(lengthShown(r, a.length, units)),
+                           FormatReportValue(lengthShown(r, r.length(a), units)),
                            materials()[a.material].name, r.messages[a.message]});
         }
         out += textTable(
@@ -105,7 +105,7 @@ std::string sweepCsv(const SweepResult& r, Units units) {
         const Alternative& a = r.all[r.ranked[k]];
         const CaseFigures f = figuresOf(a);
         Row row = {std::to_string(k + 1), std::to_string(a.rows),
-                   fullPrecision(lengthShown(r, a.length, units)), materials()[a.material].name};
+                   fullPrecision(lengthShown(r, r.length(a), units)), materials()[a.material].name};
         for (const FigureColumn* column : sweepColumns()) {
             row.push_back(cellCsv(*column, f, units));
         }
@@ -115,7 +115,7 @@ std::string sweepCsv(const SweepResult& r, Units units) {
     }
     for (const std::uint32_t i : r.infeasible) {
         const Alternative& a = r.all[i];
-        Row row = {"", std::to_string(a.rows), fullPrecision(lengthShown(r, a.length, units)),
+        Row row = {"", std::to_string(a.rows), fullPrecision(lengthShown(r, r.length(a), units)),
                    materials()[a.material].name};
         row.resize(header.size() - 1);
         row.push_back(r.messages[a.message]);

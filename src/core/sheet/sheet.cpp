@@ -110,8 +110,8 @@ SheetChanges SheetChanges::everything() {
     for (const Field f : kFields) {
         all.text[f] = true;
     }
-    all.service = all.units = all.draft = all.fluidList = all.fluid = all.material =
-        all.fileName = true;
+    all.service = all.units = all.draft = all.fluidList = all.fluid = all.material = all.fileName =
+        true;
     return all;
 }
 
