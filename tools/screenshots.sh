@@ -46,3 +46,7 @@ xdotool key alt+c   # Calculate
 sleep 1.5
 xdotool key Return  # "All calculation completed without error."
 shot report
+xdotool key alt+c   # Calculations: back to the sheet
+sleep 1
+xdotool key alt+l   # Alternatives
+shot alternatives

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QColor>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -219,7 +220,7 @@ const planning::SweepResult* frmAlternatives::result() const {
 }
 
 void frmAlternatives::startSweep() {
-    if (sweeping()) {
+    if (m_watcher.isRunning()) {
         m_control->cancel = true;
         m_watcher.waitForFinished();
     }
@@ -251,6 +252,7 @@ void frmAlternatives::startSweep() {
     m_sweep->setEnabled(false);
     m_cancel->setEnabled(true);
     m_poll->start();
+    m_running = true;
     m_watcher.setFuture(
         QtConcurrent::run([base = m_base, request = std::move(request), control = m_control] {
             return planning::sweep(base, request, control.get());
@@ -264,6 +266,10 @@ void frmAlternatives::cancelSweep() {
 }
 
 void frmAlternatives::finished() {
+    if (!m_watcher.isFinished()) {
+        return; // the end of a sweep given up for a newer one
+    }
+    m_running = false;
     m_poll->stop();
     m_sweep->setEnabled(true);
     m_cancel->setEnabled(false);
@@ -401,6 +407,7 @@ void frmAlternatives::showChart() {
         auto* mark = new QScatterSeries;
         mark->setName(QStringLiteral("Best"));
         mark->setMarkerSize(16);
+        mark->setColor(QColor(192, 40, 40));
         mark->append(point(m_result->ranked.front()));
         m_chart->addSeries(mark);
         mark->attachAxis(x);

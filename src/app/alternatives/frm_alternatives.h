@@ -70,6 +70,7 @@ class frmAlternatives : public QMainWindow {
     std::shared_ptr<planning::SweepControl> m_control;
     QFutureWatcher<planning::SweepResult> m_watcher;
     std::size_t m_total = 0;
+    bool m_running = false; // from the start of a sweep until its end is shown
     std::shared_ptr<const planning::SweepResult> m_result;
 
     QLineEdit* m_from = nullptr;

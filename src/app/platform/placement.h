@@ -14,8 +14,9 @@
 namespace keld::app {
 
 // The margins of a window's frame (its title bar and borders): known once it
-// has been shown; before that, those of another window of the program on
-// show, which the window manager will give this one too.
+// has been shown; before that, those of another window of the program (one
+// on show, or one hidden after it was shown), which the window manager will
+// give this one too.
 inline QMargins frameMargins(const QWidget* window) {
     const auto marginsOf = [](const QWidget* w) {
         const QRect outer = w->frameGeometry();
@@ -26,12 +27,20 @@ inline QMargins frameMargins(const QWidget* window) {
     if (window->isVisible()) {
         return marginsOf(window);
     }
+    // A window on show; else one that was shown and keeps its frame's size.
+    QMargins seen;
     for (const QWidget* other : QApplication::topLevelWidgets()) {
-        if (other != window && other->isVisible() && other->isWindow()) {
+        if (other == window || !other->isWindow()) {
+            continue;
+        }
+        if (other->isVisible()) {
             return marginsOf(other);
         }
+        if (seen.isNull()) {
+            seen = marginsOf(other);
+        }
     }
-    return {};
+    return seen;
 }
 
 // Centres a window on the available area of its screen, frame included, at
