@@ -59,6 +59,18 @@ std::string reportForTerminal(const std::string& report) {
     return out;
 }
 
+// The planning options of a case, or nothing after their message (with the
+// file's name before it when a plant list is sized).
+std::optional<planning::Options> planFor(const Sheet& sheet, const cli::RunOptions& options,
+                                         const std::string& where = {}) {
+    const planning::OptionsOrMessage plan = cli::planningOptions(sheet, options);
+    if (plan.message) {
+        std::cerr << "keld-size: " << (where.empty() ? "" : where + ": ") << *plan.message << "\n";
+        return std::nullopt;
+    }
+    return plan.options;
+}
+
 // A plant list: one summary row per file.
 int runBatch(const Sheet& started, const std::vector<std::string>& files,
              const cli::RunOptions& options, bool json, bool csv, Units units) {
@@ -73,13 +85,12 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files,
                 status = 2;
                 continue;
             }
-            const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
-            if (plan.message) {
-                std::cerr << "keld-size: " << file << ": " << *plan.message << "\n";
+            const std::optional<planning::Options> plan = planFor(*sheet, options, file);
+            if (!plan) {
                 return 2;
             }
             const cli::RunResult run = cli::calculate(*sheet);
-            const planning::Figures figures = planning::figuresOf(sheet->record(), plan.options);
+            const planning::Figures figures = planning::figuresOf(sheet->record(), *plan);
             nlohmann::ordered_json one = {{"file", file}};
             one.update(cli::runToJson(run, sheet->record(), run.ok ? &figures : nullptr));
             all.push_back(std::move(one));
@@ -132,13 +143,12 @@ int runSweep(const Sheet& started, const std::string& file, cli::RunOptions opti
         }
         request.lengths = std::move(*parsed);
     }
-    const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
-    if (plan.message) {
-        std::cerr << "keld-size: " << *plan.message << "\n";
+    const std::optional<planning::Options> plan = planFor(*sheet, options);
+    if (!plan) {
         return 2;
     }
     request.materials = chosen;
-    request.options = plan.options;
+    request.options = *plan;
     request.rank = rank;
     request.threads = std::max(1U, std::thread::hardware_concurrency());
     const planning::SweepResult result = planning::sweep(*sheet, request);
@@ -316,13 +326,12 @@ int main(int argc, char** argv) {
         std::cerr << "keld-size: " << error.message << "\n";
         return 2;
     }
-    const planning::OptionsOrMessage plan = cli::planningOptions(*sheet, options);
-    if (plan.message) {
-        std::cerr << "keld-size: " << *plan.message << "\n";
+    const std::optional<planning::Options> plan = planFor(*sheet, options);
+    if (!plan) {
         return 2;
     }
     const cli::RunResult run = cli::calculate(*sheet);
-    const planning::Figures figures = planning::figuresOf(sheet->record(), plan.options);
+    const planning::Figures figures = planning::figuresOf(sheet->record(), *plan);
     if (json) {
         std::cout << cli::runToJson(run, sheet->record(), run.ok ? &figures : nullptr)
                          .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)

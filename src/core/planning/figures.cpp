@@ -160,9 +160,9 @@ std::string cellCsv(const FigureColumn& column, const CaseFigures& f, Units unit
     return std::to_string(static_cast<long long>(v));
 }
 
-std::string oneLine(const std::string& text) {
+std::string oneLine(std::string_view text) {
     std::string out;
-    for (char ch : text) {
+    for (const char ch : text) {
         if (ch == '\n' || ch == '\r') {
             if (!out.empty() && out.back() != ' ') {
                 out += ' ';

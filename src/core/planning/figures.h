@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace keld {
@@ -68,6 +69,6 @@ std::string cellText(const FigureColumn& column, const CaseFigures& f, Units uni
 std::string cellCsv(const FigureColumn& column, const CaseFigures& f, Units units);
 
 // A message on one line, for a table cell.
-std::string oneLine(const std::string& text);
+std::string oneLine(std::string_view text);
 
 } // namespace keld

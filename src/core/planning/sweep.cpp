@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/calculate.h"
+#include "planning/figures.h"
 #include "text/number.h"
 
 #include <algorithm>
@@ -79,21 +80,6 @@ class Messages : public MessageSink {
   private:
     std::string m_last;
 };
-
-// A message on one line, for a table cell.
-std::string oneLine(std::string_view text) {
-    std::string out;
-    for (const char ch : text) {
-        if (ch == '\n' || ch == '\r') {
-            if (!out.empty() && out.back() != ' ') {
-                out += ' ';
-            }
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
 
 struct Plan {
     const Sheet& base;
