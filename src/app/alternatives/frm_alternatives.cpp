@@ -212,7 +212,7 @@ void frmAlternatives::buildControls() {
 }
 
 bool frmAlternatives::sweeping() const {
-    return m_watcher.isRunning();
+    return m_running;
 }
 
 const planning::SweepResult* frmAlternatives::result() const {
