@@ -151,7 +151,7 @@ def ins01(k):
     p = Pic("ins01.png")
     y = window(p, 16, 12, 1116, 790, "KELD - default.ini",
                ["File", "Calculate", "Instructions", "Reset", "Tutorial",
-                "Options…", "About"])
+                "Options…", "Alternatives…", "About"])
     p.text(566, y + 14, "Input for KELD Size and Price Estimate", 24, "bold",
            anchor="ma")
     # At start-up the sheet shows the entries of default.ini as they stand,
@@ -516,7 +516,7 @@ def ins12(k):
     p = Pic("ins12.png")
     # the sheet's menu bar, "Options…" chosen
     menu = ["File", "Calculate", "Instructions", "Reset", "Tutorial",
-            "Options…", "About"]
+            "Options…", "Alternatives…", "About"]
     window(p, 16, 12, 1116, 92, "KELD - default.ini", menu)
     x = 16 + 14 + sum(p.text_size(m, 22)[0] + 26 for m in menu[:5])
     w = p.text_size(menu[5], 22)[0]
@@ -533,7 +533,7 @@ def ins12(k):
         p.text(708, y, english_range, 23, "bold", BADGE, anchor="lm")
     p.lines(40, bottom + 20, [
         "OK checks the fields; Defaults puts the defaults back.",
-        "Kept between runs; only the report's two sections change."],
+        "Kept between runs; the sizing and the price stay the same."],
         25, gap=1.38)
     return p
 
