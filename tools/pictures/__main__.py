@@ -2,7 +2,7 @@
 
     /usr/bin/python3 tools/make_pictures.py [--keld-size PATH] [OUTDIR] [NAME...]
 
-OUTDIR defaults to data/Pictures/; NAMEs (tut01 ... tut16, ins01 ... ins12,
+OUTDIR defaults to data/Pictures/; NAMEs (tut01 ... tut16, ins01 ... ins13,
 cover) choose some pictures, all by default.  The figures of the estimate
 come from keld-size, by default the release build's
 (build/release/bin/keld-size: bash scripts/setup.sh release).

@@ -166,6 +166,29 @@ class Pic:
             self.boxes.append((box, s))
         return box
 
+    def text_up(self, x, y, s, size=26, kind="sans", color=INK):
+        """Text read upwards (turned a quarter to the left), its middle at
+        (x, y), as a chart's vertical axis title; checked like text()."""
+        if size < MIN_TEXT:
+            raise LayoutError(f"{self.name}: text '{s}' smaller than "
+                              f"{MIN_TEXT} px")
+        f = font(kind, size)
+        l, t, r, b = self.d.textbbox((0, 0), s, font=f, anchor="la")
+        layer = Image.new("L", (r - l + 2 * SS, b - t + 2 * SS), 0)
+        ImageDraw.Draw(layer).text((SS - l, SS - t), s, font=f, fill=255,
+                                   anchor="la")
+        layer = layer.rotate(90, expand=True)
+        w, h = layer.size
+        left, top = round(x * SS - w / 2), round(y * SS - h / 2)
+        self.img.paste(Image.new("RGB", layer.size, color), (left, top),
+                       layer)
+        box = (left / SS, top / SS, (left + w) / SS, (top + h) / SS)
+        if box[0] < 2 or box[1] < 2 or box[2] > self.w - 2 or box[3] > self.h - 2:
+            raise LayoutError(f"{self.name}: text '{s}' leaves the picture "
+                              f"at {tuple(round(v) for v in box)}")
+        self.boxes.append((box, s))
+        return box
+
     def lines(self, x, y, rows, size=26, kind="sans", color=INK, gap=1.45,
               anchor="la"):
         for i, s in enumerate(rows):

@@ -1,4 +1,4 @@
-"""The pictures of the instruction pages, ins01 to ins12: sketches of the
+"""The pictures of the instruction pages, ins01 to ins13: sketches of the
 program's windows with the program's own entries, messages and report.
 
 The sheet of ins01 shows the shipped default case as the program shows it
@@ -7,10 +7,13 @@ after start-up, the report of ins08 is the one that Calculate then gives
 messages come from keld-size runs, the Options dialog of ins12 shows the
 options of a keld-size run without options, and every limit named here,
 of the sheet and of the options, is checked against keld-size before it is
-drawn (check_limits).
+drawn (check_limits).  The Alternatives window of ins13 shows the default
+case's default sweep (keld-size --sweep --csv), its table rows checked
+against the table that keld-size --sweep prints.
 """
 
 import os
+import re
 
 from . import figures as F
 from .canvas import (AIR, AIR_FILL, BADGE, GOOD, GREY, HOT, INK, LIGHT, MID,
@@ -18,9 +21,10 @@ from .canvas import (AIR, AIR_FILL, BADGE, GOOD, GREY, HOT, INK, LIGHT, MID,
 from .keld import (DEFAULT_CASE, REPO, KeldSizeError, num, read_project,
                    report_value)
 from .parts import small_unit
-from .windows import (badge, button, combo, drop_menu, field, file_icon,
-                      group, message_box, note, options_dialog, radio,
-                      report_window, sheet_items, window)
+from .windows import (alternatives_window, badge, button, combo, drop_menu,
+                      field, file_icon, group, message_box, nice_axis, note,
+                      options_dialog, pointer, radio, report_window,
+                      sheet_items, tooltip, window)
 
 DATA = os.path.join(REPO, "data")
 
@@ -147,7 +151,7 @@ def ins01(k):
     p = Pic("ins01.png")
     y = window(p, 16, 12, 1116, 790, "KELD - default.ini",
                ["File", "Calculate", "Instructions", "Reset", "Tutorial",
-                "Options…", "About"])
+                "Options…", "Alternatives…", "About"])
     p.text(566, y + 14, "Input for KELD Size and Price Estimate", 24, "bold",
            anchor="ma")
     # At start-up the sheet shows the entries of default.ini as they stand,
@@ -512,7 +516,7 @@ def ins12(k):
     p = Pic("ins12.png")
     # the sheet's menu bar, "Options…" chosen
     menu = ["File", "Calculate", "Instructions", "Reset", "Tutorial",
-            "Options…", "About"]
+            "Options…", "Alternatives…", "About"]
     window(p, 16, 12, 1116, 92, "KELD - default.ini", menu)
     x = 16 + 14 + sum(p.text_size(m, 22)[0] + 26 for m in menu[:5])
     w = p.text_size(menu[5], 22)[0]
@@ -529,6 +533,85 @@ def ins12(k):
         p.text(708, y, english_range, 23, "bold", BADGE, anchor="lm")
     p.lines(40, bottom + 20, [
         "OK checks the fields; Defaults puts the defaults back.",
-        "Kept between runs; only the report's two sections change."],
+        "Kept between runs; the sizing and the price stay the same."],
         25, gap=1.38)
+    return p
+
+
+def ins13(k):
+    """The Alternatives window as it opens on the default case: the default
+    sweep ranked by price, the chart of the price against the tube length
+    with one curve per row count and the best marked, the pointer resting
+    on the sheet's own design (its rows and tube length), and the first
+    rows of the table."""
+    case = read_project(DEFAULT_CASE)
+    english = case.units.upper() == "ENGLISH"
+    unit = "ft" if english else "m"    # as the window's labels name it
+    swept = k.sweep(DEFAULT_CASE)
+    # The CSV's columns: rank, rows, length, material, the seven figures of
+    # the table (price the fifth), marks and message.
+    keys = list(swept[0])
+    length_key, figure_keys = keys[2], keys[4:-2]
+    price_key = figure_keys[4]
+    ranked = sorted((r for r in swept if r["rank"]), key=lambda r: int(r["rank"]))
+    if not ranked:
+        raise KeldSizeError("the default sweep has no feasible alternative")
+    lengths = sorted({float(r[length_key]) for r in swept})
+    # The table that keld-size --sweep prints: its headings are the window's
+    # columns, its first rows those the window's table shows.
+    printed = k.sweep(DEFAULT_CASE, text=True)
+    headings = re.split(r"\s{2,}", printed[0].strip())
+
+    def cells(r):
+        return ([r["rank"], r["rows"], F.sig(float(r[length_key])),
+                 r["material"]] + [F.sig(float(r[key])) for key in figure_keys]
+                + [r["marks"]])
+
+    shown = [cells(r) for r in ranked[:5]]
+    for row, line in zip(shown, printed[1:]):
+        if not " ".join(line.split()).startswith(" ".join(row).strip()):
+            raise KeldSizeError(f"ins13: the row {row} is printed as {line!r}")
+    if len(headings) != len(shown[0]):
+        raise KeldSizeError(f"ins13: the columns {headings} do not match "
+                            f"the CSV's")
+    # One curve per row count: at each length the best of its materials.
+    curves = {}
+    for r in ranked:
+        curves.setdefault(int(r["rows"]), {}).setdefault(
+            float(r[length_key]), float(r[price_key]))
+    series = [(f"{rows} rows", sorted(curves.get(rows, {}).items()))
+              for rows in F.ROW_RANGE]
+    prices = [float(r[price_key]) for r in ranked]
+    margin = (max(prices) - min(prices)) * 0.05
+    y_axis = nice_axis(min(prices) - margin, max(prices) + margin)
+    x_axis = (lengths[0], lengths[-1], 5)
+    best = ranked[0]
+    price_heading = headings[8]
+    caption = (read_config("Brochure", "TitleBar") + " Alternatives - "
+               + os.path.basename(DEFAULT_CASE))
+    status = (f"{len(swept)} alternatives: {len(ranked)} feasible, "
+              f"{len(swept) - len(ranked)} infeasible.")
+    p = Pic("ins13.png")
+    at = alternatives_window(
+        p, 8, 8, 1124, 794, caption,
+        (f"Tube lengths, {unit}: from",
+         [f"{lengths[0]:g}", f"{lengths[-1]:g}", f"{lengths[1] - lengths[0]:g}"],
+         False, "Price"),
+        ("Price against tube length", f"Tube length, {unit}", price_heading,
+         x_axis, y_axis, series,
+         (float(best[length_key]), float(best[price_key]))),
+        (headings, shown, (3, len(headings) - 1), 0, len(swept)),
+        status)
+    # The pointer rests on the sheet's own design: its figures in a tooltip.
+    own = next(r for r in ranked if r["rows"] == case.rows
+               and float(r[length_key]) == float(case.length)
+               and r["material"] == case.material)
+    c = cells(own)
+    tip = [f"{own['rows']} rows, {c[2]} {unit}, {own['material']}",
+           f"price {c[8]} US$, evaluated cost {c[9]} US$",
+           f"fan power {c[6]} {headings[6].split()[-1]}, noise {c[10]} dB(A), "
+           f"weight {c[7]} {headings[7].split()[-1]}"]
+    px, py = at(float(own[length_key]), float(own[price_key]))
+    tooltip(p, px - 200, py - 150, tip)
+    pointer(p, px, py)
     return p

@@ -181,15 +181,20 @@ class KeldSize:
             self._cache[key] = self._run(args).splitlines()
         return self._cache[key]
 
-    def sweep(self, case, lengths, materials=None):
-        """The rows of a --sweep --csv of the case, as dictionaries."""
-        key = ("sweep", case, lengths, materials)
+    def sweep(self, case, lengths=None, materials=None, text=False):
+        """The rows of a --sweep --csv of the case, as dictionaries; lengths
+        None sweeps keld-size's default lengths.  With text, the lines of
+        the table that --sweep prints instead."""
+        key = ("sweep", case, lengths, materials, text)
         if key not in self._cache:
-            args = ["--sweep", "--csv", "--lengths", lengths]
+            args = ["--sweep"] + ([] if text else ["--csv"])
+            if lengths is not None:
+                args += ["--lengths", lengths]
             if materials:
                 args += ["--materials", materials]
             out = self._run(args + [self._path(case)])
-            self._cache[key] = list(csv.DictReader(io.StringIO(out)))
+            self._cache[key] = (out.splitlines() if text else
+                                list(csv.DictReader(io.StringIO(out))))
         return self._cache[key]
 
 

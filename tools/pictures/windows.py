@@ -1,8 +1,11 @@
 """Mock-ups of the program's windows: caption and menu bar, fields, lists,
-option buttons, groups, buttons, the calculation sheet, message boxes and
-the report window."""
+option buttons, check boxes, groups, buttons, the calculation sheet, message
+boxes, the report window, the Options dialog and the Alternatives window
+with its chart and table."""
 
-from .canvas import (BADGE, GREY, INK, MID, PANEL, TITLEBAR, WHITE)
+import math
+
+from .canvas import (BADGE, GREY, INK, LIGHT, MID, PANEL, TITLEBAR, WHITE)
 
 def window(p, x0, y0, x1, y1, caption, menu=None, size=22):
     p.rect(x0, y0, x1, y1, fill=PANEL, outline=INK, width=2.5)
@@ -56,10 +59,20 @@ def group(p, x0, y0, x1, y1, caption, size=22, bg=PANEL):
     p.text(x0 + 16, y0, caption, size, "bold", anchor="lm")
 
 
-def button(p, x0, y0, x1, y1, label, size=22, default=False):
+def button(p, x0, y0, x1, y1, label, size=22, default=False, enabled=True):
     p.rect(x0, y0, x1, y1, fill=(232, 234, 238), outline=INK if default else GREY,
            width=3 if default else 2, r=6)
-    p.text((x0 + x1) / 2, (y0 + y1) / 2, label, size, anchor="mm")
+    p.text((x0 + x1) / 2, (y0 + y1) / 2, label, size,
+           color=INK if enabled else GREY, anchor="mm")
+
+
+def check_box(p, x, y, label, on, size=22):
+    """A check box, its middle at y; returns the right end of its label."""
+    p.rect(x, y - 10, x + 20, y + 10, fill=WHITE, outline=GREY, width=2, r=2)
+    if on:
+        p.line([(x + 4, y), (x + 9, y + 5), (x + 16, y - 6)], width=3)
+    p.text(x + 28, y, label, size, anchor="lm")
+    return x + 28 + p.text_size(label, size)[0]
 
 
 def badge(p, x, y, label, r=20):
@@ -241,3 +254,218 @@ def options_dialog(p, x0, y0, x1, note_lines, rows, size=22):
     button(p, x1 - 344, yb, x1 - 194, yb + 44, "OK", size, default=True)
     button(p, x1 - 172, yb, x1 - 22, yb + 44, "Cancel", size)
     return fx, mids, y0 + h
+
+
+def hscrollbar(p, x0, y0, x1, y1, share, start=0.0):
+    """A horizontal scroll bar, its handle showing the given share of the
+    width from the given share on (0 at the left)."""
+    p.rect(x0, y0, x1, y1, fill=(232, 234, 238), outline=MID, width=1.5)
+    h = y1 - y0
+    for xa, xb in ((x0, x0 + h), (x1 - h, x1)):
+        p.rect(xa, y0, xb, y1, fill=(222, 225, 230), outline=MID, width=1.5)
+    cy = (y0 + y1) / 2
+    p.poly([(x0 + h * 0.62, cy - 6), (x0 + h * 0.62, cy + 6),
+            (x0 + h * 0.36, cy)], fill=INK, outline=None)
+    p.poly([(x1 - h * 0.62, cy - 6), (x1 - h * 0.62, cy + 6),
+            (x1 - h * 0.36, cy)], fill=INK, outline=None)
+    track = x1 - x0 - 2 * h
+    left = x0 + h + track * start
+    p.rect(left + 2, y0 + 3, left + max(30, track * share) - 2, y1 - 3,
+           fill=(196, 200, 208), outline=GREY, width=1.5, r=3)
+
+
+def progress_bar(p, x0, y0, x1, y1, share, size=22):
+    """A progress bar filled to the given share, its percentage in the
+    middle."""
+    p.rect(x0, y0, x1, y1, fill=WHITE, outline=GREY, width=2, r=4)
+    if share > 0:
+        p.rect(x0 + 2, y0 + 2, x0 + 2 + (x1 - x0 - 4) * share, y1 - 2,
+               fill=(48, 140, 220), outline=None, r=3)
+    p.text((x0 + x1) / 2, (y0 + y1) / 2, f"{share:.0%}", size,
+           color=WHITE if share > 0.55 else INK, anchor="mm")
+
+
+# The colours of the chart's curves, in the order of its series: the
+# toolkit's light chart theme gives five and starts again after the fifth.
+CHART_COLOURS = [(32, 159, 223), (153, 202, 83), (246, 166, 37),
+                 (109, 95, 213), (191, 89, 62)]
+
+
+def nice_number(x, ceiling):
+    """A round number near x (1, 2 or 5 times a power of ten)."""
+    z = 10 ** math.floor(math.log10(x))
+    q = x / z
+    if ceiling:
+        q = 1 if q <= 1 else 2 if q <= 2 else 5 if q <= 5 else 10
+    else:
+        q = 1 if q < 1.5 else 2 if q < 3 else 5 if q < 7 else 10
+    return q * z
+
+
+def nice_axis(low, high, ticks=5):
+    """The range and tick count that the chart's value axis takes for
+    [low, high] once it rounds to nice numbers: (low, high, ticks)."""
+    step = nice_number(nice_number(high - low, True) / (ticks - 1), False)
+    first, last = math.floor(low / step), math.ceil(high / step)
+    return first * step, last * step, int(last - first) + 1
+
+
+def chart(p, x0, y0, x1, y1, title, x_title, y_title, x_axis, y_axis,
+          series, best, y_format="{:.0f}", legend_w=150):
+    """A chart of curves: the panel (x0, y0)-(x1, y1), its title, the axes
+    ((low, high, ticks) each, labelled with %g and y_format), the series
+    [(name, [(x, y)])] drawn with points, the best alternative as a large
+    dot named "Best", and the legend at the right.  Returns a function that
+    maps a point of the data to the picture."""
+    p.rect(x0, y0, x1, y1, fill=WHITE, outline=None, r=8)
+    p.text((x0 + x1) / 2, y0 + 10, title, 22, anchor="ma")
+    (xa, xb, xt), (ya, yb, yt) = x_axis, y_axis
+    y_labels = [y_format.format(ya + (yb - ya) * i / (yt - 1))
+                for i in range(yt)]
+    label_w = max(p.text_size(s, 22)[0] for s in y_labels)
+    left = x0 + 12 + 28 + 10 + label_w + 10
+    right = x1 - legend_w - 20
+    top, bottom = y0 + 52, y1 - 76
+
+    def at(x, y):
+        return (left + (x - xa) / (xb - xa) * (right - left),
+                bottom - (y - ya) / (yb - ya) * (bottom - top))
+
+    for i in range(xt):
+        x = left + (right - left) * i / (xt - 1)
+        p.line([(x, top), (x, bottom)], width=1.5, color=LIGHT)
+        p.text(x, bottom + 8, f"{xa + (xb - xa) * i / (xt - 1):g}", 22,
+               anchor="ma")
+    for i, s in enumerate(y_labels):
+        y = bottom - (bottom - top) * i / (yt - 1)
+        p.line([(left, y), (right, y)], width=1.5, color=LIGHT)
+        p.text(left - 10, y, s, 22, anchor="rm")
+    p.line([(left, top), (left, bottom), (right, bottom)], width=2,
+           color=MID)
+    p.text((left + right) / 2, bottom + 40, x_title, 22, "bold", anchor="ma")
+    p.text_up(x0 + 12 + 14, (top + bottom) / 2, y_title, 22, "bold")
+    names = [name for name, _ in series] + ["Best"]
+    for n, (_, points) in enumerate(series):
+        colour = CHART_COLOURS[n % len(CHART_COLOURS)]
+        pts = [at(x, y) for x, y in points]
+        if len(pts) > 1:
+            p.line(pts, width=2.5, color=colour)
+        for x, y in pts:
+            p.circle(x, y, 3.5, fill=colour, outline=None)
+    colour = CHART_COLOURS[len(series) % len(CHART_COLOURS)]
+    if best is not None:
+        bx, by = at(*best)
+        p.circle(bx, by, 11, fill=colour, outline=WHITE, width=1.5)
+    row_h = 26
+    ly = (top + bottom) / 2 - row_h * (len(names) - 1) / 2
+    lx = x1 - legend_w
+    for n, name in enumerate(names):
+        y = ly + n * row_h
+        p.rect(lx, y - 6, lx + 12, y + 6,
+               fill=CHART_COLOURS[n % len(CHART_COLOURS)], outline=GREY,
+               width=1)
+        p.text(lx + 20, y, name, 22, anchor="lm")
+    return at
+
+
+def tooltip(p, x, y, rows, size=22):
+    """A tooltip box with its top left corner at (x, y)."""
+    w = max(p.text_size(r, size)[0] for r in rows) + 20
+    h = len(rows) * size * 1.3 + 14
+    p.rect(x, y, x + w, y + h, fill=(255, 255, 225), outline=GREY, width=1.5)
+    p.lines(x + 10, y + 8, rows, size, gap=1.3)
+    return x + w, y + h
+
+
+def pointer(p, x, y):
+    """The mouse pointer, its tip at (x, y)."""
+    p.poly([(x, y), (x, y + 34), (x + 9, y + 26), (x + 16, y + 40),
+            (x + 22, y + 37), (x + 15, y + 23), (x + 26, y + 23)],
+           fill=WHITE, outline=INK, width=2)
+
+
+def table(p, x0, y0, x1, y1, headings, rows, left_aligned=(), sorted_by=0,
+          total_rows=None, size=22):
+    """A table view: a heading row (the sorted column with its arrow), the
+    rows given, cut at the right edge as a scrolled view shows them, and
+    its scroll bars.  Numbers stand at the right of their cells, the
+    columns in left_aligned at the left."""
+    bar = 22
+    p.rect(x0, y0, x1, y1, fill=WHITE, outline=GREY, width=2)
+    right, bottom = x1 - bar - 2, y1 - bar - 2
+    head_h, row_h, pad = 34, 32, 5
+    widths = []
+    for c, head in enumerate(headings):
+        cells = [r[c] for r in rows if c < len(r)]
+        w = max([p.text_size(head, size)[0] + (20 if c == sorted_by else 0)]
+                + [p.text_size(s, size)[0] for s in cells])
+        widths.append(w + 2 * pad)
+    p.rect(x0 + 2, y0 + 2, right, y0 + head_h, fill=(240, 241, 243),
+           outline=None)
+    x = x0 + 2
+    shown = 0
+    for c, (head, w) in enumerate(zip(headings, widths)):
+        if x + w > right:
+            break
+        p.line([(x + w, y0 + 2), (x + w, bottom)], width=1, color=LIGHT)
+        p.text(x + w / 2 - (10 if c == sorted_by else 0), y0 + head_h / 2,
+               head, size, anchor="mm")
+        if c == sorted_by:
+            ax, ay = x + w - pad - 8, y0 + head_h / 2
+            p.poly([(ax - 6, ay - 4), (ax + 6, ay - 4), (ax, ay + 4)],
+                   fill=GREY, outline=None)
+        for n, row in enumerate(rows):
+            y = y0 + head_h + n * row_h + row_h / 2
+            if c in left_aligned:
+                p.text(x + pad, y, row[c], size, anchor="lm")
+            else:
+                p.text(x + w - pad, y, row[c], size, anchor="rm")
+        x += w
+        shown += 1
+    p.line([(x0 + 2, y0 + head_h), (right, y0 + head_h)], width=1.5,
+           color=MID)
+    for n in range(len(rows) + 1):
+        y = y0 + head_h + (n + 1) * row_h
+        if y < bottom:
+            p.line([(x0 + 2, y), (right, y)], width=1, color=LIGHT)
+    seen = sum(widths[:shown]) + (right - x)
+    scrollbar(p, right + 2, y0 + 2, x1 - 2, bottom,
+              len(rows) / max(len(rows), total_rows or len(rows)))
+    hscrollbar(p, x0 + 2, bottom + 2, right, y1 - 2,
+               min(1.0, seen / sum(widths)))
+    return shown
+
+
+def alternatives_window(p, x0, y0, x1, y1, caption, top, plot, rows,
+                        status):
+    """The Alternatives window: the top row (top: the label of the tube
+    lengths, the three lengths, whether all materials, the ranking), the
+    chart (plot: the arguments of chart() after its panel), the table
+    (rows: the arguments of table() after its frame) and the bottom row
+    (status).  Returns the chart's mapping from data to picture."""
+    y = window(p, x0, y0, x1, y1, caption)
+    label, lengths, all_materials, rank = top
+    m = 14
+    ym = y + 30
+    x = x0 + m
+    x = p.text(x, ym, label, 22, anchor="lm")[2] + 8
+    for n, value in enumerate(lengths):
+        field(p, x, ym - 17, 52, value)
+        x += 52
+        if n < 2:
+            x = p.text(x + 8, ym, ("to", "by")[n], 22, anchor="lm")[2] + 8
+    x = check_box(p, x + 18, ym, "All materials", all_materials)
+    x = p.text(x + 16, ym, "Rank by", 22, anchor="lm")[2] + 8
+    combo(p, x, ym - 17, 112, rank)
+    button(p, x1 - m - 184, ym - 19, x1 - m - 96, ym + 19, "Sweep")
+    button(p, x1 - m - 88, ym - 19, x1 - m, ym + 19, "Cancel", enabled=False)
+    # the chart above the table, the progress and the buttons below
+    yb = y1 - 34
+    table_top = yb - 34 - 226
+    at = chart(p, x0 + m, ym + 30, x1 - m, table_top - 10, *plot)
+    table(p, x0 + m, table_top, x1 - m, yb - 22, *rows)
+    progress_bar(p, x0 + m, yb - 18, x0 + m + 300, yb + 18, 1.0)
+    p.text(x0 + m + 316, yb, status, 22, anchor="lm")
+    button(p, x1 - m - 270, yb - 19, x1 - m - 100, yb + 19, "Export CSV…")
+    button(p, x1 - m - 92, yb - 19, x1 - m, yb + 19, "Close")
+    return at
