@@ -225,7 +225,7 @@ class FlowTest : public QObject {
         QTest::addColumn<QString>("set");
         QTest::addColumn<int>("pages");
         QTest::newRow("tutorial") << "Brochure" << 16;
-        QTest::newRow("instructions") << "Instructions" << 12;
+        QTest::newRow("instructions") << "Instructions" << 13;
     }
     void everyPageLoads() {
         QFETCH(QString, set);
@@ -268,7 +268,7 @@ class FlowTest : public QObject {
             << toPage5 + "calc:CalcMenu_5 " + back5 + "cover:MainMenu_2"
             << "Page 1 of 16";
         QTest::newRow("instructions start at page 1") << toPage5 + "calc:CalcMenu_3"
-                                                      << "Page 1 of 12";
+                                                      << "Page 1 of 13";
     }
     void tutorialResumes() {
         QFETCH(QString, steps);

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -194,10 +193,11 @@ TEST(KeldSize, PdfHoldsTheReportWithItsColumnsLinedUp) {
     // shows at the "Metric" heading's column stands where that heading does.
     const std::string boxes = keld::test::command("pdftotext -bbox " + pdf + " -").out;
     std::vector<std::pair<std::string, double>> words; // text, left edge
-    const std::regex word(R"re(<word xMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    for (auto it = std::sregex_iterator(boxes.begin(), boxes.end(), word);
-         it != std::sregex_iterator(); ++it) {
-        words.emplace_back((*it)[2], std::stod((*it)[1]));
+    const std::string tag = "<word xMin=\"";
+    for (std::size_t at = boxes.find(tag); at != std::string::npos; at = boxes.find(tag, at + 1)) {
+        const std::size_t open = boxes.find('>', at) + 1;
+        words.emplace_back(boxes.substr(open, boxes.find('<', open) - open),
+                           std::stod(boxes.substr(at + tag.size())));
     }
     const auto heading =
         std::find_if(words.begin(), words.end(), [](const auto& w) { return w.first == "Metric"; });

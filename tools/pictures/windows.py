@@ -285,10 +285,12 @@ def progress_bar(p, x0, y0, x1, y1, share, size=22):
            color=WHITE if share > 0.55 else INK, anchor="mm")
 
 
-# The colours of the chart's curves, in the order of its series: the
-# toolkit's light chart theme gives five and starts again after the fifth.
-CHART_COLOURS = [(32, 159, 223), (153, 202, 83), (246, 166, 37),
-                 (109, 95, 213), (191, 89, 62)]
+# The colours of the chart's curves, one for each row count, and of the best
+# alternative's mark, as the Alternatives window sets them.
+CHART_COLOURS = [(0x1f, 0x77, 0xb4), (0xff, 0x7f, 0x0e), (0x2c, 0xa0, 0x2c),
+                 (0x94, 0x67, 0xbd), (0x8c, 0x56, 0x4b), (0xe3, 0x77, 0xc2),
+                 (0x7f, 0x7f, 0x7f), (0x17, 0xbe, 0xcf)]
+BEST_COLOUR = (0xc0, 0x28, 0x28)
 
 
 def nice_number(x, ceiling):
@@ -352,7 +354,7 @@ def chart(p, x0, y0, x1, y1, title, x_title, y_title, x_axis, y_axis,
             p.line(pts, width=2.5, color=colour)
         for x, y in pts:
             p.circle(x, y, 3.5, fill=colour, outline=None)
-    colour = CHART_COLOURS[len(series) % len(CHART_COLOURS)]
+    colour = BEST_COLOUR
     if best is not None:
         bx, by = at(*best)
         p.circle(bx, by, 11, fill=colour, outline=WHITE, width=1.5)
@@ -361,9 +363,9 @@ def chart(p, x0, y0, x1, y1, title, x_title, y_title, x_axis, y_axis,
     lx = x1 - legend_w
     for n, name in enumerate(names):
         y = ly + n * row_h
-        p.rect(lx, y - 6, lx + 12, y + 6,
-               fill=CHART_COLOURS[n % len(CHART_COLOURS)], outline=GREY,
-               width=1)
+        fill = (BEST_COLOUR if n == len(names) - 1
+                else CHART_COLOURS[n % len(CHART_COLOURS)])
+        p.rect(lx, y - 6, lx + 12, y + 6, fill=fill, outline=GREY, width=1)
         p.text(lx + 20, y, name, 22, anchor="lm")
     return at
 

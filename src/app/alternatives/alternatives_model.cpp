@@ -68,13 +68,15 @@ QVariant AlternativesModel::headerData(int section, Qt::Orientation orientation,
 }
 
 QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
+    const int column = index.column();
+    const bool note = column == columnCount() - 1;
     if (!m_result || !index.isValid() ||
-        (role != Qt::DisplayRole && role != Qt::UserRole && role != Qt::TextAlignmentRole)) {
+        (role != Qt::DisplayRole && role != Qt::UserRole && role != Qt::TextAlignmentRole &&
+         !(role == Qt::ToolTipRole && note))) {
         return {};
     }
-    const int column = index.column();
     if (role == Qt::TextAlignmentRole) {
-        return column == 3 || column == columnCount() - 1
+        return column == 3 || note
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }

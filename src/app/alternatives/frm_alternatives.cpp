@@ -170,6 +170,7 @@ void frmAlternatives::buildControls() {
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false); // one line a row; the whole note is its tooltip
 
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(m_chartView);
@@ -325,6 +326,20 @@ QString frmAlternatives::describe(std::uint32_t i) const {
         .arg(cell(columns::weight));
 }
 
+namespace {
+
+// A colour of its own for each row count's curve (the chart's theme repeats
+// after five), none of them near the red of the best alternative.
+QColor curveColour(int curve) {
+    static constexpr std::array<QRgb, planning::kSweepRowCounts> colours = {
+        0x1f77b4, 0xff7f0e, 0x2ca02c, 0x9467bd, 0x8c564b, 0xe377c2, 0x7f7f7f, 0x17becf};
+    return QColor(colours[static_cast<std::size_t>(curve) % colours.size()]);
+}
+
+constexpr QRgb kBestColour = 0xc02828;
+
+} // namespace
+
 void frmAlternatives::showChart() {
     m_chart->removeAllSeries();
     for (QAbstractAxis* axis : m_chart->axes()) {
@@ -378,6 +393,7 @@ void frmAlternatives::showChart() {
         }
         series->setPointsVisible(true);
         m_chart->addSeries(series);
+        series->setColor(curveColour(r)); // after the chart's theme has coloured it
         series->attachAxis(x);
         series->attachAxis(y);
         connect(series, &QXYSeries::hovered, this, [this, rows](const QPointF& p, bool state) {
@@ -407,9 +423,9 @@ void frmAlternatives::showChart() {
         auto* mark = new QScatterSeries;
         mark->setName(QStringLiteral("Best"));
         mark->setMarkerSize(16);
-        mark->setColor(QColor(192, 40, 40));
         mark->append(point(m_result->ranked.front()));
         m_chart->addSeries(mark);
+        mark->setColor(QColor(kBestColour));
         mark->attachAxis(x);
         mark->attachAxis(y);
     }

@@ -47,7 +47,7 @@ struct CalcControls {
     QAction* reset = nullptr;
     QAction* tutorial = nullptr;
     QAction* options = nullptr;      // "&Options…": fans, noise and the cost of ownership
-    QAction* alternatives = nullptr; // "&Alternatives…": the design space
+    QAction* alternatives = nullptr; // "A&lternatives…": the design space
     QAction* about = nullptr;
 
     // The field a control is, if it is a text field.
