@@ -40,7 +40,7 @@ inline SizingCase freshCase(bool english = true) {
 }
 
 class Messages : public MessageSink {
-public:
+  public:
     void showMessage(std::string_view text, MessageIcon icon) override {
         texts.emplace_back(text);
         icons.push_back(icon);

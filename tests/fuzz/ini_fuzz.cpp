@@ -36,9 +36,15 @@ std::string programFolder() {
 }
 
 constexpr std::array<std::pair<const char*, const char*>, 10> kKeys = {{
-    {"Brochure", "TitleBar"},  {"brochure", "title"},      {"Brochure", "cover"},
-    {"Brochure", "PageCount"}, {"Calculations", "Output"}, {"Instructions", "PageCount"},
-    {"Instructions", "Page1"}, {"Brochure", "Pict1"},      {"", ""},
+    {"Brochure", "TitleBar"},
+    {"brochure", "title"},
+    {"Brochure", "cover"},
+    {"Brochure", "PageCount"},
+    {"Calculations", "Output"},
+    {"Instructions", "PageCount"},
+    {"Instructions", "Page1"},
+    {"Brochure", "Pict1"},
+    {"", ""},
     {"x", "y"},
 }};
 

@@ -24,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     c.SERVICE = in.ConsumeRandomLengthString(16);
     c.DRAFT = in.ConsumeBool();
     // Finite values, as a finished case holds them.
-    for (double* v : {&c.QTOTAL, &c.MAIR, &c.THOTIN, &c.TAIRIN, &c.THOTOUT, &c.TAIROUT,
-                      &c.UOVERALL, &c.LENGTH, &c.ATUBEBARETOTAL, &c.ATUBEFINTOTAL, &c.XWIDTH,
-                      &c.WEIGHTTOTAL, &c.HORSEPOWER, &c.COSTFACTOR, &c.COSTTOTAL,
-                      &c.COSTTOTALPERAREA, &c.COSTTOTALPERMASS, &c.COSTUSER}) {
+    for (double* v :
+         {&c.QTOTAL, &c.MAIR, &c.THOTIN, &c.TAIRIN, &c.THOTOUT, &c.TAIROUT, &c.UOVERALL, &c.LENGTH,
+          &c.ATUBEBARETOTAL, &c.ATUBEFINTOTAL, &c.XWIDTH, &c.WEIGHTTOTAL, &c.HORSEPOWER,
+          &c.COSTFACTOR, &c.COSTTOTAL, &c.COSTTOTALPERAREA, &c.COSTTOTALPERMASS, &c.COSTUSER}) {
         *v = in.ConsumeFloatingPoint<double>();
     }
     c.NROWS = in.ConsumeIntegral<std::int32_t>();

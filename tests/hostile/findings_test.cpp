@@ -25,7 +25,9 @@ struct HeadingRow {
     const char* sectionTitle; // pages only
 };
 
-void PrintTo(const HeadingRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const HeadingRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class HeadingBeforeWideCharacter : public testing::TestWithParam<HeadingRow> {};
 
@@ -42,12 +44,12 @@ TEST_P(HeadingBeforeWideCharacter, TakesTheWholeCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Markup, HeadingBeforeWideCharacter,
-    testing::Values(
-        HeadingRow{"page_both_tags", "<H1\u00bbIntro</H1\u00bbrest", false, "rest", "Intro"},
-        HeadingRow{"page_closing_tag", "a<H3>T</H3\u2030b", false, "ab", "T"},
-        HeadingRow{"report_opening_tag", "<h2\u20acDuty</h2>after", true, "Duty\r\n\r\nafter",
-                   nullptr},
-        HeadingRow{"report_plain", "<H1>plain</H1>", true, "plain\r\n\r\n", nullptr}),
+    testing::Values(HeadingRow{"page_both_tags", "<H1\u00bbIntro</H1\u00bbrest", false, "rest",
+                               "Intro"},
+                    HeadingRow{"page_closing_tag", "a<H3>T</H3\u2030b", false, "ab", "T"},
+                    HeadingRow{"report_opening_tag", "<h2\u20acDuty</h2>after", true,
+                               "Duty\r\n\r\nafter", nullptr},
+                    HeadingRow{"report_plain", "<H1>plain</H1>", true, "plain\r\n\r\n", nullptr}),
     [](const testing::TestParamInfo<HeadingRow>& row) { return std::string(row.param.name); });
 
 TEST(HeadingBeforeWideCharacter, PageFileFoundByTheFuzzer) {
@@ -67,7 +69,9 @@ struct LargeRow {
     double x;
 };
 
-void PrintTo(const LargeRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const LargeRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class LargestDoubles : public testing::TestWithParam<LargeRow> {};
 

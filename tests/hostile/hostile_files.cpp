@@ -19,19 +19,23 @@ const char* kindName(Kind kind) {
 std::vector<std::string> properLines(Kind kind) {
     switch (kind) {
     case Kind::Project:
-        return {"100<TEXT1>",     "150<TEXT2>",       "125<TEXT3>",
-                "Hostile<TEXT4>", "95<TEXT5>",        "180<TEXT6>",
-                "120<TEXT7>",     "5<TEXT8>",         "E-1<TEXT9>",
-                "1<TEXT10>",      "30<TEXT11>",       "12.5<TEXT12>",
-                "LIQUID<OPTION1>", "ENGLISH<OPTION2>", "FORCED<OPTION3>",
-                "Process Water<COMBO1>", "Steel<COMBO2>"};
+        return {"100<TEXT1>",      "150<TEXT2>",       "125<TEXT3>",      "Hostile<TEXT4>",
+                "95<TEXT5>",       "180<TEXT6>",       "120<TEXT7>",      "5<TEXT8>",
+                "E-1<TEXT9>",      "1<TEXT10>",        "30<TEXT11>",      "12.5<TEXT12>",
+                "LIQUID<OPTION1>", "ENGLISH<OPTION2>", "FORCED<OPTION3>", "Process Water<COMBO1>",
+                "Steel<COMBO2>"};
     case Kind::Config:
-        return {"[Brochure]", "TitleBar=KELD", "PageCount=2", "Page1=Pages\\tut01.txt",
-                "Pict1=Pictures\\tut01.png,0", "[Calculations]", "Output=report.txt"};
+        return {"[Brochure]",
+                "TitleBar=KELD",
+                "PageCount=2",
+                "Page1=Pages\\tut01.txt",
+                "Pict1=Pictures\\tut01.png,0",
+                "[Calculations]",
+                "Output=report.txt"};
     case Kind::Template:
         return {"<TITLE>Report</TITLE>Project <!TITLE$><BR>",
-                "<H3>DUTY</H3>Heat duty <!QTOTAL#><BR>",
-                "Rows <!NROWS&> tubes <!TUBESTOTAL&><P>", "Price <!COSTTOTAL#> on <!DATE>"};
+                "<H3>DUTY</H3>Heat duty <!QTOTAL#><BR>", "Rows <!NROWS&> tubes <!TUBESTOTAL&><P>",
+                "Price <!COSTTOTAL#> on <!DATE>"};
     case Kind::Page:
         return {"<TITLE>Page</TITLE>", "<H1>Heading</H1>", "Plain text of the page,",
                 "more text<BR>", "last<P>"};
@@ -66,11 +70,17 @@ std::string withNumber(Kind kind, std::string_view number) {
 
 namespace {
 
-std::string proper(Kind kind) { return joined(properLines(kind), "\r\n"); }
+std::string proper(Kind kind) {
+    return joined(properLines(kind), "\r\n");
+}
 
-std::string empty(Kind) { return {}; }
+std::string empty(Kind) {
+    return {};
+}
 
-std::string nulBytes(Kind) { return std::string(4096, '\0'); }
+std::string nulBytes(Kind) {
+    return std::string(4096, '\0');
+}
 
 // 50 MB in one line, where each kind is most likely to keep it: a project
 // title, a configured caption, template and page text with tags at both ends.
@@ -119,9 +129,15 @@ std::string hugeLineOfTags(Kind kind) {
     return out;
 }
 
-std::string noLineEnds(Kind kind) { return joined(properLines(kind), ""); }
-std::string crOnly(Kind kind) { return joined(properLines(kind), "\r"); }
-std::string lfOnly(Kind kind) { return joined(properLines(kind), "\n"); }
+std::string noLineEnds(Kind kind) {
+    return joined(properLines(kind), "");
+}
+std::string crOnly(Kind kind) {
+    return joined(properLines(kind), "\r");
+}
+std::string lfOnly(Kind kind) {
+    return joined(properLines(kind), "\n");
+}
 
 // 0x81, a byte Windows-1252 leaves undefined, in the texts of the file.
 std::string undefinedByte(Kind kind) {
@@ -178,12 +194,24 @@ std::string noTag(Kind) {
     return "Nothing here is a tag, a key or a section.\r\nJust 2 lines of text.\r\n";
 }
 
-std::string n1e400(Kind kind) { return withNumber(kind, "1e400"); }
-std::string nMinus1e400(Kind kind) { return withNumber(kind, "-1e400"); }
-std::string nNaN(Kind kind) { return withNumber(kind, "NaN"); }
-std::string nHex(Kind kind) { return withNumber(kind, "&HFFFFFFFF"); }
-std::string nMinusZero(Kind kind) { return withNumber(kind, "-0"); }
-std::string n400Digits(Kind kind) { return withNumber(kind, std::string(400, '7')); }
+std::string n1e400(Kind kind) {
+    return withNumber(kind, "1e400");
+}
+std::string nMinus1e400(Kind kind) {
+    return withNumber(kind, "-1e400");
+}
+std::string nNaN(Kind kind) {
+    return withNumber(kind, "NaN");
+}
+std::string nHex(Kind kind) {
+    return withNumber(kind, "&HFFFFFFFF");
+}
+std::string nMinusZero(Kind kind) {
+    return withNumber(kind, "-0");
+}
+std::string n400Digits(Kind kind) {
+    return withNumber(kind, std::string(400, '7'));
+}
 
 } // namespace
 

@@ -39,7 +39,6 @@ std::string shortened(std::string_view s, std::size_t n) {
     return out;
 }
 
-
 namespace {
 
 std::string slurp(const fs::path& p) {
@@ -108,8 +107,8 @@ bool unreadableReallyIs(const fs::path& path) {
 }
 
 Scratch::Scratch() {
-        char pattern[] = "/tmp/keld_hostile_XXXXXX";
-        m_path = mkdtemp(pattern);
+    char pattern[] = "/tmp/keld_hostile_XXXXXX";
+    m_path = mkdtemp(pattern);
     fs::permissions(m_path, fs::perms(0755)); // "nobody" may enter
 }
 
@@ -130,8 +129,8 @@ bool place(const Shape& shape, Kind kind, const fs::path& path, std::size_t& siz
     case Place::Unreadable: {
         const std::string bytes = shape.bytes(kind);
         size = bytes.size();
-        std::ofstream(path, std::ios::binary).write(bytes.data(),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         if (shape.place == Place::Unreadable) {
             fs::permissions(path, fs::perms::none);
         }

@@ -33,14 +33,14 @@ bool unreadableReallyIs(const std::filesystem::path& path);
 
 // A temporary folder that the user "nobody" may enter, removed at the end.
 class Scratch {
-public:
+  public:
     Scratch();
     ~Scratch();
     Scratch(const Scratch&) = delete;
     Scratch& operator=(const Scratch&) = delete;
     const std::filesystem::path& path() const { return m_path; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -76,9 +76,8 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        return column == 3 || note
-                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return column == 3 || note ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     const bool sorting = role == Qt::UserRole;
     const std::uint32_t i = alternativeAt(index.row());

@@ -15,8 +15,8 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QColor>
+#include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>

@@ -18,7 +18,7 @@ class QWidget;
 namespace keld::app {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message with an OK button alone and the title "KELD2".
@@ -50,11 +50,11 @@ void sendTabKeystroke(QWidget* window);
 
 // The engine's messages shown through the platform, owned by a window.
 class PlatformMessages : public MessageSink {
-public:
+  public:
     PlatformMessages(Platform& platform, QWidget* owner) : m_platform(platform), m_owner(owner) {}
     void showMessage(std::string_view text, MessageIcon icon) override;
 
-private:
+  private:
     Platform& m_platform;
     QWidget* m_owner;
 };

@@ -6,7 +6,7 @@
 namespace keld::app {
 
 class QtPlatform : public Platform {
-public:
+  public:
     void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override;
     std::optional<QString> getOpenFileName(QWidget* owner, const QString& folder,
                                            const QString& filter) override;

@@ -10,7 +10,9 @@ namespace keld {
 namespace {
 
 std::string_view trim(std::string_view s) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f'; };
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f';
+    };
     while (!s.empty() && isBlank(s.front())) {
         s.remove_prefix(1);
     }
@@ -81,8 +83,8 @@ std::string readIniText(std::string_view text, std::string_view section, std::st
         }
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            const std::string_view name =
-                trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+            const std::string_view name = trim(line.substr(
+                1, close == std::string_view::npos ? std::string_view::npos : close - 1));
             if (inSection) {
                 // The first section of that name has been read to its end.
                 break;

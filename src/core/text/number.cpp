@@ -11,9 +11,13 @@
 namespace keld {
 namespace {
 
-bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isIgnoredBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "&H..." and "&O...": digits of the base after the prefix; four digits or
 // fewer are a 16-bit value, more a 32-bit one, both two's complement.
@@ -306,7 +310,7 @@ std::string formatFixed(double x, int decimals, bool thousands) {
     const DecimalForm f = decimalForm(x);
     // Digits of |x| as an integer count of units of 10^-decimals, rounded
     // half away from zero: position p of digit i (0-based) is exp10-1-i.
-    std::string units; // most significant first
+    std::string units;                   // most significant first
     const int keep = f.exp10 + decimals; // number of digits kept from the 15
     bool roundUp = false;
     if (keep <= 0) {
