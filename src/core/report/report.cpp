@@ -20,20 +20,6 @@ const char* const kCouldNotReadOutput = "Could not read from Output File.";
 
 namespace {
 
-void upperAscii(std::string& s) {
-    for (char& ch : s) {
-        if (ch >= 'a' && ch <= 'z') {
-            ch = static_cast<char>(ch - 'a' + 'A');
-        }
-    }
-}
-
-std::string upperCopy(std::string_view s) {
-    std::string u(s);
-    upperAscii(u);
-    return u;
-}
-
 // The report's whole numbers: "#", "###" and "###,###" show nothing for 0.
 std::string formatWhole(std::int32_t n, bool thousands) {
     if (n == 0) {
@@ -291,7 +277,7 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
     // Every tag of the template's own text is replaced, and a value once
     // inserted is never searched again; so one pass from left to right gives
     // the line, each tag's value made once.
-    const std::string upper = upperCopy(line);
+    const std::string upper = upperAscii(line);
     const std::vector<Tag>& tags = reportTags();
     std::vector<std::optional<std::string>> values(tags.size());
     std::string out;

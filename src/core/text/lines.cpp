@@ -1,5 +1,6 @@
 #include "text/lines.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -66,6 +67,27 @@ std::string fileNameOfPath(std::string_view path) {
         return std::string(path);
     }
     return std::string(path.substr(pos + 1));
+}
+
+namespace {
+
+char upper(char ch) {
+    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+} // namespace
+
+std::string upperAscii(std::string_view text) {
+    std::string u(text);
+    for (char& ch : u) {
+        ch = upper(ch);
+    }
+    return u;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return upper(x) == upper(y); });
 }
 
 } // namespace keld

@@ -34,4 +34,11 @@ FileContent readFile(const std::string& path, std::size_t maxBytes = std::size_t
 // separator, or whose only separator is its first character, is taken whole.
 std::string fileNameOfPath(std::string_view path);
 
+// The text with the letters a to z in capitals, every other byte as it is:
+// the case rules of the program's files know ASCII letters alone.
+std::string upperAscii(std::string_view text);
+
+// Equal texts but for the case of the letters a to z.
+bool equalsNoCase(std::string_view a, std::string_view b);
+
 } // namespace keld

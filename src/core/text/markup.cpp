@@ -1,4 +1,5 @@
 #include "text/markup.h"
+#include "text/lines.h"
 
 #include <algorithm>
 
@@ -6,16 +7,6 @@ namespace keld {
 namespace {
 
 const std::string kLineBreak = "\r\n";
-
-std::string upperCopy(std::string_view s) {
-    std::string u(s);
-    for (char& ch : u) {
-        if (ch >= 'a' && ch <= 'z') {
-            ch = static_cast<char>(ch - 'a' + 'A');
-        }
-    }
-    return u;
-}
 
 std::string_view from(std::string_view s, std::size_t pos) {
     return pos >= s.size() ? std::string_view{} : s.substr(pos);
@@ -58,18 +49,18 @@ MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
     bool again = true;
     for (std::size_t pass = 0; again && pass < mostPasses; ++pass) {
         again = false;
-        std::string u = upperCopy(s);
+        std::string u = upperAscii(s);
         std::size_t i = u.find("<BR>");
         if (i != std::string::npos) {
             s = s.substr(0, i) + kLineBreak + std::string(from(s, i + 4));
             r.hadTag = true;
-            u = upperCopy(s);
+            u = upperAscii(s);
         }
         i = u.find("<P>");
         if (i != std::string::npos) {
             s = s.substr(0, i) + kLineBreak + kLineBreak + std::string(from(s, i + 3));
             r.hadTag = true;
-            u = upperCopy(s);
+            u = upperAscii(s);
         }
         for (const char* level : {"1", "2", "3"}) {
             const std::size_t open = u.find(std::string("<H") + level);
@@ -91,7 +82,7 @@ MarkupResult convertMarkup(std::string_view line, MarkupStyle style) {
                 s = s.substr(0, open) + std::string(from(s, rest));
             }
             r.hadTag = true;
-            u = upperCopy(s);
+            u = upperAscii(s);
         }
         const std::size_t open = u.find("<TITLE>");
         const std::size_t close = u.find("</TITLE>");
