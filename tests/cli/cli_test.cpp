@@ -2,6 +2,7 @@
 // status. Its outputs byte for byte are the golden files of data/golden.
 
 #include "sweep.h"
+#include "table_file.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -41,41 +42,11 @@ ProcessRun keldSize(const std::string& args) {
     return command("cd " KELD_TEST_DATA " && " KELD_SIZE_PATH " " + args + " 2>/dev/null");
 }
 
+// data/exit_status.tsv: the exit status for the arguments.
 TEST(KeldSize, ExitStatusTellsHowTheRunEnded) {
-    const struct {
-        const char* args;
-        int status;
-    } rows[] = {
-        {"liquid_english.ini", 0},
-        {"--json condensing_metric.ini", 0},
-        {"rows_out_of_range.ini", 1},
-        {"--auto-rows rows_out_of_range.ini", 1},
-        {"fluid_of_another_service.ini", 2},
-        {"unknown_material.ini", 2},
-        {"/no/such/file.ini", 2},
-        {"", 2},
-        {"--bogus liquid_english.ini", 2},
-        {"--price 0 liquid_english.ini", 2},
-        {"--price -5 liquid_english.ini", 2},
-        {"--help", 0},
-        {"--version", 0},
-        {"--pdf /no/such/folder/r.pdf liquid_english.ini", 2},
-        {"--pdf r.pdf --json liquid_english.ini", 2},
-        {"--tip-speed 12001 liquid_english.ini", 2},
-        {"--years 1.5 liquid_english.ini", 2},
-        {"--sweep --lengths 8:x:2 liquid_english.ini", 2},
-        {"--sweep --lengths 60:8:2 liquid_english.ini", 2},
-        {"--sweep --lengths 8:60:0 liquid_english.ini", 2},
-        {"--sweep --lengths , liquid_english.ini", 2},
-        {"--sweep --materials Gold liquid_english.ini", 2},
-        {"--sweep --json liquid_english.ini", 2},
-        {"--sweep liquid_english.ini condensing_metric.ini", 2},
-        {"--lengths 8:60:2 liquid_english.ini", 2},
-        {"--units kelvin liquid_english.ini", 2},
-        {"liquid_english.ini /no/such/case.ini", 2},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(keldSize(row.args).status, row.status) << row.args;
+    for (const auto& row : keld::test::readTable(KELD_TEST_DATA "/exit_status.tsv")) {
+        const std::string args = row.size() > 1 ? row[1] : "";
+        EXPECT_EQ(keldSize(args).status, std::stoi(row.at(0))) << args;
     }
 }
 

@@ -1,9 +1,13 @@
+// The report: tags, markup, the template and the installation's own files;
+// the pages' markup.
+
 #include "report/report.h"
 
 #include "engine/calculate.h"
 #include "engine/validation.h"
 #include "sheet/sheet.h"
 #include "sheet_fixtures.h"
+#include "table_file.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
 
@@ -15,41 +19,6 @@
 
 namespace keld {
 namespace {
-
-struct ValueCase {
-    double value;
-    const char* text;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const ValueCase& c) {
-    return os << c.value;
-}
-
-class FormatReportValueTest : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(FormatReportValueTest, ThreeSignificantFigures) {
-    EXPECT_EQ(FormatReportValue(GetParam().value), GetParam().text) << GetParam().value;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FormatReportValueTest,
-    ::testing::Values(ValueCase{0, "0"}, ValueCase{0.0123, "0.01"}, ValueCase{0.5, "0.50"},
-                      ValueCase{1, "1.00"}, ValueCase{1.2345, "1.23"}, ValueCase{12.345, "12.3"},
-                      ValueCase{123.45, "123"}, ValueCase{1234.5, "1,230"},
-                      ValueCase{98765, "98,800"}, ValueCase{1234567, "1,230,000"},
-                      ValueCase{-6.6667, "-6.67"}, ValueCase{9.996, "10.00"},
-                      ValueCase{99.96, "100.0"}, ValueCase{0.9996, "1.00"},
-                      // at the ends of the double range
-                      ValueCase{-0.001, "-0.00"}, ValueCase{-1e-307, "-0.00"}));
-
-TEST(FormatReportValue, RoundingPastTheLargestDoubleKeepsItsDigits) {
-    std::string expected = "180";
-    for (int i = 0; i < 102; ++i) {
-        expected += ",000";
-    }
-    EXPECT_EQ(FormatReportValue(1.796e308), expected);
-    EXPECT_EQ(FormatReportValue(-1.796e308), "-" + expected);
-}
 
 SizingCase reportCase() {
     SizingCase c;
@@ -66,40 +35,28 @@ SizingCase reportCase() {
     return c;
 }
 
-struct TagCase {
-    const char* line;
-    std::string expected;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const TagCase& c) {
-    return os << c.line;
-}
-
-class SubstituteTest : public ::testing::TestWithParam<TagCase> {};
-
-TEST_P(SubstituteTest, ReplacesEveryTag) {
+// data/report_markup.tsv: tags, report markup and page markup, line by line.
+TEST(Markup, LinesAsTheReportAndThePagesShowThem) {
     ReportDate date;
     date.year = 2026;
     date.month = 3;
     date.day = 7;
-    EXPECT_EQ(SubstituteReportTags(GetParam().line, reportCase(), date), GetParam().expected);
+    for (const auto& row : test::readTable(KELD_TEST_TABLES "/report_markup.tsv")) {
+        SCOPED_TRACE(row.at(1));
+        if (row[0] == "tags") {
+            EXPECT_EQ(SubstituteReportTags(row[1], reportCase(), date), row.at(2));
+            continue;
+        }
+        const MarkupResult r =
+            row[0] == "report" ? ConvertReportMarkup(row[1]) : ConvertPageMarkup(row[1]);
+        EXPECT_EQ(r.text, row.at(2));
+        const std::optional<std::string>& title = row[0] == "report" ? r.caption : r.sectionTitle;
+        EXPECT_EQ(title.value_or("-"), row.at(3));
+        if (row[0] == "page") {
+            EXPECT_EQ(r.hadTag, row.at(4) == "1");
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Tags, SubstituteTest,
-    ::testing::Values(TagCase{"no tag at all", "no tag at all"},
-                      TagCase{"<!qtotal#>", "12.3         3.62"},
-                      TagCase{"<!QTOTAL#>", "12.3         3.62"},
-                      TagCase{"<!TAIRIN#>", "20.0         -6.67"},
-                      TagCase{"<!COSTTOTALPERAREA#>", "12.3        $133"},
-                      TagCase{"<!TYPE> <!SPACING>", "Extruded 10           0.40"},
-                      TagCase{"<!TUBEOD>", "1.00         25.4"}, TagCase{"<!NROWS&>", "4"},
-                      TagCase{"<!TUBESTOTAL&>", "1,234"}, TagCase{"<!COSTTOTAL#>", "98,800"},
-                      TagCase{"<!TITLE$>/<!TITLE$>", "Title/Title"},
-                      TagCase{"[<!FILENM$>][<!FILENM$>]", "[case.ini][case.ini]"},
-                      TagCase{"<!DATE>", "March 07, 2026"}, TagCase{"<!DRAFT$>", "Forced"},
-                      TagCase{"<!TUBESPERROW&>", ""}, // whole-number patterns show nothing for 0
-                      TagCase{"<!NOT A TAG>", "<!NOT A TAG>"}));
 
 TEST(SubstituteReportTags, FinChoiceAbove500AndUserPriceMark) {
     SizingCase c = reportCase();
@@ -132,46 +89,6 @@ TEST(SubstituteReportTags, ValuesHoldingTagsEndQuickly) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
-struct MarkupCase {
-    const char* line;
-    std::string text;
-    const char* caption; // nullptr: none
-};
-
-inline std::ostream& operator<<(std::ostream& os, const MarkupCase& c) {
-    return os << c.line;
-}
-
-class ReportMarkupTest : public ::testing::TestWithParam<MarkupCase> {};
-
-TEST_P(ReportMarkupTest, ConvertsToPlainText) {
-    const MarkupResult r = ConvertReportMarkup(GetParam().line);
-    EXPECT_EQ(r.text, GetParam().text) << GetParam().line;
-    if (GetParam().caption) {
-        ASSERT_TRUE(r.caption);
-        EXPECT_EQ(*r.caption, GetParam().caption);
-    } else {
-        EXPECT_FALSE(r.caption);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ReportMarkupTest,
-    ::testing::Values(
-        MarkupCase{"Gross<BR>Net", "Gross\r\nNet", nullptr},
-        MarkupCase{"a<p>b", "a\r\n\r\nb", nullptr}, MarkupCase{"A<BR>B<BR>C", "A\r\nBC", nullptr},
-        MarkupCase{"A<BR>B<TITLE>X</TITLE><BR>C", "A\r\nB\r\nC", "X"},
-        MarkupCase{"<H2>Results</H2>", "Results\r\n\r\n", nullptr},
-        MarkupCase{"<H1>Summary</H1>rest", "Summary\r\n\r\nrest", nullptr},
-        MarkupCase{"<B>Bold</B> text", "Bold text", nullptr},
-        MarkupCase{"<TITLE>Report</TITLE>", "", "Report"},
-        MarkupCase{"<TITLE>One</TITLE><TITLE>Two</TITLE>", "", "Two"},
-        // lines that would never end if taken literally
-        MarkupCase{"<TITLE>no end", "no end", nullptr}, MarkupCase{"a < b", "a < b", nullptr},
-        MarkupCase{"x<B>y<z", "xy<z", nullptr}, MarkupCase{"a > b <I>c", "a > b c", nullptr},
-        MarkupCase{"</H1>x<H1>", "x", nullptr}, MarkupCase{"</TITLE>x<TITLE>", "x", nullptr},
-        MarkupCase{"<H1", "<H1", nullptr}));
-
 // A line of very many titles ends in bounded time; every title still leaves
 // the text, the last ones through the removal of their tags.
 TEST(ReportMarkup, LineOfManyTitlesEnds) {
@@ -186,41 +103,6 @@ TEST(ReportMarkup, LineOfManyTitlesEnds) {
     EXPECT_EQ(r.text.find('<'), std::string::npos);
     EXPECT_EQ(r.text.substr(0, 3), "xxx");
 }
-
-struct PageCase {
-    const char* line;
-    std::string text;
-    const char* section;
-    bool hadTag;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const PageCase& c) {
-    return os << c.line;
-}
-
-class PageMarkupTest : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(PageMarkupTest, HeadingsGoToTheSectionTitle) {
-    const MarkupResult r = ConvertPageMarkup(GetParam().line);
-    EXPECT_EQ(r.text, GetParam().text);
-    EXPECT_EQ(r.hadTag, GetParam().hadTag);
-    if (GetParam().section) {
-        ASSERT_TRUE(r.sectionTitle);
-        EXPECT_EQ(*r.sectionTitle, GetParam().section);
-    } else {
-        EXPECT_FALSE(r.sectionTitle);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Lines, PageMarkupTest,
-                         ::testing::Values(PageCase{"Air<BR>cooled<BR>exchangers",
-                                                    "Air\r\ncooledexchangers", nullptr, true},
-                                           PageCase{"<TITLE>Fans</TITLE>Text<BR>more<BR>end",
-                                                    "Text\r\nmore\r\nend", nullptr, true},
-                                           PageCase{"<h1>Fins</h1>", "", "Fins", true},
-                                           PageCase{"<B>bold</B>", "bold", nullptr, true},
-                                           PageCase{"plain", "plain", nullptr, false},
-                                           PageCase{"<H2>A</H2><H3>B</H3>", "", "B", true}));
 
 TEST(PageText, LinesWithoutTagsAreJoinedByABlank) {
     const PageText page = pageText("Air\r\ncooled\r\n<h1>Fins</h1>\r\n<TITLE>Cap</TITLE>end<BR>");
@@ -334,15 +216,6 @@ TEST(ShippedData, EveryConfiguredPageAndPictureExists) {
             EXPECT_TRUE(readFileBytes(page.picturePath)) << page.picturePath;
         }
     }
-}
-
-TEST(Pages, PictureEntryWithScale) {
-    const std::string folder = "/no/such/folder";
-    // without a configuration: no pages, and page 1 names the folder itself
-    EXPECT_EQ(pageCount(folder, "Brochure"), 0);
-    const PageEntry page = pageEntry(folder, "Brochure", 1);
-    EXPECT_EQ(page.textPath, folder);
-    EXPECT_EQ(page.pictureScale, 1.0F);
 }
 
 } // namespace

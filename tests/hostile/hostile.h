@@ -5,6 +5,8 @@
 // the fuzz targets replay them too); the 50 MB lines, a folder, a named pipe
 // that nobody writes and a file without read permission are made here.
 
+#include "table_file.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -149,8 +151,8 @@ class Scratch {
     fs::path m_path;
 };
 
-// A row of a table of expected results: kind, shape and what is expected,
-// separated by tabs, as a text file holds them ('#' starts a comment line).
+// A row of a table of expected results (table_file.h): kind, shape, and what
+// is expected.
 struct Row {
     Kind kind;
     std::string shape;
@@ -159,23 +161,17 @@ struct Row {
 
 inline std::vector<Row> readRows(const char* path) {
     std::vector<Row> rows;
-    std::ifstream in(path);
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> cells;
-        for (std::size_t at = 0; at <= line.size();) {
-            const std::size_t end = std::min(line.find('\t', at), line.size());
-            cells.push_back(line.substr(at, end - at));
-            at = end + 1;
-        }
-        if (line.empty() || line[0] == '#' || cells.size() < 3) {
-            continue;
-        }
-        const auto kind = std::find(std::begin(kKindNames), std::end(kKindNames), cells[0]);
+    for (const std::vector<std::string>& cells : test::readTable(path)) {
+        const auto kind = std::find(std::begin(kKindNames), std::end(kKindNames), cells.at(0));
         rows.push_back({static_cast<Kind>(kind - std::begin(kKindNames)),
-                        cells[1],
+                        cells.at(1),
                         {cells.begin() + 2, cells.end()}});
     }
     return rows;
+}
+
+inline void PrintTo(const Row& row, std::ostream* os) {
+    *os << kKindNames[static_cast<int>(row.kind)] << " " << row.shape;
 }
 
 inline std::string rowName(const testing::TestParamInfo<Row>& info) {

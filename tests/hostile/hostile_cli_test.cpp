@@ -45,7 +45,7 @@ TEST_P(HostileFileCli, KeldSizeEndsWithItsDefinedResult) {
         const rlimit limit{kAddressSpace, kAddressSpace};
         setrlimit(RLIMIT_AS, &limit);
 #endif
-        alarm(50); // survives exec: a keld-size that hangs ends
+        alarm(110); // survives exec: a keld-size that hangs ends
         std::vector<char*> args;
         for (std::string& a : argv) {
             args.push_back(a.data());

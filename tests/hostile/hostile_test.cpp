@@ -24,17 +24,10 @@
 namespace keld::hostile {
 namespace {
 
-// At most n bytes of s, every byte outside printable ASCII as "\xNN", and the
-// whole length when s was longer.
+// At most n bytes of s, and the whole length when s was longer.
 std::string shortened(std::string_view s, std::size_t n) {
-    std::string out;
-    for (const char ch : s.substr(0, n)) {
-        const auto b = static_cast<unsigned char>(ch);
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02X", b);
-        out += b < 0x20 || b >= 0x7F ? hex : std::string(1, ch);
-    }
-    return s.size() > n ? out + "...(" + std::to_string(s.size()) + ")" : out;
+    return std::string(s.substr(0, n)) +
+           (s.size() > n ? "...(" + std::to_string(s.size()) + ")" : "");
 }
 
 class FirstLines : public MessageSink {
