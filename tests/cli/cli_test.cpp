@@ -1,6 +1,7 @@
 // keld-size run as a user runs it: a process, its output and its exit
 // status. Its outputs byte for byte are the golden files of data/golden.
 
+#include "hostile.h"
 #include "sweep.h"
 #include "table_file.h"
 
@@ -50,30 +51,56 @@ TEST(KeldSize, ExitStatusTellsHowTheRunEnded) {
     }
 }
 
+// data/sweep_lengths.tsv: the lengths of a sweep from ranges and lists.
 TEST(KeldSize, SweepLengthsAsRangesAndLists) {
-    const struct {
-        const char* text;
-        std::vector<double> lengths; // empty: refused
-    } rows[] = {
-        {"8:12:2", {8, 10, 12}},
-        {"20,24,30", {20, 24, 30}},
-        {"2.5:3.5:0.5", {2.5, 3, 3.5}},
-        {"30", {30}},
-        {"0.1:0.3:0.1", {0.1, 0.2, 0.3}}, // steps that do not add up exactly
-        {"8:60", {}},
-        {"8:60:-2", {}},
-        {"8:60:0.0000001", {}},
-        {"20,,30", {}},
-        {"", {}},
-        {"1e400", {}},
-    };
-    for (const auto& row : rows) {
+    for (const auto& row : keld::test::readTable(KELD_TEST_DATA "/sweep_lengths.tsv")) {
+        std::vector<double> expected;
+        std::istringstream in(row.size() > 1 ? row[1] : "");
+        for (double x = 0; in >> x;) {
+            expected.push_back(x);
+        }
         std::string error;
-        const auto got = keld::cli::parseLengths(row.text, error);
-        EXPECT_EQ(got.value_or(std::vector<double>{}), row.lengths) << row.text;
-        EXPECT_EQ(error.find("--lengths") != std::string::npos, row.lengths.empty()) << error;
+        const auto got = keld::cli::parseLengths(row.at(0), error);
+        EXPECT_EQ(got.value_or(std::vector<double>{}), expected) << row[0];
+        EXPECT_EQ(error.find("--lengths") != std::string::npos, expected.empty()) << error;
     }
 }
+
+// data/hostile.tsv: hostile project files and report templates (hostile.h)
+// through keld-size end with its exit status and a clear message.
+class HostileFile : public testing::TestWithParam<keld::hostile::Row> {};
+
+TEST_P(HostileFile, EndsWithTheDefinedStatusAndMessage) {
+    using namespace keld::hostile;
+    const Row& row = GetParam();
+    const Scratch scratch;
+    const fs::path file = scratch.path() / "hostile.ini";
+    const fs::path proper = scratch.path() / "proper.ini";
+    ASSERT_TRUE(place(row.kind, row.shape, file) && place(Kind::Project, "proper", proper));
+    std::string run = "ulimit -v 3145728; timeout 110 "; // 3 GiB, as the in-process table
+#ifdef KELD_ASAN
+    run = "timeout 110 ";
+#endif
+    if (row.shape == "unreadable") {
+        if (!unreadableAsNobody(file)) {
+            GTEST_SKIP() << "the file stays readable even to the user nobody here";
+        }
+        if (getuid() == 0 && seteuid(0) == 0) {
+            run += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        }
+    }
+    run += KELD_SIZE_PATH " " + (row.kind == Kind::Template
+                                     ? "--template " + file.string() + " " + proper.string()
+                                     : file.string());
+    const ProcessRun r = command(run + " 2>" + (scratch.path() / "err").string());
+    const std::string err = slurp(scratch.path() / "err");
+    EXPECT_EQ(r.status, std::stoi(row.expected.at(0))) << err;
+    EXPECT_NE(err.find(row.expected.at(1)), std::string::npos) << err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, HostileFile,
+                         testing::ValuesIn(keld::hostile::readRows(KELD_TEST_DATA "/hostile.tsv")),
+                         keld::hostile::rowName);
 
 // Lines a file lacks keep the installation's default case, as File, Open on
 // the freshly started sheet does: the item number, the price factor (1, not

@@ -53,7 +53,9 @@ TEST(CalculateOutput, EmptyTitleStopsFirstEvenWithEverythingMissing) {
     EXPECT_EQ(m.texts, std::vector<std::string>{"Input Project Title (Item 1)"});
 }
 
-TEST(CalculateOutput, FailedLengthKeepsEarlierFieldsAndOldResults) {
+// After a failed check the record keeps the fields read before it, the
+// failing field's value just read (in English units) and the earlier results.
+TEST(CalculateOutput, FailedCheckKeepsWhatWasRead) {
     SizingCase c = test::freshCase();
     test::Messages m;
     ASSERT_TRUE(Calculate_Output(test::workedExample(), c, m));
@@ -67,20 +69,16 @@ TEST(CalculateOutput, FailedLengthKeepsEarlierFieldsAndOldResults) {
     EXPECT_EQ(c.TITLE, "New title");
     EXPECT_EQ(c.QTOTAL, 20e6);
     EXPECT_EQ(c.THOTIN, 210);
-    EXPECT_EQ(c.LENGTH, 61); // the failing field holds the value just read
+    EXPECT_EQ(c.LENGTH, 61);
     EXPECT_EQ(c.NROWS, before.NROWS);
     EXPECT_EQ(c.COSTTOTAL, before.COSTTOTAL);
     EXPECT_EQ(c.TAIROUT, before.TAIROUT);
-}
-
-TEST(CalculateOutput, MetricFailureHoldsTheConvertedValue) {
-    SizingCase c = test::freshCase(false);
-    test::Messages m;
-    SheetEntries e = validSheet(false);
+    SizingCase metric = test::freshCase(false);
+    e = validSheet(false);
     e.text[Field::Duty] = "3000"; // MW
-    EXPECT_FALSE(Calculate_Output(e, c, m));
-    EXPECT_DOUBLE_EQ(c.QTOTAL, 10236.9); // million Btu/hr, not yet multiplied
-    EXPECT_DOUBLE_EQ(c.UOVERALL, 79.95848);
+    EXPECT_FALSE(Calculate_Output(e, metric, m));
+    EXPECT_DOUBLE_EQ(metric.QTOTAL, 10236.9); // million Btu/hr, not yet multiplied
+    EXPECT_DOUBLE_EQ(metric.UOVERALL, 79.95848);
 }
 
 TEST(CalculateOutput, ServiceIsTheFirstSelectedOptionOrKept) {

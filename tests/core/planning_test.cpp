@@ -111,15 +111,6 @@ TEST(Options, ChecksAtTheirLimits) {
     }
 }
 
-TEST(Options, DefaultsAndConversionByUnitSystem) {
-    EXPECT_DOUBLE_EQ(defaultOptions(true).distanceM, 30.48); // 100 ft
-    EXPECT_DOUBLE_EQ(defaultOptions(false).distanceM, 30);
-    const Options metric = toOptions({61, 1000, 0.2, 4000, 20, 0.05}, false);
-    EXPECT_NEAR(metric.tipSpeedFtMin, 12007.874, 1e-3);
-    EXPECT_EQ(metric.distanceM, 1000);
-    EXPECT_DOUBLE_EQ(toOptions({12000, 100, 0.2, 4000, 20, 0.05}, true).distanceM, 30.48);
-}
-
 // Every alternative of a sweep is the sheet's own calculation of its rows,
 // length and material: the same figures to the last bit, the same message.
 TEST(Sweep, AlternativesEqualSingleRuns) {

@@ -146,59 +146,35 @@ TEST(ShippedData, DefaultCaseReportsCompletely) {
     EXPECT_EQ(report.find('<'), std::string::npos);
 }
 
-// Every limit that an instruction page names is one the sheet accepts, in the
-// units the page names it in, and the sheet's tooltip names it alike.
-struct PageLimit {
-    const char* page;
-    const char* snippet;
-    Field field;
-    bool english;
-    const char* low; // "" where the end is another entry
-    const char* high;
-};
-
+// data/page_limits.tsv: every limit an instruction page names is one the
+// sheet accepts (on the worked example, in Metric units on a Metric sheet,
+// with both temperatures at the ends of their ranges), and its tooltip names it.
 TEST(ShippedData, PagesNameTheLimitsTheSheetAccepts) {
-    const PageLimit limits[] = {
-        {"ins03", "6 to 200 Btu/(Hr-SqFt-F)", Field::Coefficient, true, "6", "200"},
-        {"ins03", "34.07 to 1135 W/(SqM-C)", Field::Coefficient, false, "34.07", "1135"},
-        {"ins11", "34.07 to 1135 W/(SqM-C)", Field::Coefficient, false, "34.07", "1135"},
-        {"ins05", "0.1 to 9990 million Btu/hr", Field::Duty, true, "0.1", "9990"},
-        {"ins05", "0.02931 to 2927 MW", Field::Duty, false, "0.02931", "2927"},
-        {"ins05", "at most 750 \u00B0F", Field::HotInlet, true, "", "750"},
-        {"ins05", "at most 398.8 \u00B0C", Field::HotInlet, false, "", "398.8"},
-        {"ins06", "-40 to 200 \u00B0F", Field::AirInlet, true, "-40", "200"},
-        {"ins06", "-40 to 93.33 \u00B0C", Field::AirInlet, false, "-40", "93.33"},
-        {"ins06", "8 to 60 ft", Field::TubeLength, true, "8", "60"},
-        {"ins06", "2.439 to 18.28 m", Field::TubeLength, false, "2.439", "18.28"},
-        {"ins06", "3 to 10", Field::Rows, true, "3", "10"},
-    };
-    for (const PageLimit& l : limits) {
-        const auto bytes = readFileBytes(std::string(KELD_DATA_DIR "/Pages/") + l.page + ".txt");
-        ASSERT_TRUE(bytes) << l.page;
-        EXPECT_NE(pageText(*bytes).text.find(l.snippet), std::string::npos) << l.snippet;
-        const EntryCheck& check = *checkOf(l.field);
-        for (const char* value : {l.low, l.high}) {
-            if (*value == 0) {
+    for (const auto& l : test::readTable(KELD_TEST_TABLES "/page_limits.tsv")) {
+        SCOPED_TRACE(l.at(1));
+        const auto bytes = readFileBytes(KELD_DATA_DIR "/Pages/" + l.at(0) + ".txt");
+        EXPECT_NE(pageText(bytes.value_or("")).text.find(l[1]), std::string::npos);
+        const bool english = l.at(3) == "E";
+        const Field field = static_cast<Field>(std::stoi(l.at(2)));
+        for (const std::string& value : {l.at(4), l.at(5)}) {
+            if (value == "-") {
                 continue;
             }
-            EXPECT_NE(acceptedRangeText(check, l.english).find(value), std::string::npos);
-            // The worked example, in Metric units on a Metric sheet, with
-            // both temperatures at the ends of their ranges.
+            EXPECT_NE(acceptedRangeText(*checkOf(field), english).find(value), std::string::npos);
             SheetEntries e = test::workedExample();
             e.text[Field::AirInlet] = "-40";
-            e.text[Field::HotInlet] = l.english ? "750" : "398.8";
-            if (!l.english) {
+            e.text[Field::HotInlet] = english ? "750" : "398.8";
+            if (!english) {
                 e.text[Field::Coefficient] = "454";
                 e.text[Field::HotOutlet] = "49";
                 e.text[Field::TubeLength] = "9.1";
                 e.text[Field::Duty] = "2.93";
             }
-            e.text[l.field] = value;
-            SizingCase c = test::freshCase(l.english);
+            e.text[field] = value;
+            SizingCase c = test::freshCase(english);
             test::Messages m;
             Calculate_Output(e, c, m);
-            ASSERT_FALSE(m.texts.empty());
-            EXPECT_NE(m.texts[0], rangeMessage(check, l.english)) << l.snippet << " " << value;
+            EXPECT_NE(m.texts.at(0), rangeMessage(*checkOf(field), english)) << value;
         }
     }
 }

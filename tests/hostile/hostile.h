@@ -100,33 +100,16 @@ inline bool place(Kind kind, const std::string& shape, const fs::path& path) {
     return true;
 }
 
-// The effective user "nobody" while it lives, when the process runs as root
-// (whose capabilities read any file): a file without read permission is then
-// unreadable for real.
-class AsNobody {
-  public:
-    AsNobody() : m_root(geteuid() == 0) {
-        if (m_root && seteuid(65534) != 0) {
-            m_root = false;
-        }
+// Whether a file cannot be read by the user "nobody", whom this process
+// becomes (its effective user) when it runs as root, whose capabilities read
+// any file; seteuid(0) makes it root again (at once when it can read it).
+inline bool unreadableAsNobody(const fs::path& path) {
+    if (geteuid() == 0 && seteuid(65534) != 0) {
+        return false;
     }
-    ~AsNobody() {
-        if (m_root) {
-            (void)!seteuid(0);
-        }
-    }
-    AsNobody(const AsNobody&) = delete;
-    AsNobody& operator=(const AsNobody&) = delete;
-
-  private:
-    bool m_root;
-};
-
-inline bool unreadableReallyIs(const fs::path& path) {
-    const AsNobody nobody;
     const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd >= 0) {
-        ::close(fd);
+    if (fd >= 0 && ::close(fd) == 0 && getuid() == 0) {
+        (void)!seteuid(0);
     }
     return fd < 0;
 }

@@ -128,16 +128,16 @@ TEST_P(HostileFile, ReaderGivesItsDefinedResult) {
     const fs::path path =
         scratch.path() / (row.kind == Kind::Config ? "KELD4WIN.INI" : "hostile.txt");
     ASSERT_TRUE(place(row.kind, row.shape, path)) << "cannot make the file";
-    if (row.shape == "unreadable" && !unreadableReallyIs(path)) {
+    if (row.shape == "unreadable" && !unreadableAsNobody(path)) {
         GTEST_SKIP() << "the file stays readable even to the user nobody here";
     }
     using Reader = std::string (*)(const std::string&);
     constexpr Reader readers[] = {readProject, readConfig, readTemplate, readPage};
-    std::optional<AsNobody> nobody;
-    if (row.shape == "unreadable") {
-        nobody.emplace();
+    const std::string result = readers[static_cast<int>(row.kind)](path.string());
+    if (getuid() == 0) {
+        (void)!seteuid(0);
     }
-    EXPECT_EQ(shortened(readers[static_cast<int>(row.kind)](path.string()), 200), row.expected[0]);
+    EXPECT_EQ(shortened(result, 200), row.expected.at(0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Core, HostileFile, testing::ValuesIn(readRows(KELD_HOSTILE_EXPECTED)),
