@@ -1,6 +1,7 @@
 // One whole calculation, from the sheet's texts to the finished record.
 
 #include "engine/calculate.h"
+#include "sheet_fixtures.h" // tests/core: the worked example and a fresh record
 
 #include <benchmark/benchmark.h>
 
@@ -17,32 +18,8 @@ class NullSink : public MessageSink {
     void showMessage(std::string_view, MessageIcon) override {}
 };
 
-SheetEntries workedExample() {
-    SheetEntries e;
-    e.text[Field::Coefficient] = "80";
-    e.text[Field::Title] = "Worked example";
-    e.text[Field::AirInlet] = "95";
-    e.text[Field::HotInlet] = "200";
-    e.text[Field::HotOutlet] = "120";
-    e.text[Field::Rows] = "4";
-    e.text[Field::Item] = "E-1";
-    e.text[Field::PriceFactor] = "1";
-    e.text[Field::TubeLength] = "30";
-    e.text[Field::Duty] = "10";
-    e.service = {false, false, true};
-    e.fluid = "Process Water";
-    return e;
-}
-
-SizingCase freshCase() {
-    SizingCase c;
-    c.ENGLISH = true;
-    c.ROWSFIXED = false;
-    c.DRAFT = true;
-    c.MATERIAL = "Steel";
-    c.MATERIALFACTOR = 1;
-    return c;
-}
+using test::freshCase;
+using test::workedExample;
 
 void BM_CalculateWorkedExample(benchmark::State& state) {
     const SheetEntries e = workedExample();

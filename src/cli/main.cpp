@@ -14,22 +14,45 @@
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <optional>
+#include <string_view>
 #include <thread>
 
 namespace {
 
 using namespace keld;
 
-// Today in the user's language, as the report's date.
+// The time that SOURCE_DATE_EPOCH fixes for reproducible output: a decimal
+// count of seconds since 1970-01-01 UTC. None when it is unset or no such count.
+std::optional<std::time_t> sourceDateEpoch() {
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    const std::string_view digits = text ? text : "";
+    std::time_t seconds = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), seconds);
+    if (digits.empty() || digits.front() == '-' || error != std::errc() ||
+        end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+// Today in the user's language, as the report's date; the day of
+// SOURCE_DATE_EPOCH in UTC when that is set.
 ReportDate today() {
     std::setlocale(LC_TIME, "");
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    if (const std::optional<std::time_t> fixed = sourceDateEpoch();
+        !(fixed && gmtime_r(&*fixed, &local))) {
+        localtime_r(&now, &local);
+    }
     ReportDate date;
     date.year = local.tm_year + 1900;
     date.month = local.tm_mon + 1;

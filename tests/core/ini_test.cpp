@@ -1,4 +1,9 @@
+// The configuration reader, the program folder's paths and the Windows-1252 text
+// of project files.
+
 #include "config/ini.h"
+#include "table_file.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -25,35 +30,14 @@ const char* const kConfig = "; comment line\r\n"
                             "[BROCHURE]\r\n"
                             "Later=from the repeated section\r\n";
 
-struct IniCase {
-    const char* section;
-    const char* key;
-    const char* fallback;
-    std::string expected;
-    friend std::ostream& operator<<(std::ostream& os, const IniCase& c) {
-        return os << c.section << "/" << c.key;
+// data/ini_keys.tsv: the value read for a key, or the default.
+TEST(ReadIni, ReadsLikeAProfile) {
+    for (const auto& row : test::readTable(KELD_TEST_TABLES "/ini_keys.tsv")) {
+        EXPECT_EQ(readIniText(kConfig, row.at(0), row.at(1), row.at(2)),
+                  row.size() > 3 ? row[3] : "")
+            << row[0] << "/" << row[1];
     }
-};
-
-class ReadIniTest : public ::testing::TestWithParam<IniCase> {};
-
-TEST_P(ReadIniTest, ReadsLikeAProfile) {
-    const IniCase& c = GetParam();
-    EXPECT_EQ(readIniText(kConfig, c.section, c.key, c.fallback), c.expected)
-        << c.section << "/" << c.key;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ReadIniTest,
-    ::testing::Values(
-        IniCase{"Brochure", "TitleBar", "0", "KELD Estimator"},
-        IniCase{"BROCHURE", "titlebar", "0", "KELD Estimator"},
-        IniCase{"brochure", "title", "default", ""}, // present but empty
-        IniCase{"Brochure", "missing", "0", "0"}, IniCase{"Nowhere", "TitleBar", "x", "x"},
-        IniCase{"Brochure", "Quoted", "", "  padded  "}, IniCase{"Brochure", "Dup", "", "first"},
-        IniCase{"Brochure", "Later", "none", "none"}, // first section wins
-        IniCase{"Calculations", "Output", "", "report.txt"},
-        IniCase{"Brochure", "orphan", "-", "-"}, IniCase{"Brochure", "; comment line", "-", "-"}));
 
 TEST(ReadIni, LongValuesAreCutTo254Characters) {
     const std::string text = "[Brochure]\nTitleBar=" + std::string(300, 'x') + "\n";
@@ -71,11 +55,6 @@ TEST(ReadIni, Windows1252FileIsReadAsSuch) {
     EXPECT_EQ(readIniText("\xEF\xBB\xBF[B]\nt=ok\n", "B", "t", ""), "ok");
 }
 
-TEST(ReadIni, MissingFileGivesTheDefault) {
-    EXPECT_EQ(ReadIni("/no/such/KELD4WIN.INI", "Brochure", "TitleBar", "0"), "0");
-    EXPECT_EQ(ReadIni("/", "Brochure", "PageCount", "0"), "0"); // a folder
-}
-
 TEST(DataPath, BackslashesAndCaseResolveOnThisSystem) {
     namespace fs = std::filesystem;
     const fs::path root = fs::temp_directory_path() / "keld_datapath_test";
@@ -88,6 +67,20 @@ TEST(DataPath, BackslashesAndCaseResolveOnThisSystem) {
               (root / "Pages" / "missing.txt").string());
     EXPECT_EQ(dataPath(root.string(), ""), root.string());
     fs::remove_all(root);
+}
+
+// Project files are Windows-1252 text.
+TEST(Cp1252, EveryByteRoundTrips) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        all.push_back(static_cast<char>(b));
+    }
+    bool lossy = true;
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all), &lossy), all);
+    EXPECT_FALSE(lossy);
+    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC"); // the euro sign
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC \xE4\xB8\xAD", &lossy), "\x80 ?");
+    EXPECT_TRUE(lossy);
 }
 
 } // namespace

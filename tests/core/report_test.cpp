@@ -1,9 +1,13 @@
+// The report: tags, markup, the template and the installation's own files;
+// the pages' markup.
+
 #include "report/report.h"
 
 #include "engine/calculate.h"
 #include "engine/validation.h"
 #include "sheet/sheet.h"
 #include "sheet_fixtures.h"
+#include "table_file.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
 
@@ -15,41 +19,6 @@
 
 namespace keld {
 namespace {
-
-struct ValueCase {
-    double value;
-    const char* text;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const ValueCase& c) {
-    return os << c.value;
-}
-
-class FormatReportValueTest : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(FormatReportValueTest, ThreeSignificantFigures) {
-    EXPECT_EQ(FormatReportValue(GetParam().value), GetParam().text) << GetParam().value;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FormatReportValueTest,
-    ::testing::Values(ValueCase{0, "0"}, ValueCase{0.0123, "0.01"}, ValueCase{0.5, "0.50"},
-                      ValueCase{1, "1.00"}, ValueCase{1.2345, "1.23"}, ValueCase{12.345, "12.3"},
-                      ValueCase{123.45, "123"}, ValueCase{1234.5, "1,230"},
-                      ValueCase{98765, "98,800"}, ValueCase{1234567, "1,230,000"},
-                      ValueCase{-6.6667, "-6.67"}, ValueCase{9.996, "10.00"},
-                      ValueCase{99.96, "100.0"}, ValueCase{0.9996, "1.00"},
-                      // at the ends of the double range
-                      ValueCase{-0.001, "-0.00"}, ValueCase{-1e-307, "-0.00"}));
-
-TEST(FormatReportValue, RoundingPastTheLargestDoubleKeepsItsDigits) {
-    std::string expected = "180";
-    for (int i = 0; i < 102; ++i) {
-        expected += ",000";
-    }
-    EXPECT_EQ(FormatReportValue(1.796e308), expected);
-    EXPECT_EQ(FormatReportValue(-1.796e308), "-" + expected);
-}
 
 SizingCase reportCase() {
     SizingCase c;
@@ -66,40 +35,28 @@ SizingCase reportCase() {
     return c;
 }
 
-struct TagCase {
-    const char* line;
-    std::string expected;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const TagCase& c) {
-    return os << c.line;
-}
-
-class SubstituteTest : public ::testing::TestWithParam<TagCase> {};
-
-TEST_P(SubstituteTest, ReplacesEveryTag) {
+// data/report_markup.tsv: tags, report markup and page markup, line by line.
+TEST(Markup, LinesAsTheReportAndThePagesShowThem) {
     ReportDate date;
     date.year = 2026;
     date.month = 3;
     date.day = 7;
-    EXPECT_EQ(SubstituteReportTags(GetParam().line, reportCase(), date), GetParam().expected);
+    for (const auto& row : test::readTable(KELD_TEST_TABLES "/report_markup.tsv")) {
+        SCOPED_TRACE(row.at(1));
+        if (row[0] == "tags") {
+            EXPECT_EQ(SubstituteReportTags(row[1], reportCase(), date), row.at(2));
+            continue;
+        }
+        const MarkupResult r =
+            row[0] == "report" ? ConvertReportMarkup(row[1]) : ConvertPageMarkup(row[1]);
+        EXPECT_EQ(r.text, row.at(2));
+        const std::optional<std::string>& title = row[0] == "report" ? r.caption : r.sectionTitle;
+        EXPECT_EQ(title.value_or("-"), row.at(3));
+        if (row[0] == "page") {
+            EXPECT_EQ(r.hadTag, row.at(4) == "1");
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Tags, SubstituteTest,
-    ::testing::Values(TagCase{"no tag at all", "no tag at all"},
-                      TagCase{"<!qtotal#>", "12.3         3.62"},
-                      TagCase{"<!QTOTAL#>", "12.3         3.62"},
-                      TagCase{"<!TAIRIN#>", "20.0         -6.67"},
-                      TagCase{"<!COSTTOTALPERAREA#>", "12.3        $133"},
-                      TagCase{"<!TYPE> <!SPACING>", "Extruded 10           0.40"},
-                      TagCase{"<!TUBEOD>", "1.00         25.4"}, TagCase{"<!NROWS&>", "4"},
-                      TagCase{"<!TUBESTOTAL&>", "1,234"}, TagCase{"<!COSTTOTAL#>", "98,800"},
-                      TagCase{"<!TITLE$>/<!TITLE$>", "Title/Title"},
-                      TagCase{"[<!FILENM$>][<!FILENM$>]", "[case.ini][case.ini]"},
-                      TagCase{"<!DATE>", "March 07, 2026"}, TagCase{"<!DRAFT$>", "Forced"},
-                      TagCase{"<!TUBESPERROW&>", ""}, // whole-number patterns show nothing for 0
-                      TagCase{"<!NOT A TAG>", "<!NOT A TAG>"}));
 
 TEST(SubstituteReportTags, FinChoiceAbove500AndUserPriceMark) {
     SizingCase c = reportCase();
@@ -132,46 +89,6 @@ TEST(SubstituteReportTags, ValuesHoldingTagsEndQuickly) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
-struct MarkupCase {
-    const char* line;
-    std::string text;
-    const char* caption; // nullptr: none
-};
-
-inline std::ostream& operator<<(std::ostream& os, const MarkupCase& c) {
-    return os << c.line;
-}
-
-class ReportMarkupTest : public ::testing::TestWithParam<MarkupCase> {};
-
-TEST_P(ReportMarkupTest, ConvertsToPlainText) {
-    const MarkupResult r = ConvertReportMarkup(GetParam().line);
-    EXPECT_EQ(r.text, GetParam().text) << GetParam().line;
-    if (GetParam().caption) {
-        ASSERT_TRUE(r.caption);
-        EXPECT_EQ(*r.caption, GetParam().caption);
-    } else {
-        EXPECT_FALSE(r.caption);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ReportMarkupTest,
-    ::testing::Values(
-        MarkupCase{"Gross<BR>Net", "Gross\r\nNet", nullptr},
-        MarkupCase{"a<p>b", "a\r\n\r\nb", nullptr}, MarkupCase{"A<BR>B<BR>C", "A\r\nBC", nullptr},
-        MarkupCase{"A<BR>B<TITLE>X</TITLE><BR>C", "A\r\nB\r\nC", "X"},
-        MarkupCase{"<H2>Results</H2>", "Results\r\n\r\n", nullptr},
-        MarkupCase{"<H1>Summary</H1>rest", "Summary\r\n\r\nrest", nullptr},
-        MarkupCase{"<B>Bold</B> text", "Bold text", nullptr},
-        MarkupCase{"<TITLE>Report</TITLE>", "", "Report"},
-        MarkupCase{"<TITLE>One</TITLE><TITLE>Two</TITLE>", "", "Two"},
-        // lines that would never end if taken literally
-        MarkupCase{"<TITLE>no end", "no end", nullptr}, MarkupCase{"a < b", "a < b", nullptr},
-        MarkupCase{"x<B>y<z", "xy<z", nullptr}, MarkupCase{"a > b <I>c", "a > b c", nullptr},
-        MarkupCase{"</H1>x<H1>", "x", nullptr}, MarkupCase{"</TITLE>x<TITLE>", "x", nullptr},
-        MarkupCase{"<H1", "<H1", nullptr}));
-
 // A line of very many titles ends in bounded time; every title still leaves
 // the text, the last ones through the removal of their tags.
 TEST(ReportMarkup, LineOfManyTitlesEnds) {
@@ -186,41 +103,6 @@ TEST(ReportMarkup, LineOfManyTitlesEnds) {
     EXPECT_EQ(r.text.find('<'), std::string::npos);
     EXPECT_EQ(r.text.substr(0, 3), "xxx");
 }
-
-struct PageCase {
-    const char* line;
-    std::string text;
-    const char* section;
-    bool hadTag;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const PageCase& c) {
-    return os << c.line;
-}
-
-class PageMarkupTest : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(PageMarkupTest, HeadingsGoToTheSectionTitle) {
-    const MarkupResult r = ConvertPageMarkup(GetParam().line);
-    EXPECT_EQ(r.text, GetParam().text);
-    EXPECT_EQ(r.hadTag, GetParam().hadTag);
-    if (GetParam().section) {
-        ASSERT_TRUE(r.sectionTitle);
-        EXPECT_EQ(*r.sectionTitle, GetParam().section);
-    } else {
-        EXPECT_FALSE(r.sectionTitle);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Lines, PageMarkupTest,
-                         ::testing::Values(PageCase{"Air<BR>cooled<BR>exchangers",
-                                                    "Air\r\ncooledexchangers", nullptr, true},
-                                           PageCase{"<TITLE>Fans</TITLE>Text<BR>more<BR>end",
-                                                    "Text\r\nmore\r\nend", nullptr, true},
-                                           PageCase{"<h1>Fins</h1>", "", "Fins", true},
-                                           PageCase{"<B>bold</B>", "bold", nullptr, true},
-                                           PageCase{"plain", "plain", nullptr, false},
-                                           PageCase{"<H2>A</H2><H3>B</H3>", "", "B", true}));
 
 TEST(PageText, LinesWithoutTagsAreJoinedByABlank) {
     const PageText page = pageText("Air\r\ncooled\r\n<h1>Fins</h1>\r\n<TITLE>Cap</TITLE>end<BR>");
@@ -251,7 +133,7 @@ TEST(BuildReport, MissingTemplateShowsItsMessageAndGivesNothing) {
 }
 
 // The installation's own files: the default case calculates and its report
-// leaves no tag behind; the template uses every tag.
+// leaves no tag behind.
 TEST(ShippedData, DefaultCaseReportsCompletely) {
     const std::string folder = KELD_DATA_DIR;
     test::Messages m;
@@ -262,99 +144,37 @@ TEST(ShippedData, DefaultCaseReportsCompletely) {
     EXPECT_EQ(m.texts.size(), 1u); // the completion message only
     EXPECT_EQ(report.find("<!"), std::string::npos);
     EXPECT_EQ(report.find('<'), std::string::npos);
-
-    const auto templateBytes = readFileBytes(folder + "/report.txt");
-    ASSERT_TRUE(templateBytes);
-    for (const char* tag : {"<!DATE>",
-                            "<!TITLE$>",
-                            "<!ITEM$>",
-                            "<!SERVICE$>",
-                            "<!HOTSIDEFLUID$>",
-                            "<!DRAFT$>",
-                            "<!SPACING>",
-                            "<!TYPE>",
-                            "<!QTOTAL#>",
-                            "<!MAIR#>",
-                            "<!THOTIN#>",
-                            "<!TAIRIN#>",
-                            "<!THOTOUT#>",
-                            "<!TAIROUT#>",
-                            "<!UOVERALL#>",
-                            "<!LENGTH>",
-                            "<!TUBEOD>",
-                            "<!NROWS&>",
-                            "<!TUBESPERROW&>",
-                            "<!TUBESTOTAL&>",
-                            "<!ATUBEBARETOTAL#>",
-                            "<!ATUBEFINTOTAL#>",
-                            "<!XWIDTH#>",
-                            "<!WEIGHTTOTAL#>",
-                            "<!HORSEPOWER#>",
-                            "<!MATERIAL$>",
-                            "<!FILENM$>",
-                            "<!COSTFACTOR#>",
-                            "<!COSTTOTAL#>",
-                            "<!COSTTOTALPERAREA#>",
-                            "<!COSTTOTALPERMASS#>"}) {
-        EXPECT_NE(templateBytes->find(tag), std::string::npos) << tag;
-    }
 }
 
-// Every limit that an instruction page names is one the sheet accepts, in the
-// units the page names it in, and the sheet's tooltip names it alike.
-struct PageLimit {
-    const char* page;
-    const char* snippet;
-    Field field;
-    bool english;
-    const char* low; // "" where the end is another entry
-    const char* high;
-};
-
+// data/page_limits.tsv: every limit an instruction page names is one the
+// sheet accepts (on the worked example, in Metric units on a Metric sheet,
+// with both temperatures at the ends of their ranges), and its tooltip names it.
 TEST(ShippedData, PagesNameTheLimitsTheSheetAccepts) {
-    const PageLimit limits[] = {
-        {"ins03", "6 to 200 Btu/(Hr-SqFt-F)", Field::Coefficient, true, "6", "200"},
-        {"ins03", "34.07 to 1135 W/(SqM-C)", Field::Coefficient, false, "34.07", "1135"},
-        {"ins11", "34.07 to 1135 W/(SqM-C)", Field::Coefficient, false, "34.07", "1135"},
-        {"ins05", "0.1 to 9990 million Btu/hr", Field::Duty, true, "0.1", "9990"},
-        {"ins05", "0.02931 to 2927 MW", Field::Duty, false, "0.02931", "2927"},
-        {"ins05", "at most 750 \u00B0F", Field::HotInlet, true, "", "750"},
-        {"ins05", "at most 398.8 \u00B0C", Field::HotInlet, false, "", "398.8"},
-        {"ins06", "-40 to 200 \u00B0F", Field::AirInlet, true, "-40", "200"},
-        {"ins06", "-40 to 93.33 \u00B0C", Field::AirInlet, false, "-40", "93.33"},
-        {"ins06", "8 to 60 ft", Field::TubeLength, true, "8", "60"},
-        {"ins06", "2.439 to 18.28 m", Field::TubeLength, false, "2.439", "18.28"},
-        {"ins06", "3 to 10", Field::Rows, true, "3", "10"},
-    };
-    for (const PageLimit& l : limits) {
-        const auto bytes = readFileBytes(std::string(KELD_DATA_DIR "/Pages/") + l.page + ".txt");
-        ASSERT_TRUE(bytes) << l.page;
-        EXPECT_NE(pageText(*bytes).text.find(l.snippet), std::string::npos) << l.snippet;
-        const EntryCheck& check = *checkOf(l.field);
-        const std::string tip = acceptedRangeText(check, l.english);
-        for (const char* value : {l.low, l.high}) {
-            if (*value == 0) {
+    for (const auto& l : test::readTable(KELD_TEST_TABLES "/page_limits.tsv")) {
+        SCOPED_TRACE(l.at(1));
+        const auto bytes = readFileBytes(KELD_DATA_DIR "/Pages/" + l.at(0) + ".txt");
+        EXPECT_NE(pageText(bytes.value_or("")).text.find(l[1]), std::string::npos);
+        const bool english = l.at(3) == "E";
+        const Field field = static_cast<Field>(std::stoi(l.at(2)));
+        for (const std::string& value : {l.at(4), l.at(5)}) {
+            if (value == "-") {
                 continue;
             }
-            EXPECT_NE(tip.find(value), std::string::npos) << tip;
+            EXPECT_NE(acceptedRangeText(*checkOf(field), english).find(value), std::string::npos);
             SheetEntries e = test::workedExample();
-            if (!l.english) { // the worked example in Metric units
+            e.text[Field::AirInlet] = "-40";
+            e.text[Field::HotInlet] = english ? "750" : "398.8";
+            if (!english) {
                 e.text[Field::Coefficient] = "454";
-                e.text[Field::AirInlet] = "-40";
-                e.text[Field::HotInlet] = "398.8";
                 e.text[Field::HotOutlet] = "49";
                 e.text[Field::TubeLength] = "9.1";
                 e.text[Field::Duty] = "2.93";
-            } else {
-                e.text[Field::AirInlet] = "-40";
-                e.text[Field::HotInlet] = "750";
             }
-            e.text[l.field] = value;
-            SizingCase c = test::freshCase(l.english);
+            e.text[field] = value;
+            SizingCase c = test::freshCase(english);
             test::Messages m;
             Calculate_Output(e, c, m);
-            ASSERT_FALSE(m.texts.empty());
-            EXPECT_NE(m.texts[0], rangeMessage(check, l.english)) << l.snippet << " " << value;
+            EXPECT_NE(m.texts.at(0), rangeMessage(*checkOf(field), english)) << value;
         }
     }
 }
@@ -372,15 +192,6 @@ TEST(ShippedData, EveryConfiguredPageAndPictureExists) {
             EXPECT_TRUE(readFileBytes(page.picturePath)) << page.picturePath;
         }
     }
-}
-
-TEST(Pages, PictureEntryWithScale) {
-    const std::string folder = "/no/such/folder";
-    // without a configuration: no pages, and page 1 names the folder itself
-    EXPECT_EQ(pageCount(folder, "Brochure"), 0);
-    const PageEntry page = pageEntry(folder, "Brochure", 1);
-    EXPECT_EQ(page.textPath, folder);
-    EXPECT_EQ(page.pictureScale, 1.0F);
 }
 
 } // namespace

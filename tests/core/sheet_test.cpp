@@ -4,12 +4,14 @@
 #include "catalogue/catalogue.h"
 #include "sheet/sheet.h"
 #include "sheet_fixtures.h"
+#include "table_file.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -51,6 +53,7 @@ struct Session {
     test::Messages messages;
     std::vector<std::string> answers; // "Text1=x", "Text2=y", "OK", "Cancel", "seen"
     std::vector<std::string> seen;    // what the dialog showed on opening
+    std::vector<std::string> drafts;  // what each Calculate did to the draft
 
     explicit Session(const std::string& folder = kData) { sheet.startUp(folder, messages); }
 
@@ -97,6 +100,7 @@ struct Session {
     //   "answer A;B"       answers for the next fluid dialog
     //   "price 125000"     OK in the price dialog
     //   "reset"            Reset
+    //   "calculate"        Calculate
     void act(const std::string& text) {
         const Step s = parse(text);
         if (s.verb == "key") {
@@ -112,6 +116,10 @@ struct Session {
             if (const auto refused = sheet.enterPrice(s.name)) {
                 messages.showMessage(*refused, MessageIcon::None);
             }
+        } else if (s.name == "calculate") {
+            SheetChanges changes;
+            sheet.calculate(messages, &changes);
+            drafts.push_back(changes.draft ? "forced" : "kept");
         } else if (s.name == "reset") {
             after(sheet.startUp(kData, messages, Sheet::Start::Reset));
         } else if (s.name == "Option1") {
@@ -135,54 +143,41 @@ struct Session {
     // What the sheet shows, by name.
     std::string look(const std::string& what) const {
         const SizingCase& r = sheet.record();
-        const std::map<std::string, Flag> flags = {
-            {"ROWSFIXED", r.ROWSFIXED}, {"ENGLISH", r.ENGLISH}, {"DRAFT", r.DRAFT}};
-        const std::map<std::string, UnitCaption> captions = {
-            {"Label6", UnitCaption::Coefficient}, {"Label16", UnitCaption::Duty},
-            {"Label9", UnitCaption::HotInlet},    {"Label10", UnitCaption::HotOutlet},
-            {"Label7", UnitCaption::AirInlet},    {"Label8", UnitCaption::TubeLength}};
+        const bool english = sheet.english();
         const auto number = [](double x) {
             std::ostringstream out;
             out << x;
             return out.str();
         };
-        if (const auto f = flags.find(what); f != flags.end()) {
-            return f->second ? std::to_string(*f->second) : "unset";
-        }
-        if (const auto c = captions.find(what); c != captions.end()) {
-            return unitCaption(c->second, sheet.english());
-        }
-        if (what == "caption") {
-            return sheet.caption(kData + "/KELD4WIN.INI");
-        }
-        if (what == "messages") {
-            std::string all;
-            for (const std::string& m : messages.texts) {
-                all += (all.empty() ? "" : " | ") + m;
+        const auto flag = [](Flag f) { return f ? std::to_string(*f) : std::string("unset"); };
+        const auto joined = [](const std::vector<std::string>& all, const std::string& between) {
+            std::string out;
+            for (const std::string& one : all) {
+                out += (out.empty() ? "" : between) + one;
             }
-            return all;
-        }
-        if (what == "seen") {
-            std::string all;
-            for (const std::string& s : seen) {
-                all += (all.empty() ? "" : ";") + s;
-            }
-            return all;
-        }
-        if (what == "COSTUSER") {
-            return number(r.COSTUSER);
-        }
-        if (what == "MATERIALFACTOR") {
-            return number(r.MATERIALFACTOR);
-        }
-        if (what == "Combo1") {
-            return sheet.fluidText();
-        }
-        if (what == "Combo1#") {
-            return std::to_string(sheet.fluidList().size());
-        }
-        if (what == "Combo2") {
-            return sheet.materialText();
+            return out;
+        };
+        const std::map<std::string, std::function<std::string()>> shown = {
+            {"ROWSFIXED", [&] { return flag(r.ROWSFIXED); }},
+            {"ENGLISH", [&] { return flag(r.ENGLISH); }},
+            {"DRAFT", [&] { return flag(r.DRAFT); }},
+            {"Label6", [&] { return unitCaption(UnitCaption::Coefficient, english); }},
+            {"Label7", [&] { return unitCaption(UnitCaption::AirInlet, english); }},
+            {"Label8", [&] { return unitCaption(UnitCaption::TubeLength, english); }},
+            {"Label10", [&] { return unitCaption(UnitCaption::HotOutlet, english); }},
+            {"Label16", [&] { return unitCaption(UnitCaption::Duty, english); }},
+            {"caption", [&] { return sheet.caption(kData + "/KELD4WIN.INI"); }},
+            {"messages", [&] { return joined(messages.texts, " | "); }},
+            {"seen", [&] { return joined(seen, ";"); }},
+            {"drafts", [&] { return joined(drafts, ";") + (sheet.forced() ? ", forced" : ""); }},
+            {"COSTUSER", [&] { return number(r.COSTUSER); }},
+            {"MATERIALFACTOR", [&] { return number(r.MATERIALFACTOR); }},
+            {"Combo1", [&] { return sheet.fluidText(); }},
+            {"Combo1#", [&] { return std::to_string(sheet.fluidList().size()); }},
+            {"Combo2", [&] { return sheet.materialText(); }},
+        };
+        if (const auto f = shown.find(what); f != shown.end()) {
+            return f->second();
         }
         if (what.starts_with("entry ")) {
             return sheet.userFluids().entry[std::stoul(what.substr(6))];
@@ -190,130 +185,25 @@ struct Session {
         if (what.starts_with("stored ")) {
             return number(sheet.userFluids().coefficient[std::stoul(what.substr(7))]);
         }
-        if (what.starts_with("Text")) {
-            return sheet.text(field(what));
+        return sheet.text(field(what));
+    }
+};
+
+// data/sheet_rules.tsv: the steps of a user, "=>", what the sheet shows then.
+TEST(Sheet, ShowsWhatTheUserExpects) {
+    for (const std::vector<std::string>& row :
+         test::readTable(KELD_TEST_TABLES "/sheet_rules.tsv")) {
+        SCOPED_TRACE(row[0]);
+        Session s;
+        const auto arrow = std::find(row.begin(), row.end(), "=>");
+        ASSERT_NE(arrow, row.end());
+        std::for_each(row.begin() + 1, arrow, [&](const std::string& step) { s.act(step); });
+        for (auto e = arrow + 1; e != row.end(); ++e) {
+            const std::string name = e->substr(0, e->find('='));
+            EXPECT_EQ(name + "=" + s.look(name), *e);
         }
-        return "no such thing: " + what;
-    }
-};
-
-struct Row {
-    const char* name;
-    std::vector<std::string> steps;
-    std::vector<std::string> expected; // "name=value"
-};
-
-std::ostream& operator<<(std::ostream& os, const Row& r) {
-    return os << r.name;
-}
-
-class SheetRules : public ::testing::TestWithParam<Row> {};
-
-TEST_P(SheetRules, ShowWhatTheUserExpects) {
-    Session s;
-    for (const std::string& step : GetParam().steps) {
-        s.act(step);
-    }
-    for (const std::string& e : GetParam().expected) {
-        const std::string name = e.substr(0, e.find('='));
-        EXPECT_EQ(name + "=" + s.look(name), e);
     }
 }
-
-const std::string kRange = "The Overall Heat Transfer Coefficient is out of range.\n";
-
-// The default case: air 95 °F, hot fluid 180 to 120 °F, coefficient 132.5.
-INSTANTIATE_TEST_SUITE_P(
-    Edits, SheetRules,
-    ::testing::Values(
-        Row{"start-up",
-            {},
-            {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text8=4",
-             "Combo1=Process Water", "Combo1#=23", "Combo2=Steel", "ROWSFIXED=0", "ENGLISH=1",
-             "DRAFT=1", "messages="}},
-        Row{"a character in the title", {"key Text4"}, {"caption=KELD -  "}},
-        Row{"a key in the rows field", {"key Text8"}, {"caption=KELD - default.ini"}},
-        Row{"another material",
-            {"Combo2=Inconel 600"},
-            {"caption=KELD -  ", "MATERIALFACTOR=12.5"}},
-        Row{"induced draft", {"Option3=1"}, {"DRAFT=0", "caption=KELD -  "}},
-        Row{"the units already shown", {"Option2=0"}, {"caption=KELD - default.ini"}},
-        Row{"hot inlet 181: 5 rows", {"Text6=181"}, {"Text8=5", "caption=KELD -  "}},
-        Row{"hot inlet = air inlet", {"Text6=95"}, {"Text8="}},
-        Row{"coefficient 0 blanks the rows", {"Text3=0"}, {"Text8= "}},
-        Row{"then a temperature empties them", {"Text3=0", "Text6=181"}, {"Text8="}},
-        Row{"rows typed", {"Text8=7"}, {"Text8=7", "ROWSFIXED=0", "caption=KELD - default.ini"}},
-        Row{"a click into the rows", {"click Text8"}, {"ROWSFIXED=1", "caption=KELD -  "}},
-        Row{"a suggestion gives them up", {"click Text8", "Text7=125"}, {"ROWSFIXED=0"}},
-        Row{"service change",
-            {"Option1=1", "Option1=0"},
-            {"Combo1#=15", "Combo1=Steam @ 0 to 20 psig", "Text1=110", "Text2=175", "Text3=142.5"}},
-        Row{"metric fluid",
-            {"Option2=1", "Combo1=Tar"},
-            {"Text1=28.39", "Text2=56.78", "Text3=42.585"}},
-        Row{"reset after edits",
-            {"Option2=1", "Option1=1", "Text4=x", "reset"},
-            {"caption=KELD - default.ini", "Text4=Cooling Water Return", "Text3=132.5",
-             "Combo1#=23", "ENGLISH=1", "Label8=Tube Length, Feet"}}));
-
-INSTANTIATE_TEST_SUITE_P(
-    UnitSwitch, SheetRules,
-    ::testing::Values(
-        Row{"to Metric",
-            {"Text3=100", "Text6=150", "Text12=20", "Text11=30", "Text5=", "Text9=7", "Option2=1"},
-            {"Text3=567.80", "Text6=65.556", "Text12=5.8620", "Text11=9.1440", "Text5=-17.778",
-             "Text9=7", "Text10=1", "ENGLISH=0", "Label6=W/(SqM-C),   Used =",
-             "Label7=Inlet Air Temperature, \u00B0C", "Label16=Heat Duty, MW", "caption=KELD -  "}},
-        Row{"back to English",
-            {"Option2=1", "Text3=567.80", "Text12=29.31", "Text6=x", "Text11=", "Option2=0"},
-            {"Text3=100.00", "Text12=100.01", "Text6=32.000", "Text11=0", "ENGLISH=1",
-             "Label6=Btu/(Hr-SqFt-F), Used =", "Label10=Outlet Temperature, \u00B0F"}},
-        Row{"too large to convert",
-            {"Text3=1e308", "Text12=1e999", "Option2=1"},
-            {"Text3=1e308", "Text12=1e999", "Text6=82.222"}},
-        Row{"rows suggested again",
-            {"Text6=400", "click Text8", "Option2=1"},
-            {"Text6=204.44", "Text8=6", "ROWSFIXED=0"}}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Dialogs, SheetRules,
-    ::testing::Values(
-        Row{"price 0", {"price 0"}, {"messages=Enter KELD Price > 0", "COSTUSER=0"}},
-        Row{"price -5 and empty",
-            {"price -5", "price "},
-            {"messages=Enter KELD Price > 0 | Enter KELD Price > 0", "COSTUSER=0"}},
-        Row{"price too large", {"price 1e999"}, {"messages=Enter KELD Price > 0"}},
-        Row{"price taken", {"price 125000"}, {"messages=", "COSTUSER=125000"}},
-        Row{"gas, no name, 50",
-            {"Option1=1", "answer Text2=50;OK", "Combo1=User Defined Gas"},
-            {"Combo1=User Defined Gas: ", "entry 1=User Defined Gas: ", "stored 1=50", "Text1=50",
-             "Text2=50", "Text3=50"}},
-        Row{"200.004 taken as 200",
-            {"answer Text1=Brine;Text2=200.004;OK", "Combo1=User Defined Liquid"},
-            {"Combo1=User Defined Liquid: Brine", "stored 2=200", "Text3=200"}},
-        Row{"5.9999 refused, then 0, then 6",
-            {"Option1=0", "answer Text2=5.9999;OK;Text2=0;OK;Text2=6;OK",
-             "Combo1=User Defined Condensate"},
-            {"messages=" + kRange +
-                 "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid. | "
-                 "Input Overall Heat Transfer Coefficient",
-             "stored 0=6", "Text3=6"}},
-        Row{"metric 1136 refused, 1135.6 taken",
-            {"Option2=1", "answer Text2=1136;OK;Text2=1135.6;OK", "Combo1=User Defined Liquid"},
-            {"messages=" + kRange + "Values between 34.1 and 1136 W/(SqM-C) are valid.",
-             "stored 2=199.99", "Text3=1135.5"}},
-        Row{"metric 34.1 taken",
-            {"Option2=1", "answer Text2=34.1;OK", "Combo1=User Defined Liquid"},
-            {"stored 2=6.0054", "Text3=34.099"}},
-        Row{"cancelled",
-            {"Option1=1", "answer Text1=X;Text2=50;Cancel", "Combo1=User Defined Gas"},
-            {"Combo1=HC Gas @ 15 to 50 psig and dp = 1 psi", "entry 1=User Defined Gas",
-             "stored 1=0", "Text3=35"}},
-        Row{"working values shared",
-            {"Option1=1", "answer Text1=Hydrogen;Text2=300;OK;Cancel", "Combo1=User Defined Gas",
-             "Option1=2", "answer seen;Text2=75;OK", "Combo1=User Defined Liquid", "Option2=1",
-             "answer seen;Cancel", "Combo1=User Defined Liquid: Hydrogen"},
-            {"seen=Hydrogen,300.00;Hydrogen,425.87", "entry 2=User Defined Liquid: Hydrogen"}}));
 
 // ---------------------------------------------------------------------------
 // Project files.
@@ -329,80 +219,36 @@ std::string with(std::string text, const std::string& from, const std::string& t
     return text.replace(text.find(from), from.size(), to);
 }
 
-struct OpenRow {
-    const char* name;
-    std::string bytes;
-    std::vector<std::string> expected; // one "why=" when the file is refused
-};
-
-std::ostream& operator<<(std::ostream& os, const OpenRow& r) {
-    return os << r.name;
-}
-
-class OpenFile : public ::testing::TestWithParam<OpenRow> {};
-
-TEST_P(OpenFile, AppliesItsLinesOrLeavesTheSheet) {
-    Session s;
-    s.act("Text4=Unsaved"); // an edit that a refused file must not lose
-    s.sheet.setUserPrice(7000);
-    const Sheet before = s.sheet;
-    const std::optional<OpenFailure> failure = s.sheet.openBytes(GetParam().bytes, "C:\\W\\c.ini");
-    if (GetParam().expected.front().starts_with("why=")) {
-        ASSERT_TRUE(failure);
-        EXPECT_EQ("why=" + describe(*failure), GetParam().expected.front());
-        EXPECT_EQ(s.sheet.projectFile(), before.projectFile());
-        EXPECT_EQ(s.sheet.userPrice(), 7000);
-        return;
-    }
-    ASSERT_FALSE(failure) << failure->value;
-    EXPECT_EQ(s.look("caption"), "KELD - c.ini");
-    EXPECT_EQ(s.look("COSTUSER"), "0");
-    for (const std::string& e : GetParam().expected) {
-        const std::string name = e.substr(0, e.find('='));
-        EXPECT_EQ(name + "=" + s.look(name), e);
+// data/open_files.tsv: a file opened on the sheet, what it shows then or why
+// the file is refused.
+TEST(OpenFile, AppliesItsLinesOrLeavesTheSheet) {
+    for (const auto& row : test::readTable(KELD_TEST_TABLES "/open_files.tsv")) {
+        SCOPED_TRACE(row.at(0));
+        std::string bytes = row.at(1) == "example" ? kExample : row[1];
+        const auto arrow = std::find(row.begin(), row.end(), "=>");
+        for (auto r = row.begin() + 2; r < arrow; ++r) {
+            bytes = with(bytes, r->substr(0, r->find('|')), r->substr(r->find('|') + 1));
+        }
+        Session s;
+        s.act("Text4=Unsaved"); // an edit that a refused file must not lose
+        s.sheet.setUserPrice(7000);
+        const Sheet before = s.sheet;
+        const std::optional<OpenFailure> failure = s.sheet.openBytes(bytes, "C:\\W\\c.ini");
+        if (arrow[1].starts_with("why=")) {
+            ASSERT_TRUE(failure);
+            EXPECT_EQ("why=" + describe(*failure), arrow[1]);
+            EXPECT_EQ(s.sheet.projectFile(), before.projectFile());
+            EXPECT_EQ(s.sheet.userPrice(), 7000);
+            continue;
+        }
+        ASSERT_FALSE(failure) << failure->value;
+        EXPECT_EQ(s.look("caption"), "KELD - c.ini");
+        EXPECT_EQ(s.look("COSTUSER"), "0");
+        for (auto e = arrow + 1; e != row.end(); ++e) {
+            EXPECT_EQ(e->substr(0, e->find('=')) + "=" + s.look(e->substr(0, e->find('='))), *e);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, OpenFile,
-    ::testing::Values(
-        OpenRow{"the example",
-                kExample,
-                {"Text4=Cooling Water Return", "Text10=1.1", "Combo1=Process Water", "Combo2=Steel",
-                 "ROWSFIXED=1", "DRAFT=1", "ENGLISH=1"}},
-        OpenRow{"tag anywhere, later lines win, case matters",
-                "abc<TEXT4>xyz\r\nno tag here\r\nfirst<TEXT9>\r\nsecond<TEXT9>\r\n"
-                "<text4>no tag\r\n",
-                {"Text4=abc", "Text9=second", "Text10=1", "Combo1=", "ROWSFIXED=0"}},
-        OpenRow{"metric and induced, values as written",
-                with(with(kExample, "ENGLISH<", "METRIC<"), "FORCED<", "INDUCED<"),
-                {"ENGLISH=0", "DRAFT=0", "Text3=125", "Label8=Tube Length, Meters"}},
-        OpenRow{"user-defined liquid in Metric",
-                with(with(with(kExample, "125<TEXT3>", "567.8<TEXT3>"), "ENGLISH<", "METRIC<"),
-                     "Process Water<", "User Defined Liquid: Brine<"),
-                {"Combo1=User Defined Liquid: Brine", "entry 2=User Defined Liquid: Brine",
-                 "stored 2=100.001", "Text3=567.8"}},
-        OpenRow{"the degree sign",
-                with(with(kExample, "LIQUID<", "CONDENSE<"), "Process Water<",
-                     "Amine Still OH @ 230 to 180 \xB0"
-                     "F<"),
-                {"Combo1=Amine Still OH @ 230 to 180 \u00B0F"}},
-        OpenRow{"a fluid of another service",
-                with(kExample, "Process Water<", "Ammonia<"),
-                {"why=line 16: the fluid \"Ammonia\" is not in the fluid list of the service "
-                 "\"Liquid Cooling\" but of \"Condensing\""}},
-        OpenRow{"a user fluid of another service",
-                with(with(kExample, "LIQUID<", "GAS<"), "Process Water<",
-                     "User Defined Liquid: Brine<"),
-                {"why=line 16: the fluid \"User Defined Liquid: Brine\" is not in the fluid list "
-                 "of the service \"Gas Cooling\" but of \"Liquid Cooling\""}},
-        OpenRow{"an unknown material",
-                with(kExample, "Steel<", "Gold<"),
-                {"why=line 17: the material \"Gold\" is not in the list of tube and header "
-                 "materials"}},
-        OpenRow{"a fluid before any service",
-                "\r\nTar<COMBO1>\r\n",
-                {"why=line 2: the fluid \"Tar\" comes before any service line"}}));
 
 TEST(OpenFile, UnreadableAndSavedFilesRoundTrip) {
     Session s;
@@ -464,25 +310,6 @@ TEST(StartUp, ResetKeepsAnotherDefaultCase) {
         EXPECT_EQ(s.look("MATERIALFACTOR"), "7.25");
         s.sheet.startUp(folder.path.string(), s.messages, Sheet::Start::Reset);
     }
-}
-
-// The outlet-air rule forces the draft of the record and of the sheet alike,
-// so that later reports agree with the sheet.
-TEST(Calculate, OutletAirForcesTheDraftOnTheSheetToo) {
-    Session s;
-    for (const char* step : {"Text5=200", "Text6=700", "Text7=650", "Option3=1"}) {
-        s.act(step);
-    }
-    SheetChanges changes;
-    ASSERT_TRUE(s.sheet.calculate(s.messages, &changes));
-    ASSERT_EQ(s.messages.texts.size(), 2u);
-    EXPECT_EQ(s.messages.texts[1].substr(0, 36), "Outlet air temperature > 250 Deg. F.");
-    EXPECT_TRUE(changes.draft);
-    EXPECT_TRUE(s.sheet.forced());
-    EXPECT_EQ(s.look("DRAFT"), "1");
-    s.messages.texts.clear();
-    ASSERT_TRUE(s.sheet.calculate(s.messages));
-    EXPECT_EQ(s.look("messages"), "All calculation completed without error.");
 }
 
 } // namespace

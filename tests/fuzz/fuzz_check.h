@@ -48,6 +48,14 @@ inline bool showsNonFinite(std::string_view s) {
     return false;
 }
 
+// Every number of a case in the report, between separators that no value
+// joins with: the report's texts are the file's own, and may hold any word.
+inline constexpr const char* kNumberTags =
+    "<!QTOTAL#>|<!MAIR#>|<!THOTIN#>|<!TAIRIN#>|<!THOTOUT#>|<!TAIROUT#>|<!UOVERALL#>|"
+    "<!LENGTH>|<!NROWS&>|<!TUBESPERROW&>|<!TUBESTOTAL&>|<!ATUBEBARETOTAL#>|"
+    "<!ATUBEFINTOTAL#>|<!XWIDTH#>|<!WEIGHTTOTAL#>|<!HORSEPOWER#>|<!COSTFACTOR#>|"
+    "<!COSTTOTAL#>|<!COSTTOTALPERAREA#>|<!COSTTOTALPERMASS#>|<!DATE>";
+
 inline std::size_t utf8Length(std::string_view s) {
     std::size_t n = 0;
     for (char ch : s) {
