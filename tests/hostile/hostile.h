@@ -2,7 +2,7 @@
 // Hostile files: what an engineer may be handed instead of a proper project
 // file, configuration, report template or page file. The small shapes are
 // files of the fuzz corpus (tests/fuzz/corpus/<target>/hostile_<shape>, so
-// the fuzz targets replay them too); the 50 MB lines, a folder, a named pipe
+// the fuzz targets replay them too); the 16 MB lines, a folder, a named pipe
 // that nobody writes and a file without read permission are made here.
 
 #include "table_file.h"
@@ -45,11 +45,11 @@ inline std::string slurp(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// 50 MB in one line: where each kind is most likely to keep it (a project
+// 16 MB in one line: where each kind is most likely to keep it (a project
 // title, a configured caption, template and page text with tags at both
 // ends), or made of tags alone.
 inline std::string hugeShape(Kind kind, bool ofTags) {
-    constexpr std::size_t huge = std::size_t{50} << 20;
+    constexpr std::size_t huge = std::size_t{16} << 20;
     static constexpr const char* tags[] = {"<TEXT4>", "[Brochure]", "<!NROWS&>", "<BR>"};
     const auto k = static_cast<std::size_t>(kind);
     std::string out;
