@@ -2,6 +2,7 @@
 # Installs what the build needs from Debian 12 packages (only what is missing),
 # then configures and builds the given preset (default: release). Packages
 # named after the preset are installed as well (the tests ask for fonts).
+# With KELD_SETUP_ONLY=1 it installs and stops there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,5 +28,6 @@ if [ "${#missing[@]}" -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
 
+[ "${KELD_SETUP_ONLY:-0}" = 1 ] && exit 0
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j"$(nproc)"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test, three times over:
-#   1. the dev build (warnings as errors) and all its tests;
-#   2. the asan build and all its tests (core, cli, gui) under
-#      AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer;
-#   3. the fuzz build (clang, libFuzzer) and the fuzz smoke tests, about 20
+# Sets everything up and runs every test, in four stages:
+#   1. setup and layout: the Debian packages the build and the checks need,
+#      then clang-format over every C++ source (the layout .clang-format says);
+#   2. the checked build (preset asan): everything, benchmarks included, with
+#      warnings as errors, assertions on, AddressSanitizer,
+#      UndefinedBehaviorSanitizer and LeakSanitizer;
+#   3. all its tests (core, cli, gui, install);
+#   4. the fuzz build (clang, libFuzzer) and the fuzz smoke tests, a few
 #      seconds of fuzzing each from the committed seed corpus.
 # Each stage's time is printed at the end.
 set -euo pipefail
@@ -21,35 +24,34 @@ stage() {
 }
 
 # The fonts that common packages bring onto users' machines: the report's
-# fixed-pitch face must line its columns up with any of them.
-test_fonts=(fonts-noto-mono fonts-urw-base35 fonts-dejavu-core fonts-liberation)
+# fixed-pitch face must line its columns up with any of them. clang builds
+# the fuzz targets; clang-format checks the layout.
+test_packages=(clang clang-format
+               fonts-noto-mono fonts-urw-base35 fonts-dejavu-core fonts-liberation)
 
-dev() {
-    bash scripts/setup.sh dev "${test_fonts[@]}"
-    ctest --preset dev -j"${jobs}"
+setup_and_layout() {
+    KELD_SETUP_ONLY=1 bash scripts/setup.sh asan "${test_packages[@]}"
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 }
 
-asan() {
+checked_build() {
     cmake --preset asan >/dev/null
     cmake --build --preset asan -j"${jobs}"
+}
+
+checked_tests() {
     ctest --preset asan -j"${jobs}"
 }
 
 fuzz() {
-    # The fuzz targets need clang and its libFuzzer runtime (Debian 12: clang).
-    if ! command -v clang++ >/dev/null 2>&1; then
-        local sudo_cmd=""
-        [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-        $sudo_cmd apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq clang
-    fi
     cmake --preset fuzz >/dev/null
     cmake --build --preset fuzz -j"${jobs}"
     ctest --preset fuzz -j"${jobs}"
 }
 
 total_start=$SECONDS
-stage "dev build and tests" dev
-stage "asan build and tests" asan
+stage "setup and layout" setup_and_layout
+stage "checked build" checked_build
+stage "checked tests" checked_tests
 stage "fuzz build and smoke tests" fuzz
 printf '%s\n' "${times[@]}" "all: $((SECONDS - total_start)) s"
