@@ -144,7 +144,8 @@ TEST(CalculateOutput, StageFaultsStopWithTheirMessage) {
          {{Field::PriceFactor, "1e305"}},
          &SizingCase::ERRPRICE,
          "The price of this case is beyond what the estimate can compute.\n"
-         "Check the heat duty and the temperatures (Item 5)."},
+         "Check the heat duty and the temperatures (Item 5) and the Price Multiplication "
+         "Factor (Item 6)."},
         {"a price factor too large to hold",
          {{Field::PriceFactor, "1e400"}},
          nullptr,

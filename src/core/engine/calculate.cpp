@@ -14,11 +14,12 @@ namespace keld {
 
 const char* const kCompletionMessage = "All calculation completed without error.";
 
-std::string stageFaultMessage(const char* what) {
+std::string stageFaultMessage(const char* what, const char* entries) {
     std::string text = "The ";
     text += what;
-    text += " of this case is beyond what the estimate can compute.\n"
-            "Check the heat duty and the temperatures (Item 5).";
+    text += " of this case is beyond what the estimate can compute.\nCheck ";
+    text += entries;
+    text += ".";
     return text;
 }
 

@@ -32,12 +32,18 @@ const RowTableEntry* rowEntry(int rows) {
     return &kRowTable[rows - 3];
 }
 
-std::optional<std::string> failureOf(const FaultLog& log) {
+std::optional<std::string> failureOf(const FaultLog& log,
+                                     const char* entries = kDutyAndTemperatures) {
     if (log.any()) {
-        return stageFaultMessage(log.first());
+        return stageFaultMessage(log.first(), entries);
     }
     return std::nullopt;
 }
+
+// The price grows with the price factor as much as with the surface: a price
+// beyond computing is mostly a factor beyond reason.
+constexpr const char* kPriceEntries =
+    "the heat duty and the temperatures (Item 5) and the Price Multiplication Factor (Item 6)";
 
 } // namespace
 
@@ -89,7 +95,7 @@ std::optional<std::string> EstimatePrice(SizingCase& c) {
         store(c.COSTTOTAL, c.COSTTOTAL * kPriceMarkup, &log, "price");
     }
     store(c.COSTTOTALPERAREA, c.COSTTOTAL / c.ATUBEBARETOTAL, &log, "price per area");
-    return failureOf(log);
+    return failureOf(log, kPriceEntries);
 }
 
 std::optional<std::string> EstimateWeight(SizingCase& c) {

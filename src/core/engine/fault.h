@@ -58,7 +58,9 @@ inline bool storeInt32(std::int32_t& target, double value, FaultLog* log = nullp
     return true;
 }
 
-// The failure text a stage reports for an abandoned statement.
-std::string stageFaultMessage(const char* what);
+// The failure text a stage reports for an abandoned statement, sending the
+// user to the entries that can cause it.
+inline constexpr const char* kDutyAndTemperatures = "the heat duty and the temperatures (Item 5)";
+std::string stageFaultMessage(const char* what, const char* entries = kDutyAndTemperatures);
 
 } // namespace keld
