@@ -1,9 +1,12 @@
 #pragma once
-// The platform double of the window tests: records every message and answers
-// the next dialog as the test scripted it.
+// The platform double of the window tests (and of the desktop benchmarks):
+// records every message with the mouse pointer it was shown with, and
+// answers the next dialog as the test scripted it.
 
 #include "platform/platform.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
@@ -16,12 +19,18 @@ namespace keld::app::test {
 struct ShownMessage {
     QString text;
     MessageIcon icon;
+    Qt::CursorShape pointer; // the arrow where no pointer is set for the program
 };
 
 class TestPlatform : public Platform {
   public:
     void showMessage(QWidget*, const QString& text, MessageIcon icon) override {
-        messages.push_back({text, icon});
+        const QCursor* pointer = QApplication::overrideCursor();
+        messages.push_back({text, icon, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
+        if (modalLoop) { // as the message box's own event loop would
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
     std::optional<QString> getOpenFileName(QWidget*, const QString& folder,
                                            const QString& filter) override {
@@ -35,8 +44,7 @@ class TestPlatform : public Platform {
         lastFilter = filter;
         return next(saveAnswers);
     }
-    // The next print dialog answers with a PDF printer writing to this file,
-    // or is cancelled when none is scripted.
+    // A PDF printer writing to the scripted file; none when none is scripted.
     std::unique_ptr<QPrinter> choosePrinter(QWidget*) override {
         std::optional<QString> pdf = next(printAnswers);
         if (!pdf) {
@@ -49,12 +57,9 @@ class TestPlatform : public Platform {
     }
     void endProgram() override { ++endCount; }
     // The focus really moves, so that tests see where it lands.
-    void moveFocusOn(QWidget* window) override {
-        ++focusMoves;
-        sendTabKeystroke(window);
-    }
-    // Recorded only: a real pop-up would take the keyboard from the test.
-    void openDropDown(QComboBox* combo) override { dropDowns.push_back(combo); }
+    void moveFocusOn(QWidget* window) override { sendTabKeystroke(window); }
+    // Counted only: a real pop-up would take the keyboard from the test.
+    void openDropDown(QComboBox*) override { ++dropDowns; }
 
     QStringList texts() const {
         QStringList list;
@@ -67,12 +72,12 @@ class TestPlatform : public Platform {
     std::vector<ShownMessage> messages;
     std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
     std::deque<std::optional<QString>> saveAnswers;
-    std::deque<std::optional<QString>> printAnswers; // a PDF path, or nullopt: cancelled
+    std::deque<std::optional<QString>> printAnswers;
     QString lastFolder;
     QString lastFilter;
     int endCount = 0;
-    int focusMoves = 0;
-    std::vector<QComboBox*> dropDowns;
+    int dropDowns = 0;
+    bool modalLoop = false;
 
   private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {

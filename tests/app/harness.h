@@ -1,0 +1,329 @@
+#pragma once
+// What every window test shares: the program with its real windows on the
+// platform double, a program folder of a test's own, and the steps a user
+// takes, written as text so that a test is a table of rows.
+//
+// A step:
+//   "cover:MainMenu_3"      triggers the menu item of that name in a window
+//                           (the cover, calc, report, pages, zoom, about or
+//                           alternatives window), or clicks the control
+//   "calc:close"            the window's close box ("about:deactivate": the
+//                           focus moves away from it)
+//   "calc:Text6=181"        types into a field, replacing its text (pasted
+//                           where it is more than ASCII), or chooses a list entry
+//   "calc:Text4 Ctrl+P"     one key in a control
+//   "answer:Text1=5;Command1"  answers the next modal dialog: fills fields,
+//                           presses buttons, "seen Text2" notes what a field
+//                           shows; it is cancelled if still open after that
+//   "open:PATH", "save:PATH", "print:PATH"  the next file or print dialog's
+//                           answer ("cancel": cancelled)
+// What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
+// "ends", "messages", "pointers" (the pointer of each message), "focus",
+// "dropDowns", "seen", "filter" (of the last file dialog), "price",
+// "rowsFixed", or "window:caption", "window:Control" (its text, or 1 and 0 for
+// an option) and "window:Control tip|count|enabled".
+
+#include "app_state.h"
+#include "config/ini.h"
+#include "shell/app_windows.h"
+#include "test_platform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace keld::app::test {
+
+// The test classes of the one test program, by name (its first argument).
+inline std::map<QString, std::function<std::unique_ptr<QObject>()>>& testClasses() {
+    static std::map<QString, std::function<std::unique_ptr<QObject>()>> classes;
+    return classes;
+}
+#define KELD_TEST_CLASS(Class)                                                                     \
+    static const bool registered##Class = (                                                        \
+        keld::app::test::testClasses()[#Class] = [] { return std::make_unique<Class>(); }, true);
+
+// Lets closed windows go, as the event loop would between two user actions.
+inline void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Runs `act` on the modal dialog that the next step opens, once it is open.
+inline void onModal(std::function<void(QWidget*)> act, int tries = 500) {
+    QTimer::singleShot(0, qApp, [act = std::move(act), tries]() mutable {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            act(w);
+        } else if (tries > 0) {
+            onModal(std::move(act), tries - 1);
+        }
+    });
+}
+
+// A program folder made for one test: the test writes its files.
+class ProgramFolder {
+  public:
+    ProgramFolder() { QDir(m_dir.path()).mkpath(QStringLiteral("Pages")); }
+    QString path() const { return m_dir.path(); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(m_dir.filePath(name));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray read(const QString& name) const {
+        QFile file(m_dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void copyShipped(const QString& name) const {
+        QFile shipped(QStringLiteral(KELD_PROGRAM_DIR "/") + name);
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        write(name, shipped.readAll());
+    }
+    void writeConfig(const QByteArray& text) const { write(QStringLiteral("KELD4WIN.INI"), text); }
+    // A picture in PNG, whatever the name's extension.
+    void writePicture(const QString& name, QSize size, QColor colour) const {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        QVERIFY(image.save(m_dir.filePath(name), "PNG"));
+    }
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+// The offscreen platform's notes on every window shown say nothing.
+inline void quietToolkit() {
+    static QtMessageHandler test = nullptr;
+    static const bool installed = [] {
+        test = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.startsWith(QLatin1String("This plugin does not support"))) {
+                    test(type, context, message);
+                }
+            });
+        return true;
+    }();
+    (void)installed;
+}
+
+// The whole program on a program folder, started by the test.
+struct Program {
+    explicit Program(const QString& folder = QStringLiteral(KELD_PROGRAM_DIR)) {
+        quietToolkit();
+        state.ProgramFolder = folder.toStdString();
+        state.ConfigPath = configPathIn(state.ProgramFolder);
+    }
+    void startOnCover() {
+        windows.start();
+        settle();
+    }
+    void startOnSheet() {
+        windows.showCalc();
+        QVERIFY(QTest::qWaitForWindowActive(windows.calc()));
+    }
+
+    QWidget* window(const QString& name) const {
+        const std::map<QString, QWidget* (AppWindows::*)() const> all = {
+            {"cover", &AppWindows::cover},
+            {"calc", &AppWindows::calc},
+            {"report", &AppWindows::report},
+            {"pages", &AppWindows::pages},
+            {"zoom", &AppWindows::zoom},
+            {"about", &AppWindows::about},
+            {"alternatives", &AppWindows::alternatives}};
+        const auto w = all.find(name);
+        return w == all.end() ? nullptr : (windows.*(w->second))();
+    }
+    template <class T = QWidget> T* control(const QString& window, const QString& name) const {
+        QWidget* w = this->window(window);
+        return w != nullptr ? w->findChild<T*>(name) : nullptr;
+    }
+
+    void act(const QString& step) {
+        const QString where = step.section(':', 0, 0);
+        const QString what = step.section(':', 1);
+        if (where == "open" || where == "save" || where == "print") {
+            (where == "open"   ? platform.openAnswers
+             : where == "save" ? platform.saveAnswers
+                               : platform.printAnswers)
+                .push_back(what == "cancel" ? std::nullopt : std::optional<QString>(what));
+            return;
+        }
+        if (where == "answer") {
+            answer(what.split(';'));
+            return;
+        }
+        QWidget* w = window(where);
+        QVERIFY2(w != nullptr, qPrintable("no window for " + step));
+        const QString name = what.section(QRegularExpression("[= ]"), 0, 0);
+        QObject* target = w->findChild<QObject*>(name);
+        if (what == "close") {
+            w->close();
+        } else if (what == "deactivate") {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(w, &deactivate);
+        } else if (target == nullptr) {
+            QFAIL(qPrintable("no control for " + step));
+        } else if (what.contains('=')) {
+            enter(target, what.section('=', 1));
+        } else if (what.contains(' ')) {
+            auto* c = qobject_cast<QWidget*>(target);
+            c->setFocus();
+            const QKeyCombination key = QKeySequence(what.section(' ', 1))[0];
+            QTest::keyClick(c, key.key(), key.keyboardModifiers());
+        } else if (auto* a = qobject_cast<QAction*>(target)) {
+            QVERIFY2(a->isEnabled(), qPrintable(step + " is disabled"));
+            a->trigger();
+        } else {
+            QTest::mouseClick(qobject_cast<QWidget*>(target), Qt::LeftButton);
+        }
+        settle();
+    }
+
+    QString look(const QString& what) const {
+        if (what == "windows") {
+            QStringList shown;
+            QStringList hidden;
+            for (const char* name :
+                 {"cover", "calc", "report", "pages", "zoom", "about", "alternatives"}) {
+                if (QWidget* w = window(name)) {
+                    (w->isVisible() ? shown : hidden) << name;
+                }
+            }
+            return (shown.join(' ') + " / " + hidden.join(' ')).trimmed();
+        }
+        QStringList pointers;
+        for (const ShownMessage& m : platform.messages) {
+            pointers << (m.pointer == Qt::ArrowCursor ? "arrow" : "other");
+        }
+        const QWidget* focus = QApplication::focusWidget();
+        const std::map<QString, QString> named = {
+            {"ends", QString::number(platform.endCount)},
+            {"messages", platform.texts().join(" | ")},
+            {"pointers", pointers.join(',')},
+            {"focus", focus != nullptr ? focus->objectName() : "none"},
+            {"dropDowns", QString::number(platform.dropDowns)},
+            {"seen", seen.join(',')},
+            {"filter", platform.lastFilter},
+            {"price", QString::number(state.sheet.userPrice())},
+            {"rowsFixed", QString::number(state.sheet.rowsFixed())}};
+        if (const auto n = named.find(what); n != named.end()) {
+            return n->second;
+        }
+        const QWidget* w = window(what.section(':', 0, 0));
+        const QString name = what.section(':', 1).section(' ', 0, 0);
+        const QString aspect = what.section(' ', 1);
+        QObject* c = w != nullptr ? w->findChild<QObject*>(name) : nullptr;
+        if (name == "caption" && w != nullptr) {
+            return w->windowTitle();
+        }
+        if (c == nullptr) {
+            return "nothing";
+        }
+        if (aspect == "tip") {
+            return qobject_cast<QWidget*>(c)->toolTip();
+        }
+        if (aspect == "enabled") {
+            return QString::number(qobject_cast<QAction*>(c)->isEnabled());
+        }
+        if (auto* list = qobject_cast<QComboBox*>(c)) {
+            return aspect == "count" ? QString::number(list->count()) : list->currentText();
+        }
+        if (auto* b = qobject_cast<QRadioButton*>(c)) {
+            return QString::number(b->isChecked());
+        }
+        if (auto* e = qobject_cast<QLineEdit*>(c)) {
+            return e->text();
+        }
+        if (auto* t = qobject_cast<QPlainTextEdit*>(c)) {
+            return t->toPlainText();
+        }
+        return qobject_cast<QLabel*>(c)->text();
+    }
+
+    AppState state;
+    TestPlatform platform;
+    AppWindows windows{state, platform};
+    QStringList seen; // what "seen" steps noted in dialogs
+
+  private:
+    static void enter(QObject* target, const QString& value) {
+        if (auto* list = qobject_cast<QComboBox*>(target)) {
+            const int i = list->findText(value);
+            QVERIFY2(i >= 0, qPrintable(value));
+            list->setCurrentIndex(i);
+            emit list->activated(i);
+            return;
+        }
+        auto* e = qobject_cast<QLineEdit*>(target);
+        e->setFocus();
+        e->selectAll();
+        const bool ascii = std::all_of(value.begin(), value.end(),
+                                       [](QChar c) { return c >= ' ' && c.unicode() < 0x7F; });
+        if (value.isEmpty()) {
+            QTest::keyClick(e, Qt::Key_Backspace);
+        } else if (ascii) {
+            QTest::keyClicks(e, value);
+        } else {
+            e->insert(value);
+        }
+    }
+    void answer(const QStringList& actions) {
+        onModal([actions, this](QWidget* dialog) {
+            for (const QString& a : actions + QStringList{"Command2"}) {
+                if (a.startsWith("seen ")) {
+                    seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
+                } else if (!dialog->isVisible()) {
+                    break;
+                } else if (a.contains('=')) {
+                    dialog->findChild<QLineEdit*>(a.section('=', 0, 0))->setText(a.section('=', 1));
+                } else {
+                    dialog->findChild<QPushButton*>(a)->click();
+                }
+            }
+        });
+    }
+};
+
+// A table of rows: the steps, then what is shown ("name=value"); "$DIR" is
+// a folder of the row's own.
+inline void stepColumns() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+}
+inline void row(const char* name, const QStringList& steps, const QStringList& expected) {
+    QTest::newRow(name) << steps << expected;
+}
+inline void runRow(bool fromCover) {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    Program p;
+    fromCover ? p.startOnCover() : p.startOnSheet();
+    for (const QString& step : steps) {
+        p.act(QString(step).replace("$DIR", dir.path()));
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+    for (const QString& e : expected) {
+        const QString name = e.section('=', 0, 0);
+        QCOMPARE(name + '=' + p.look(name), QString(e).replace("$DIR", dir.path()));
+    }
+}
+
+} // namespace keld::app::test
