@@ -21,7 +21,7 @@
 // "ends", "messages", "pointers" (the pointer of each message), "focus",
 // "dropDowns", "seen", "filter" (of the last file dialog), "price",
 // "rowsFixed", or "window:caption", "window:Control" (its text, or 1 and 0 for
-// an option) and "window:Control tip|count|enabled".
+// an option) and "window:Control property" ("calc:Combo1 count").
 
 #include "app_state.h"
 #include "config/ini.h"
@@ -84,14 +84,10 @@ class ProgramFolder {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray read(const QString& name) const {
-        QFile file(m_dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void copyShipped(const QString& name) const {
+    void copyShipped(const QString& name, const QString& as = {}) const {
         QFile shipped(QStringLiteral(KELD_PROGRAM_DIR "/") + name);
         QVERIFY(shipped.open(QIODevice::ReadOnly));
-        write(name, shipped.readAll());
+        write(as.isEmpty() ? name : as, shipped.readAll());
     }
     void writeConfig(const QByteArray& text) const { write(QStringLiteral("KELD4WIN.INI"), text); }
     // A picture in PNG, whatever the name's extension.
@@ -106,24 +102,22 @@ class ProgramFolder {
 };
 
 // The offscreen platform's notes on every window shown say nothing.
-inline void quietToolkit() {
-    static QtMessageHandler test = nullptr;
-    static const bool installed = [] {
-        test = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (!message.startsWith(QLatin1String("This plugin does not support"))) {
-                    test(type, context, message);
-                }
-            });
-        return true;
-    }();
-    (void)installed;
+inline QtMessageHandler testLog = nullptr;
+inline void quietToolkit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support"))) {
+        testLog(type, context, text);
+    }
 }
+
+inline const QStringList kWindows = {"cover", "calc",  "report",      "pages",
+                                     "zoom",  "about", "alternatives"};
 
 // The whole program on a program folder, started by the test.
 struct Program {
     explicit Program(const QString& folder = QStringLiteral(KELD_PROGRAM_DIR)) {
-        quietToolkit();
+        if (testLog == nullptr) { // once QtTest's own handler is in place
+            testLog = qInstallMessageHandler(quietToolkit);
+        }
         state.ProgramFolder = folder.toStdString();
         state.ConfigPath = configPathIn(state.ProgramFolder);
     }
@@ -137,16 +131,11 @@ struct Program {
     }
 
     QWidget* window(const QString& name) const {
-        const std::map<QString, QWidget* (AppWindows::*)() const> all = {
-            {"cover", &AppWindows::cover},
-            {"calc", &AppWindows::calc},
-            {"report", &AppWindows::report},
-            {"pages", &AppWindows::pages},
-            {"zoom", &AppWindows::zoom},
-            {"about", &AppWindows::about},
-            {"alternatives", &AppWindows::alternatives}};
-        const auto w = all.find(name);
-        return w == all.end() ? nullptr : (windows.*(w->second))();
+        QWidget* const all[] = {windows.cover(),       windows.calc(), windows.report(),
+                                windows.pages(),       windows.zoom(), windows.about(),
+                                windows.alternatives()};
+        const qsizetype i = kWindows.indexOf(name);
+        return i < 0 ? nullptr : all[i];
     }
     template <class T = QWidget> T* control(const QString& window, const QString& name) const {
         QWidget* w = this->window(window);
@@ -198,8 +187,7 @@ struct Program {
         if (what == "windows") {
             QStringList shown;
             QStringList hidden;
-            for (const char* name :
-                 {"cover", "calc", "report", "pages", "zoom", "about", "alternatives"}) {
+            for (const QString& name : kWindows) {
                 if (QWidget* w = window(name)) {
                     (w->isVisible() ? shown : hidden) << name;
                 }
@@ -224,35 +212,22 @@ struct Program {
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
         }
-        const QWidget* w = window(what.section(':', 0, 0));
-        const QString name = what.section(':', 1).section(' ', 0, 0);
-        const QString aspect = what.section(' ', 1);
-        QObject* c = w != nullptr ? w->findChild<QObject*>(name) : nullptr;
-        if (name == "caption" && w != nullptr) {
-            return w->windowTitle();
-        }
-        if (c == nullptr) {
-            return "nothing";
-        }
-        if (aspect == "tip") {
-            return qobject_cast<QWidget*>(c)->toolTip();
-        }
-        if (aspect == "enabled") {
-            return QString::number(qobject_cast<QAction*>(c)->isEnabled());
-        }
-        if (auto* list = qobject_cast<QComboBox*>(c)) {
-            return aspect == "count" ? QString::number(list->count()) : list->currentText();
-        }
-        if (auto* b = qobject_cast<QRadioButton*>(c)) {
-            return QString::number(b->isChecked());
-        }
-        if (auto* e = qobject_cast<QLineEdit*>(c)) {
-            return e->text();
-        }
-        if (auto* t = qobject_cast<QPlainTextEdit*>(c)) {
-            return t->toPlainText();
-        }
-        return qobject_cast<QLabel*>(c)->text();
+        // A control's property: the one named, else its text, list entry,
+        // page text or whether it is selected.
+        QWidget* w = window(what.section(':', 0, 0));
+        QObject* c = w != nullptr ? w->findChild<QObject*>(what.section(':', 1).section(' ', 0, 0))
+                                  : nullptr;
+        const auto* button = qobject_cast<QAbstractButton*>(c);
+        const char* shown = qobject_cast<QComboBox*>(c)        ? "currentText"
+                            : qobject_cast<QPlainTextEdit*>(c) ? "plainText"
+                            : button && button->isCheckable()  ? "checked"
+                                                               : "text";
+        const QByteArray property =
+            what.contains(' ') ? what.section(' ', 1).toLatin1() : QByteArray(shown);
+        const QVariant v = what.endsWith(":caption") ? QVariant(w->windowTitle())
+                           : c != nullptr            ? c->property(property)
+                                                     : QVariant("nothing");
+        return v.typeId() == QMetaType::Bool ? QString::number(v.toBool()) : v.toString();
     }
 
     AppState state;

@@ -18,7 +18,7 @@ class SheetTest : public QObject {
         stepColumns();
         row("start-up", {},
             {"calc:caption=KELD - default.ini", "calc:Text8=4", "calc:Combo1 count=23",
-             "calc:Option2_0=1", "messages=", "calc:Text3 tip=From 6 to 200 Btu/(Hr-SqFt-F)"});
+             "calc:Option2_0=1", "messages=", "calc:Text3 toolTip=From 6 to 200 Btu/(Hr-SqFt-F)"});
         row("a character in the title", {"calc:Text4 X"}, {"calc:caption=KELD -  "});
         row("an arrow key in the title", {"calc:Text4 Left"}, {"calc:caption=KELD - default.ini"});
         row("hot inlet typed: rows suggested", {"calc:Text6=181"},
@@ -27,7 +27,7 @@ class SheetTest : public QObject {
         row("metric fluid, captions and ranges in the units shown",
             {"calc:Option2_1", "calc:Combo1=Tar"},
             {"calc:Text3=42.585", "calc:Label6=W/(SqM-C),   Used =",
-             "calc:Text6 tip=Above the inlet air temperature, at most 398.8 \u00b0C"});
+             "calc:Text6 toolTip=Above the inlet air temperature, at most 398.8 \u00b0C"});
         row("reset after edits",
             {"calc:Option2_1", "calc:Option1_1", "calc:Text4=x", "calc:CalcMenu_4"},
             {"calc:caption=KELD - default.ini", "calc:Text4=Cooling Water Return",
