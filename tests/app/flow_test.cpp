@@ -82,32 +82,6 @@ class FlowTest : public QObject {
     }
     void handOvers() { runRow(true); }
 
-    // Every page of both shipped sets loads with its text and its picture.
-    void everyPageLoads_data() {
-        QTest::addColumn<QString>("set");
-        QTest::addColumn<int>("pages");
-        QTest::newRow("tutorial") << "Brochure" << 16;
-        QTest::newRow("instructions") << "Instructions" << 13;
-    }
-    void everyPageLoads() {
-        QFETCH(QString, set);
-        QFETCH(int, pages);
-        Program p;
-        p.state.tutorial.PageSet = set.toStdString();
-        p.windows.openPages();
-        for (int n = 1; n <= pages; ++n) {
-            QCOMPARE(p.look("pages:lblPage"), QString("Page %1 of %2").arg(n).arg(pages));
-            QVERIFY2(p.look("pages:txtPageText").size() > 200, qPrintable(QString::number(n)));
-            QVERIFY(!p.look("pages:lblSectTitle").isEmpty());
-            QVERIFY(!p.control<QLabel>("pages", "IMGPAGEBMP")->pixmap().isNull());
-            QCOMPARE(p.look("pages:PageMenu_4 enabled"), n < pages ? "1" : "0");
-            if (n < pages) {
-                p.act("pages:PageMenu_4");
-            }
-        }
-        QCOMPARE(p.look("messages"), "");
-    }
-
     // A modal message runs an event loop of its own, in which the window
     // that was just left may be deleted while the next one is still loading:
     // that is no closing of the program's last window.

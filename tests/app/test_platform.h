@@ -32,15 +32,13 @@ class TestPlatform : public Platform {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    std::optional<QString> getOpenFileName(QWidget*, const QString& folder,
+    std::optional<QString> getOpenFileName(QWidget*, const QString&,
                                            const QString& filter) override {
-        lastFolder = folder;
         lastFilter = filter;
         return next(openAnswers);
     }
-    std::optional<QString> getSaveFileName(QWidget*, const QString& folder,
+    std::optional<QString> getSaveFileName(QWidget*, const QString&,
                                            const QString& filter) override {
-        lastFolder = folder;
         lastFilter = filter;
         return next(saveAnswers);
     }
@@ -73,7 +71,6 @@ class TestPlatform : public Platform {
     std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QString>> printAnswers;
-    QString lastFolder;
     QString lastFilter;
     int endCount = 0;
     int dropDowns = 0;
