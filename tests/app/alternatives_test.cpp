@@ -7,7 +7,6 @@
 #include "alternatives/frm_alternatives.h"
 
 #include <QChartView>
-#include <QTableView>
 
 using namespace keld::app;
 using namespace keld::app::test;

@@ -28,18 +28,8 @@
 #include "shell/app_windows.h"
 #include "test_platform.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <map>
@@ -48,8 +38,9 @@
 namespace keld::app::test {
 
 // The test classes of the one test program, by name (its first argument).
-inline std::map<QString, std::function<std::unique_ptr<QObject>()>>& testClasses() {
-    static std::map<QString, std::function<std::unique_ptr<QObject>()>> classes;
+using TestClasses = std::map<QString, std::function<std::unique_ptr<QObject>()>>;
+inline TestClasses& testClasses() {
+    static TestClasses classes;
     return classes;
 }
 #define KELD_TEST_CLASS(Class)                                                                     \

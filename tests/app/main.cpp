@@ -3,9 +3,6 @@
 
 #include "harness.h"
 
-#include <QApplication>
-#include <QLocale>
-
 #include <cstdio>
 #include <vector>
 

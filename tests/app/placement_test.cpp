@@ -3,8 +3,6 @@
 
 #include "harness.h"
 
-#include <QScreen>
-
 using namespace keld::app;
 using namespace keld::app::test;
 

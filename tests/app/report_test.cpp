@@ -5,12 +5,8 @@
 
 #include "platform/placement.h"
 
-#include <QFontMetricsF>
 #include <QProcess>
-#include <QScrollBar>
 #include <QStandardPaths>
-
-#include <algorithm>
 
 using namespace keld::app;
 using namespace keld::app::test;
@@ -36,25 +32,25 @@ QList<QList<PrintedWord>> printedLines(const QString& pdf) {
     QProcess process;
     process.start(QStandardPaths::findExecutable("pdftotext"), {"-bbox", pdf, "-"});
     process.waitForFinished(30000);
-    std::map<std::pair<int, long>, QList<PrintedWord>> lines;
-    int page = -1;
-    QRegularExpression item(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    for (const auto& m : item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
-        if (m.captured(0).startsWith("<page")) {
+    std::map<std::pair<int, double>, std::map<double, PrintedWord>> lines; // by page and top
+    int page = 0;
+    QRegularExpression word(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)<)re");
+    for (const auto& m : word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
+        if (m.captured(0) == "<page ") {
             ++page;
-        } else {
-            const QString text = m.captured(4).replace("&amp;", "&");
-            const double x = m.captured(1).toDouble();
-            lines[{page, std::lround(m.captured(2).toDouble() * 10)}].push_back(
-                {text, x, (m.captured(3).toDouble() - x) / static_cast<double>(text.size())});
+            continue;
         }
+        const double x = m.captured(1).toDouble();
+        lines[{page, m.captured(2).toDouble()}][x] = {
+            m.captured(4), x, (m.captured(3).toDouble() - x) / m.captured(4).size()};
     }
     QList<QList<PrintedWord>> result;
-    for (auto& [key, words] : lines) {
-        std::sort(words.begin(), words.end(),
-                  [](const PrintedWord& a, const PrintedWord& b) { return a.xMin < b.xMin; });
-        result << words;
+    for (const auto& [top, words] : lines) {
+        result.append(QList<PrintedWord>());
+        for (const auto& [x, w] : words) {
+            result.back().append(w);
+        }
     }
     return result;
 }
