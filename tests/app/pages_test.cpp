@@ -34,13 +34,15 @@ struct PageSet {
         program.windows.openPages();
         return program;
     }
-    // The label, the caption, the heading, the text and whether Next is enabled.
+    // The label, the caption, the heading, the text, and whether Next and
+    // Calculations (which needs a report template) are enabled.
     QString shown() const {
         QStringList all;
         for (const char* what : {"lblPage", "caption", "lblSectTitle", "txtPageText"}) {
             all << program.look(QString("pages:") + what);
         }
-        return all.join('|') + '|' + program.look("pages:PageMenu_4 enabled");
+        return all.join('|') + '|' + program.look("pages:PageMenu_4 enabled") +
+               program.look("pages:PageMenu_2 enabled");
     }
 
     QByteArray ini;
@@ -60,16 +62,16 @@ class PagesTest : public QObject {
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("shown");
         const QString next = "pages:PageMenu_4";
-        const QString page2 = "Page 2 of 3|Title 2|Heading 2|Text of page 2. |1";
+        const QString page2 = "Page 2 of 3|Title 2|Heading 2|Text of page 2. |10";
         QTest::newRow("first of three")
-            << 3 << QStringList{} << "Page 1 of 3|Title 1|Heading 1|Text of page 1. |1";
+            << 3 << QStringList{} << "Page 1 of 3|Title 1|Heading 1|Text of page 1. |10";
         QTest::newRow("last of three")
-            << 3 << QStringList{next, next} << "Page 3 of 3|Title 3|Heading 3|Text of page 3. |0";
+            << 3 << QStringList{next, next} << "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00";
         QTest::newRow("back from the last")
             << 3 << QStringList{next, next, "pages:PageMenu_3"} << page2;
         QTest::newRow("a set of one page")
-            << 1 << QStringList{} << "Page 1 of 1|Title 1|Heading 1|Text of page 1. |0";
-        QTest::newRow("a set without pages") << 0 << QStringList{} << "Page 1|Tutorial|||0";
+            << 1 << QStringList{} << "Page 1 of 1|Title 1|Heading 1|Text of page 1. |00";
+        QTest::newRow("a set without pages") << 0 << QStringList{} << "Page 1|Tutorial|||00";
     }
     void paging() {
         QFETCH(int, pages);
@@ -103,9 +105,9 @@ class PagesTest : public QObject {
         QCOMPARE(p.platform.messages.front().icon, keld::MessageIcon::Exclamation);
         QCOMPARE(p.look("pointers"), "arrow");
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(set.shown() + p.look("ends"), "Page 2 of 3|Title 1|||10");
+        QCOMPARE(set.shown() + p.look("ends"), "Page 2 of 3|Title 1|||100");
         p.act("pages:PageMenu_4");
-        QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |0");
+        QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00");
     }
 
     // "Pict" n: stretched to the frame unless its scale is 0, in the page and
@@ -121,7 +123,8 @@ class PagesTest : public QObject {
     void pictures() {
         QFETCH(QByteArray, entry);
         QFETCH(bool, stretched);
-        PageSet set("Brochure", 2, "TitleBar=Zoomed\r\nPict1=" + entry + "\r\n");
+        PageSet set("Brochure", 2,
+                    "TitleBar=Zoomed\r\nPict1=" + entry + "\r\n[Calculations]\r\nOutput=r.txt\r\n");
         set.ini.replace("Pict1=pict1.png\r\n", "");
         set.folder.writePicture("fig.png", QSize(120, 80), Qt::darkGreen);
         set.folder.write("pict2.png", "no picture at all");
@@ -136,26 +139,7 @@ class PagesTest : public QObject {
         p.act("pages:PageMenu_4");
         QCOMPARE(picture()->pixmap().toImage(), first);
         QCOMPARE(set.shown() + p.look("messages"),
-                 "Page 2 of 2|Title 2|Heading 2|Text of page 2. |0");
-    }
-
-    // "&Calculations" needs a configured report template.
-    void calculationsItem_data() {
-        QTest::addColumn<QByteArray>("section");
-        QTest::addColumn<QByteArray>("output");
-        QTest::addColumn<QString>("enabled");
-        QTest::newRow("tutorial, template")
-            << QByteArray("Brochure") << QByteArray("Output=r.txt") << "1";
-        QTest::newRow("tutorial, no Output") << QByteArray("Brochure") << QByteArray() << "0";
-        QTest::newRow("instructions, Output 0")
-            << QByteArray("Instructions") << QByteArray("Output=0") << "0";
-    }
-    void calculationsItem() {
-        QFETCH(QByteArray, section);
-        QFETCH(QByteArray, output);
-        QFETCH(QString, enabled);
-        PageSet set(section, 1, "[Calculations]\r\n" + output + "\r\n");
-        QCOMPARE(set.open().look("pages:PageMenu_2 enabled"), enabled);
+                 "Page 2 of 2|Title 2|Heading 2|Text of page 2. |01");
     }
 
     // The cover's start-up: the warning, under the normal pointer, whenever
