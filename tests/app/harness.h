@@ -17,14 +17,16 @@
 //                           shows; it is cancelled if still open after that
 //   "open:PATH", "save:PATH", "print:PATH"  the next file or print dialog's
 //                           answer ("cancel": cancelled)
+//   "write:PATH=TEXT"       a file written
 // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
 // "ends", "messages", "pointers" (the pointer of each message), "focus",
 // "dropDowns", "seen", "filter" (of the last file dialog), "price",
-// "rowsFixed", or "window:caption", "window:Control" (its text, or 1 and 0 for
-// an option) and "window:Control property" ("calc:Combo1 count").
+// "rowsFixed", "kept tip speed" (in the settings file), or "window:caption", "window:Control" (its
+// text, or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
 
 #include "app_state.h"
 #include "config/ini.h"
+#include "sheet/frm_options.h"
 #include "shell/app_windows.h"
 #include "test_platform.h"
 
@@ -143,6 +145,12 @@ struct Program {
                 .push_back(what == "cancel" ? std::nullopt : std::optional<QString>(what));
             return;
         }
+        if (where == "write") {
+            QFile file(what.section('=', 0, 0));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(what.section('=', 1).toUtf8());
+            return;
+        }
         if (where == "answer") {
             answer(what.split(';'));
             return;
@@ -199,7 +207,8 @@ struct Program {
             {"seen", seen.join(',')},
             {"filter", platform.lastFilter},
             {"price", QString::number(state.sheet.userPrice())},
-            {"rowsFixed", QString::number(state.sheet.rowsFixed())}};
+            {"rowsFixed", QString::number(state.sheet.rowsFixed())},
+            {"kept tip speed", QString::number(loadOptions(state.settingsFile).tipSpeedFtMin)}};
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
         }
@@ -279,6 +288,7 @@ inline void runRow(bool fromCover) {
     QFETCH(QStringList, expected);
     QTemporaryDir dir;
     Program p;
+    p.state.settingsFile = dir.filePath("keld.conf");
     fromCover ? p.startOnCover() : p.startOnSheet();
     for (const QString& step : steps) {
         p.act(QString(step).replace("$DIR", dir.path()));

@@ -5,8 +5,6 @@
 
 #include "harness.h"
 
-#include "sheet/frm_options.h"
-
 using namespace keld::app;
 using namespace keld::app::test;
 
@@ -107,59 +105,24 @@ class SheetTest : public QObject {
             {"calc:Text4=A \u2192 B", "save:$DIR/a.ini", "calc:CalcMenu1_2"},
             {"messages=Some characters cannot be kept in a project file and were saved as \"?\".",
              "calc:caption=KELD - a.ini"});
+        // Why a file is refused is the core's to test; here, that the sheet
+        // says so on a second line and keeps the user's unsaved entries.
+        row("refused",
+            {"write:$DIR/bad.ini=3<TEXT3>\r\nNew "
+             "title<TEXT4>\r\nLIQUID<OPTION1>\r\nLava<COMBO1>\r\n",
+             "calc:Text3=99", "open:$DIR/bad.ini", "calc:CalcMenu1_1"},
+            {"messages=Could not load the file $DIR/bad.ini\nLine 4: the fluid \"Lava\" is not "
+             "in the fluid list of the service \"Liquid Cooling\".",
+             "calc:Text3=99", "calc:Text4=Cooling Water Return"});
+        // The Options: shown in the sheet's units, checked, kept between runs.
+        row("options",
+            {"answer:seen Text1;seen Text2;Text1=9000;Command1", "calc:CalcMenu_7",
+             "calc:Option2_1", "answer:seen Text1;seen Text2;Text1=62;Command1", "calc:CalcMenu_7"},
+            {"seen=10000,100,45.72,30.48",
+             "messages=The fan tip speed must be above 0 and at most 61 m/s.",
+             "kept tip speed=9000"});
     }
     void projectFiles() { runRow(false); }
-
-    // Why a file is refused is the core's to test; here, that the sheet says
-    // so on a second line and keeps the user's unsaved entries.
-    void openRefusedKeepsTheSheet() {
-        QTemporaryDir dir;
-        QFile bad(dir.filePath("bad.ini"));
-        QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("3<TEXT3>\r\nNew title<TEXT4>\r\nLIQUID<OPTION1>\r\nLava<COMBO1>\r\n");
-        bad.close();
-        Program p;
-        p.startOnSheet();
-        p.act("calc:Text3=99");
-        p.platform.openAnswers.push_back(bad.fileName());
-        p.act("calc:CalcMenu1_1");
-        QCOMPARE(p.look("messages"),
-                 "Could not load the file " + bad.fileName() +
-                     "\nLine 4: the fluid \"Lava\" is not in the fluid list of the service "
-                     "\"Liquid Cooling\".");
-        QCOMPARE(p.platform.messages.front().icon, keld::MessageIcon::None);
-        QCOMPARE(p.look("calc:Text3") + p.look("calc:Text4"), "99Cooling Water Return");
-    }
-
-    // Without a default case the sheet starts empty, with the message shown
-    // under the normal pointer although the sheet is loading.
-    void defaultCaseMissing() {
-        ProgramFolder folder;
-        Program p(folder.path());
-        p.startOnSheet();
-        QCOMPARE(p.look("messages"),
-                 "Could not load the file " + folder.path() + "/Files/default.ini");
-        QCOMPARE(p.look("pointers"), "arrow");
-        QCOMPARE(p.look("calc:caption"), "0 -  ");
-        QCOMPARE(p.look("calc:Combo1 count"), "0");
-    }
-
-    // The Options: shown in the sheet's units, checked, kept between runs.
-    void optionsAreKept() {
-        QTemporaryDir dir;
-        Program p;
-        p.state.settingsFile = dir.filePath("keld.conf");
-        p.startOnSheet();
-        for (const char* s : {"answer:seen Text1;seen Text2;Text1=9000;Command1", "calc:CalcMenu_7",
-                              "calc:Option2_1", "answer:seen Text1;seen Text2;Text1=62;Command1",
-                              "calc:CalcMenu_7"}) {
-            p.act(s);
-        }
-        QCOMPARE(p.look("seen"), "10000,100,45.72,30.48");
-        QCOMPARE(p.look("messages"), "The fan tip speed must be above 0 and at most 61 m/s.");
-        QCOMPARE(loadOptions(p.state.settingsFile).tipSpeedFtMin, 9000.0);
-        QCOMPARE(loadOptions(p.state.settingsFile).distanceM, 30.48);
-    }
 };
 
 KELD_TEST_CLASS(SheetTest)
