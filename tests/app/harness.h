@@ -55,17 +55,6 @@ inline void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Runs `act` on the modal dialog that the next step opens, once it is open.
-inline void onModal(std::function<void(QWidget*)> act, int tries = 500) {
-    QTimer::singleShot(0, qApp, [act = std::move(act), tries]() mutable {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            act(w);
-        } else if (tries > 0) {
-            onModal(std::move(act), tries - 1);
-        }
-    });
-}
-
 // A program folder made for one test: the test writes its files.
 class ProgramFolder {
   public:
@@ -257,10 +246,17 @@ struct Program {
             e->insert(value);
         }
     }
-    void answer(const QStringList& actions) {
-        onModal([actions, this](QWidget* dialog) {
+    // Once the next modal dialog is open (it is looked for again while not).
+    void answer(const QStringList& actions, int tries = 500) {
+        QTimer::singleShot(0, qApp, [actions, tries, this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr && tries > 0) {
+                answer(actions, tries - 1);
+            }
             for (const QString& a : actions + QStringList{"Command2"}) {
-                if (a.startsWith("seen ")) {
+                if (dialog == nullptr) {
+                    break;
+                } else if (a.startsWith("seen ")) {
                     seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
                 } else if (!dialog->isVisible()) {
                     break;

@@ -63,13 +63,17 @@ class Soak {
 
     // One action on one of the visible windows; a fault found, or none.
     QString step() {
-        if (!m_program || m_program->platform.endCount > 0 || visible().isEmpty()) {
+        QStringList windows; // the visible ones
+        if (m_program) {
+            windows = m_program->look("windows").section('/', 0, 0).split(' ', Qt::SkipEmptyParts);
+        }
+        if (windows.isEmpty() || m_program->platform.endCount > 0) {
             m_program.reset();
             settle();
             m_program = std::make_unique<Program>();
             m_program->startOnCover();
+            windows = QStringList{"cover"};
         }
-        const QStringList windows = visible();
         const QString w = windows[pick(windows.size())];
         if (w == "calc" && chance(4)) {
             return probe();
@@ -98,15 +102,6 @@ class Soak {
         return chance(4) ? QString::number(std::uniform_real_distribution(-50.0, 800.0)(m_rng), 'g',
                                            1 + pick(8))
                          : kTyped[pick(kTyped.size())];
-    }
-    QStringList visible() const {
-        QStringList list;
-        for (const auto& [name, items] : kItems) {
-            if (QWidget* w = m_program->window(name); w != nullptr && w->isVisible()) {
-                list << name;
-            }
-        }
-        return list;
     }
     void act(const QString& step) {
         last = step;

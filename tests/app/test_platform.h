@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QPrinter>
-#include <QString>
-#include <QStringList>
 
 #include <deque>
 #include <vector>
@@ -44,14 +42,10 @@ class TestPlatform : public Platform {
     }
     // A PDF printer writing to the scripted file; none when none is scripted.
     std::unique_ptr<QPrinter> choosePrinter(QWidget*) override {
-        std::optional<QString> pdf = next(printAnswers);
-        if (!pdf) {
-            return nullptr;
-        }
+        const std::optional<QString> pdf = next(printAnswers);
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(*pdf);
-        return printer;
+        printer->setOutputFileName(pdf.value_or(QString())); // a PDF printer
+        return pdf ? std::move(printer) : nullptr;
     }
     void endProgram() override { ++endCount; }
     // The focus really moves, so that tests see where it lands.
