@@ -1,28 +1,22 @@
 #pragma once
 // What every window test shares: the program with its real windows on the
 // platform double, a program folder of a test's own, and the steps a user
-// takes, written as text so that a test is a table of rows.
-//
-// A step:
-//   "cover:MainMenu_3"      triggers the menu item of that name in a window
-//                           (the cover, calc, report, pages, zoom, about or
-//                           alternatives window), or clicks the control
-//   "calc:close"            the window's close box ("about:deactivate": the
-//                           focus moves away from it)
-//   "calc:Text6=181"        types into a field, replacing its text (pasted
-//                           where it is more than ASCII), or chooses a list entry
+// takes, written as text so that a test is a table of rows. A step:
+//   "cover:MainMenu_3"      a menu item of a window (cover, calc, report, pages,
+//                           zoom, about, alternatives) triggered, or a control clicked
+//   "calc:close"            the close box ("about:deactivate": the focus goes away)
+//   "calc:Text6=181"        typed over a field's text (pasted where it is more than
+//                           ASCII), or a list entry chosen
 //   "calc:Text4 Ctrl+P"     one key in a control
-//   "answer:Text1=5;Command1"  answers the next modal dialog: fills fields,
-//                           presses buttons, "seen Text2" notes what a field
-//                           shows; it is cancelled if still open after that
-//   "open:PATH", "save:PATH", "print:PATH"  the next file or print dialog's
-//                           answer ("cancel": cancelled)
+//   "answer:Text1=5;Command1"  the next modal dialog: fields filled, buttons
+//                           pressed, "seen Text2" notes a field; then cancelled if open
+//   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
 //   "write:PATH=TEXT"       a file written
 // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
-// "ends", "messages", "pointers" (the pointer of each message), "focus",
-// "dropDowns", "seen", "filter" (of the last file dialog), "price",
-// "rowsFixed", "kept tip speed" (in the settings file), or "window:caption", "window:Control" (its
-// text, or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
+// "ends", "messages", "pointers" (of each message), "focus", "dropDowns",
+// "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept tip
+// speed" (in the settings file), "window:caption", "window:Control" (its text,
+// or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
 
 #include "app_state.h"
 #include "config/ini.h"

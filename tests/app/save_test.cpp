@@ -22,17 +22,14 @@ enum class Trouble { ReadOnlyFolder, SmallFileSystem, FileSizeLimit, Pipe, Folde
 
 const QByteArray kExisting = "An existing case, kept as it is\r\n";
 
-QStringList listing(const QString& folder) {
-    QStringList all;
-    for (const QFileInfo& f :
-         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        QFile file(f.filePath());
-        all << f.fileName() + (f.isFile() && file.open(QIODevice::ReadOnly)
-                                   ? " " + QString::number(qHash(file.readAll()))
-                               : f.isDir() ? " folder"
-                                           : " other");
-    }
-    return all;
+// The names in the folder, and what the case holds if it is a file.
+QString listing(const QString& folder) {
+    QFile file(folder + "/case.ini");
+    const bool read = QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly);
+    return QDir(folder)
+               .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+               .join(',') +
+           '|' + (read ? file.readAll() : QByteArray());
 }
 
 } // namespace
@@ -85,7 +82,7 @@ class SaveTest : public QObject {
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther);
         }
-        const QStringList before = listing(folder);
+        const QString before = listing(folder);
 
         Program p;
         p.startOnSheet();

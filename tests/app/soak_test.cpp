@@ -56,7 +56,7 @@ const std::map<QString, QStringList> kItems = {
 class Soak {
   public:
     Soak(std::uint64_t seed, const QString& files) : m_rng(seed), m_files(files) {
-        m_watch.setInterval(0); // answers whatever modal dialog is open, either way
+        m_watch.setInterval(0);
         QObject::connect(&m_watch, &QTimer::timeout, [this] { answerModal(); });
         m_watch.start();
     }
@@ -180,32 +180,26 @@ class Soak {
         return modal != nullptr ? "a dialog stayed open: " + modal->objectName() : QString();
     }
 
+    // Whatever modal dialog is open is answered, either way; one that an OK
+    // refused is cancelled then.
     void answerModal() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == m_answered) {
-            return;
-        }
-        m_answered = modal;
-        for (auto* e : modal->findChildren<QLineEdit*>()) {
-            if (chance(2)) {
-                e->setText(typed());
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            for (auto* e : modal->findChildren<QLineEdit*>()) {
+                e->setText(chance(2) ? typed() : e->text());
+            }
+            last += " / " + modal->objectName();
+            for (const char* button : {chance(3) ? "Command2" : "Command1", "Command2"}) {
+                if (modal->isVisible()) {
+                    modal->findChild<QPushButton*>(button)->click();
+                }
             }
         }
-        last += " / " + modal->objectName();
-        modal->findChild<QPushButton*>(chance(3) ? "Command2" : "Command1")->click();
-        // A dialog that an OK refused stays open: cancelled next.
-        QTimer::singleShot(0, modal, [modal = QPointer<QWidget>(modal)] {
-            if (modal && modal->isVisible()) {
-                modal->findChild<QPushButton*>("Command2")->click();
-            }
-        });
     }
 
     std::mt19937_64 m_rng;
     QString m_files;
     std::unique_ptr<Program> m_program;
     QTimer m_watch;
-    QPointer<QWidget> m_answered;
 };
 
 } // namespace
