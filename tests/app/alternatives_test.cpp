@@ -8,9 +8,6 @@
 
 #include <QChartView>
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 namespace {
 
 frmAlternatives* openSwept(Program& p) {

@@ -4,9 +4,6 @@
 
 #include "harness.h"
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 class FlowTest : public QObject {
     Q_OBJECT
 
@@ -46,7 +43,6 @@ class FlowTest : public QObject {
         flow("zoom &Back keeps the page", tutorial + next3 + "pages:PageMenu_5 zoom:GraphMenu",
              "pages /", 0, {"pages:lblPage=Page 4 of 16"});
         flow("pages &Zoom, closed", tutorial + "pages:PageMenu_5 zoom:close", "pages /", 0);
-        flow("pages &About", tutorial + "pages:PageMenu_6", "pages about /", 0);
         flow("pages &Exit", tutorial + "pages:PageMenu1_1", "/", 1);
         flow("tutorial closed, nothing else loaded", tutorial + "pages:close", "/", 1);
         flow("tutorial &Calculations", tutorial + "pages:PageMenu_2", "calc /", 0);

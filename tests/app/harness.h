@@ -293,3 +293,7 @@ inline void runRow(bool fromCover) {
 }
 
 } // namespace keld::app::test
+
+// The tests' own header: its names, and the program's, unqualified in every test.
+using namespace keld::app;
+using namespace keld::app::test;

@@ -1,13 +1,10 @@
-// The page window, the zoom window and the cover on program folders of the
-// tests' own: page loading and its failures, pictures stretched or not, and
-// the menus that depend on the page and the configuration.
+// The page window and the zoom window on program folders of the tests' own:
+// page loading and its failures, pictures stretched or not, and the menus
+// that depend on the page and the configuration.
 
 #include "harness.h"
 
 #include "tutorial/frm_pages.h"
-
-using namespace keld::app;
-using namespace keld::app::test;
 
 namespace {
 
@@ -140,38 +137,6 @@ class PagesTest : public QObject {
         QCOMPARE(picture()->pixmap().toImage(), first);
         QCOMPARE(set.shown() + p.look("messages"),
                  "Page 2 of 2|Title 2|Heading 2|Text of page 2. |01");
-    }
-
-    // The cover's start-up: the warning, under the normal pointer, whenever
-    // its picture cannot be loaded.
-    void coverStartUp_data() {
-        QTest::addColumn<QByteArray>("config");
-        QTest::addColumn<QString>("shown"); // caption, title, page count, messages
-        QTest::newRow("configured, section in lower case")
-            << QByteArray("[brochure]\r\nTitleBar=Cover\r\ntitle=Big Title\r\ncover=c.gif\r\n"
-                          "PageCount=7\r\n")
-            << "Cover|Big Title|7|";
-        const QString warned = "|0|KELD Warning: Could not open cover GIF.";
-        QTest::newRow("no configuration file") << QByteArray() << "0|" + warned;
-        QTest::newRow("not a picture")
-            << QByteArray("[Brochure]\r\ncover=KELD4WIN.INI\r\n") << "0|" + warned;
-    }
-    void coverStartUp() {
-        QFETCH(QByteArray, config);
-        QFETCH(QString, shown);
-        ProgramFolder folder;
-        if (!config.isEmpty()) {
-            folder.writeConfig(config);
-        }
-        folder.writePicture("c.gif", QSize(60, 40), Qt::darkBlue);
-        Program p(folder.path());
-        p.startOnCover();
-        QCOMPARE(p.look("cover:caption") + '|' + p.look("cover:lblCoverTitle") + '|' +
-                     QString::number(p.state.tutorial.PageCount) + '|' + p.look("messages"),
-                 shown);
-        QCOMPARE(p.control<QLabel>("cover", "IMGCOVERBMP")->pixmap().isNull(),
-                 !p.platform.messages.empty());
-        QCOMPARE(p.look("pointers"), p.platform.messages.empty() ? "" : "arrow");
     }
 };
 

@@ -3,9 +3,6 @@
 
 #include "harness.h"
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 class PlacementTest : public QObject {
     Q_OBJECT
 

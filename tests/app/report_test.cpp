@@ -10,9 +10,6 @@
 
 #include <set>
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 namespace {
 
 // The sheet's default case calculated, its report open.

@@ -13,9 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 namespace {
 
 enum class Trouble { ReadOnlyFolder, SmallFileSystem, FileSizeLimit, Pipe, Folder };

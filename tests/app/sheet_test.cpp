@@ -5,9 +5,6 @@
 
 #include "harness.h"
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 class SheetTest : public QObject {
     Q_OBJECT
 

@@ -14,9 +14,6 @@
 
 #include <random>
 
-using namespace keld::app;
-using namespace keld::app::test;
-
 namespace {
 
 // What a user may type: proper values, edge values and junk ("NaN" typed
