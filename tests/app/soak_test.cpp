@@ -1,14 +1,10 @@
-// A seeded soak of the whole program: random user actions over every window
-// (typing into fields, the options, the lists, both dialogs answered either
-// way, Calculate, the report, the pages, zoom, About, File Open and Save,
-// Exit), with the platform double answering message boxes and file dialogs.
-// After every action no field and no report shows NaN or infinity and no
-// dialog is left open. Now and then the sheet is reset to its default case,
-// one field gets a random entry, and Calculate either opens a report or
-// refuses with a message that names the field.
-//
-// The seed is fixed; KELD_SOAK_SEED=<seed> runs (or replays) another and
-// KELD_SOAK_ACTIONS=<n> sets the number of actions.
+// A seeded soak of the whole program: random user actions over every window,
+// dialogs answered either way. After every action no field and no report
+// shows NaN or infinity and no dialog is left open. Now and then the sheet's
+// default case gets one random entry, and Calculate either opens a report or
+// refuses with a message that names the field. The seed is fixed;
+// KELD_SOAK_SEED=<seed> runs (or replays) another, KELD_SOAK_ACTIONS=<n> sets
+// the number of actions.
 
 #include "harness.h"
 
@@ -124,11 +120,12 @@ class Soak {
             }
         } else if (what == 8) {
             act("calc:Text4 Ctrl+P");
-        } else {
-            const QStringList targets = {"case.ini", "missing.ini", "folder.ini"};
-            const QString answer = chance(5) ? "cancel" : m_files + "/" + targets[pick(3)];
+        } else { // File, Open or Save: a file, none, a folder, or cancelled
+            const QString answer =
+                QStringList{"case.ini", "none.ini", "folder.ini", "cancel"}[pick(4)];
             const bool open = chance(2);
-            act((open ? "open:" : "save:") + answer);
+            act((open ? "open:" : "save:") +
+                (answer == "cancel" ? answer : m_files + "/" + answer));
             act(open ? "calc:CalcMenu1_1" : "calc:CalcMenu1_2");
         }
     }
@@ -151,13 +148,11 @@ class Soak {
                                                                                 : "no completion";
         }
         ++refusals;
-        for (const QString& name : field->second) {
-            if (shown.value(0).contains(name)) {
-                return fault();
-            }
-        }
-        return typing +
-               ": no report, and the message does not name the field: " + shown.join(" | ");
+        const auto named = [&](const QString& name) { return shown.value(0).contains(name); };
+        return std::any_of(field->second.begin(), field->second.end(), named)
+                   ? fault()
+                   : typing + ": no report, and the message does not name the field: " +
+                         shown.join(" | ");
     }
 
     // Every field and text box of every window shows only numbers that are
