@@ -84,8 +84,8 @@ class FlowTest : public QObject {
     // the sheet starts empty, its message (as the cover's) under the normal
     // pointer although the window is loading.
     void windowDeletedWhileTheNextLoads() {
-        ProgramFolder folder; // the shipped configuration, but no cover picture or default case
-        folder.copyShipped("KELD4WIN.INI");
+        QTemporaryDir folder; // the shipped configuration, but no cover picture or default case
+        writeFile(folder.filePath("KELD4WIN.INI"), shipped("KELD4WIN.INI"));
         Program p(folder.path());
         p.platform.modalLoop = true;
         p.startOnCover();

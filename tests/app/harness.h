@@ -49,33 +49,18 @@ inline void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A program folder made for one test: the test writes its files.
-class ProgramFolder {
-  public:
-    ProgramFolder() { QDir(m_dir.path()).mkpath(QStringLiteral("Pages")); }
-    QString path() const { return m_dir.path(); }
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(m_dir.filePath(name));
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    void copyShipped(const QString& name, const QString& as = {}) const {
-        QFile shipped(QStringLiteral(KELD_PROGRAM_DIR "/") + name);
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        write(as.isEmpty() ? name : as, shipped.readAll());
-    }
-    void writeConfig(const QByteArray& text) const { write(QStringLiteral("KELD4WIN.INI"), text); }
-    // A picture in PNG, whatever the name's extension.
-    void writePicture(const QString& name, QSize size, QColor colour) const {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        QVERIFY(image.save(m_dir.filePath(name), "PNG"));
-    }
-
-  private:
-    QTemporaryDir m_dir;
-};
+// A file written, its folder made if need be (a program folder of a test's
+// own is a temporary folder with the files the test writes).
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+inline QByteArray shipped(const QString& name) {
+    QFile file(QStringLiteral(KELD_PROGRAM_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The offscreen platform's notes on every window shown say nothing.
 inline QtMessageHandler testLog = nullptr;
@@ -129,9 +114,7 @@ struct Program {
             return;
         }
         if (where == "write") {
-            QFile file(what.section('=', 0, 0));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(what.section('=', 1).toUtf8());
+            writeFile(what.section('=', 0, 0), what.section('=', 1).toUtf8());
             return;
         }
         if (where == "answer") {

@@ -17,17 +17,16 @@ struct PageSet {
         for (int n = 1; n <= pages; ++n) {
             const QByteArray k = QByteArray::number(n);
             ini += "Page" + k + "=Pages\\page" + k + ".txt\r\nPict" + k + "=pict" + k + ".png\r\n";
-            folder.write("Pages/page" + k + ".txt", "<TITLE>Title " + k + "</TITLE><H1>Heading " +
-                                                        k + "</H1>\r\nText of\r\npage " + k +
-                                                        ".\r\n");
-            folder.writePicture("pict" + k + ".png", QSize(40, 30),
-                                QColor::fromHsv(n * 40, 200, 200));
+            writeFile(folder.filePath("Pages/page" + k + ".txt"),
+                      "<TITLE>Title " + k + "</TITLE><H1>Heading " + k +
+                          "</H1>\r\nText of\r\npage " + k + ".\r\n");
+            picture("pict" + k + ".png", QSize(40, 30), QColor::fromHsv(n * 40, 200, 200));
         }
         ini += extra;
         program.state.tutorial.PageSet = section.toStdString();
     }
     Program& open() {
-        folder.writeConfig(ini);
+        writeFile(folder.filePath("KELD4WIN.INI"), ini);
         program.windows.openPages();
         return program;
     }
@@ -43,7 +42,14 @@ struct PageSet {
     }
 
     QByteArray ini;
-    ProgramFolder folder;
+    // A picture in PNG, whatever the name's extension.
+    void picture(const QString& name, QSize size, QColor colour) const {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        QVERIFY(image.save(folder.filePath(name), "PNG"));
+    }
+
+    QTemporaryDir folder;
     Program program{folder.path()};
 };
 
@@ -123,8 +129,8 @@ class PagesTest : public QObject {
         PageSet set("Brochure", 2,
                     "TitleBar=Zoomed\r\nPict1=" + entry + "\r\n[Calculations]\r\nOutput=r.txt\r\n");
         set.ini.replace("Pict1=pict1.png\r\n", "");
-        set.folder.writePicture("fig.png", QSize(120, 80), Qt::darkGreen);
-        set.folder.write("pict2.png", "no picture at all");
+        set.picture("fig.png", QSize(120, 80), Qt::darkGreen);
+        writeFile(set.folder.filePath("pict2.png"), "no picture at all");
         Program& p = set.open();
         const auto picture = [&p] { return p.control<QLabel>("pages", "IMGPAGEBMP"); };
         QCOMPARE(picture()->size(), stretched ? frmPages::pictureFrame() : QSize(120, 80));

@@ -79,9 +79,9 @@ class ReportTest : public QObject {
     // Without a report template the report still opens, after a message
     // shown under the normal pointer although the report is loading.
     void templateMissing() {
-        ProgramFolder folder;
-        folder.copyShipped("Files/default.ini");
-        folder.writeConfig("[Brochure]\nTitleBar=T\n");
+        QTemporaryDir folder;
+        writeFile(folder.filePath("Files/default.ini"), shipped("Files/default.ini"));
+        writeFile(folder.filePath("KELD4WIN.INI"), "[Brochure]\nTitleBar=T\n");
         Program p(folder.path());
         calculate(p);
         QCOMPARE(p.look("messages"),

@@ -207,8 +207,8 @@ class SoakTest : public QObject {
         const int actions = qEnvironmentVariableIsSet("KELD_SOAK_ACTIONS")
                                 ? qEnvironmentVariableIntValue("KELD_SOAK_ACTIONS")
                                 : 2500;
-        ProgramFolder files; // what File, Open and Save are pointed at
-        files.copyShipped("Files/default.ini", "case.ini");
+        QTemporaryDir files; // what File, Open and Save are pointed at
+        writeFile(files.filePath("case.ini"), shipped("Files/default.ini"));
         QVERIFY(QDir(files.path()).mkpath("folder.ini"));
         Soak soak(seed, files.path());
         for (int i = 0; i < actions; ++i) {
