@@ -25,16 +25,6 @@ class AlternativesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // The sheet's own checks come first: a case that fails opens nothing.
-    void refusedCaseOpensNothing() {
-        Program p;
-        p.startOnSheet();
-        p.act("calc:Text4=");
-        p.act("calc:CalcMenu_8");
-        QCOMPARE(p.look("messages") + '|' + p.look("windows"),
-                 "Input Project Title (Item 1)|calc /");
-    }
-
     // A curve per row count and the best marked; double-clicking a row takes
     // exactly its rows and length to the sheet, which shows them again.
     void alternativeTaken() {

@@ -12,14 +12,8 @@ class PlacementTest : public QObject {
             const QRect area = w->screen()->availableGeometry();
             const QRect frame = w->frameGeometry();
             if (w->isVisible() && !area.contains(frame)) {
-                out << QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
-                           .arg(w->objectName())
-                           .arg(frame.x())
-                           .arg(frame.y())
-                           .arg(frame.width())
-                           .arg(frame.height())
-                           .arg(area.width())
-                           .arg(area.height());
+                out << w->objectName() + QString::asprintf(" at %d,%d %dx%d", frame.x(), frame.y(),
+                                                           frame.width(), frame.height());
             }
         }
         return out.join("; ");

@@ -37,6 +37,9 @@ class SheetTest : public QObject {
             {"windows=report / calc", "messages=All calculation completed without error."});
         row("a title missing", {"calc:Text4=", "calc:CalcMenu_2"},
             {"windows=calc /", "messages=Input Project Title (Item 1)"});
+        // Alternatives runs the sheet's checks first: a case that fails opens nothing.
+        row("Alternatives of a case that fails", {"calc:Text4=", "calc:CalcMenu_8"},
+            {"windows=calc /", "messages=Input Project Title (Item 1)"});
     }
     void controls() { runRow(false); }
 
