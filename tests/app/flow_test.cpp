@@ -42,7 +42,6 @@ class FlowTest : public QObject {
         flow("tutorial &Previous from page 1", tutorial + "pages:PageMenu_3", "cover /", 0);
         flow("zoom &Back keeps the page", tutorial + next3 + "pages:PageMenu_5 zoom:GraphMenu",
              "pages /", 0, {"pages:lblPage=Page 4 of 16"});
-        flow("pages &Zoom, closed", tutorial + "pages:PageMenu_5 zoom:close", "pages /", 0);
         flow("pages &Exit", tutorial + "pages:PageMenu1_1", "/", 1);
         flow("tutorial closed, nothing else loaded", tutorial + "pages:close", "/", 1);
         flow("tutorial &Calculations", tutorial + "pages:PageMenu_2", "calc /", 0);

@@ -72,8 +72,6 @@ class PagesTest : public QObject {
             << 3 << QStringList{next, next} << "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00";
         QTest::newRow("back from the last")
             << 3 << QStringList{next, next, "pages:PageMenu_3"} << page2;
-        QTest::newRow("a set of one page")
-            << 1 << QStringList{} << "Page 1 of 1|Title 1|Heading 1|Text of page 1. |00";
         QTest::newRow("a set without pages") << 0 << QStringList{} << "Page 1|Tutorial|||00";
     }
     void paging() {
@@ -126,8 +124,7 @@ class PagesTest : public QObject {
     void pictures() {
         QFETCH(QByteArray, entry);
         QFETCH(bool, stretched);
-        PageSet set("Brochure", 2,
-                    "TitleBar=Zoomed\r\nPict1=" + entry + "\r\n[Calculations]\r\nOutput=r.txt\r\n");
+        PageSet set("Brochure", 2, "Pict1=" + entry + "\r\n[Calculations]\r\nOutput=r.txt\r\n");
         set.ini.replace("Pict1=pict1.png\r\n", "");
         set.picture("fig.png", QSize(120, 80), Qt::darkGreen);
         writeFile(set.folder.filePath("pict2.png"), "no picture at all");
@@ -135,7 +132,6 @@ class PagesTest : public QObject {
         const auto picture = [&p] { return p.control<QLabel>("pages", "IMGPAGEBMP"); };
         QCOMPARE(picture()->size(), stretched ? frmPages::pictureFrame() : QSize(120, 80));
         p.act("pages:PageMenu_5");
-        QCOMPARE(p.look("zoom:caption"), "Zoomed");
         QCOMPARE(p.control<QLabel>("zoom", "imgGraphFile")->width() > 120, stretched);
         const QImage first = picture()->pixmap().toImage();
         p.act("zoom:GraphMenu");

@@ -17,8 +17,6 @@ namespace {
 
 enum class Trouble { ReadOnlyFolder, SmallFileSystem, FileSizeLimit, Pipe, Folder };
 
-const QByteArray kExisting = "An existing case, kept as it is\r\n";
-
 // The names in the folder, and what the case holds if it is a file.
 QString listing(const QString& folder) {
     QFile file(folder + "/case.ini");
@@ -63,9 +61,7 @@ class SaveTest : public QObject {
         } else if (trouble == Trouble::Folder) {
             QVERIFY(QDir().mkdir(path));
         } else {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(kExisting);
+            writeFile(path, "An existing case, kept as it is\r\n");
         }
         if (trouble == Trouble::SmallFileSystem) { // filled to its last byte
             QFile filler(folder + "/filler");
