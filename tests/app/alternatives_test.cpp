@@ -1,96 +1,71 @@
-// The Alternatives window: what needs its widgets. The sweep's figures are
-// the core's to test (each alternative equals a single run).
+// The Alternatives window, opened from the sheet: what needs its widgets.
+// The sweep's figures are the core's to test (each alternative equals a
+// single run).
 
-#include "sheet_support.h"
+#include "harness.h"
 
 #include "alternatives/frm_alternatives.h"
-#include "planning/sweep_table.h"
 
 #include <QChartView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QtTest>
 
-using namespace keld::app;
-using namespace keld::app::test;
+namespace {
+
+frmAlternatives* openSwept(Program& p) {
+    p.startOnSheet();
+    p.act("calc:CalcMenu_8");
+    auto* w = qobject_cast<frmAlternatives*>(p.window("alternatives"));
+    const bool swept =
+        w != nullptr && QTest::qWaitFor([w] { return w->result() && !w->sweeping(); }, 60000);
+    return swept ? w : nullptr;
+}
+
+} // namespace
 
 class AlternativesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
-
-    // The sheet's own checks come first: a case that fails opens nothing.
-    void refusedCaseOpensNothing() {
-        SheetHarness h;
-        h.paste(4, "");
-        h.menu("CalcMenu_8")->trigger();
-        QCOMPARE(h.platform.texts(), QStringList{"Input Project Title (Item 1)"});
-        QVERIFY(h.flow.calls.isEmpty());
-        h.paste(4, "Back again");
-        h.menu("CalcMenu_8")->trigger();
-        QCOMPARE(h.flow.calls, QStringList({"hideCalc", "openAlternatives"}));
-    }
-
-    // The default sweep at once; the chart has a curve per row count and the
-    // best marked; double-clicking a row takes exactly its rows, length and
-    // material to the sheet, which shows them when it is shown again.
-    void sweepShownAndTaken() {
-        SheetHarness h;
-        const std::string before = h.state.sheet.projectFile();
-        auto* w = new frmAlternatives(h.state, h.platform, h.flow);
-        QTRY_VERIFY(w->result() && !w->sweeping());
-        QCOMPARE(w->result()->all.size(), std::size_t{8 * 27});
+    // A curve per row count and the best marked; double-clicking a row takes
+    // exactly its rows and length to the sheet, which shows them again.
+    void alternativeTaken() {
+        Program p;
+        frmAlternatives* w = openSwept(p);
+        QVERIFY(w != nullptr);
         const auto* chart = w->findChild<QChartView*>("chtAlternatives")->chart();
         QCOMPARE(chart->series().size(), 9);
-        QCOMPARE(chart->series().back()->name(), QString("Best"));
-        QCOMPARE(h.state.sheet.projectFile(), before); // the sweep changes nothing
-
+        QCOMPARE(chart->series().back()->name(), "Best");
         auto* table = w->findChild<QTableView*>("tblAlternatives");
-        QCOMPARE(table->model()->rowCount(), 216);
-        const keld::planning::Alternative best = w->result()->all[w->result()->ranked.front()];
-        emit table->doubleClicked(table->model()->index(0, 1));
-        QCOMPARE(h.flow.calls, QStringList{"showCalc"});
-        h.sheet->hide();
-        h.sheet->show();
-        QCOMPARE(h.text(8)->text(), QString::number(best.rows));
-        QCOMPARE(h.text(11)->text().toStdString(),
-                 keld::planning::lengthText(w->result()->length(best)));
-        QVERIFY(h.state.sheet.rowsFixed());
+        table->sortByColumn(2, Qt::DescendingOrder); // the longest tubes first
+        const auto cell = [&](int column) {
+            return table->model()->index(0, column).data().toString();
+        };
+        QCOMPARE(cell(2), "60.0");
+        const QString rows = cell(1);
+        emit table->doubleClicked(table->model()->index(0, 3));
+        settle();
+        QCOMPARE(p.look("windows"), "calc /");
+        QCOMPARE(p.look("calc:Text8") + '|' + p.look("calc:Text11") + '|' + p.look("rowsFixed"),
+                 rows + "|60|1");
     }
 
-    // Cancelling stops the sweep, keeps what was shown and leaves the sheet.
-    void cancelled() {
-        SheetHarness h;
-        const std::string before = h.state.sheet.projectFile();
-        frmAlternatives w(h.state, h.platform, h.flow);
-        QTRY_VERIFY(w.result() && !w.sweeping());
-        w.findChild<QLineEdit*>("txtStep")->setText("0.001");
-        w.startSweep();
-        QVERIFY(w.sweeping());
-        w.cancelSweep();
-        QTRY_VERIFY(!w.sweeping());
-        QCOMPARE(w.findChild<QLabel*>("lblStatus")->text(), QString("Cancelled."));
-        QCOMPARE(w.result()->all.size(), std::size_t{216});
-        QCOMPARE(h.state.sheet.projectFile(), before);
-    }
-
-    // Export writes what keld-size --sweep --csv writes for the same sweep.
-    void exported() {
-        QTemporaryDir folder;
-        SheetHarness h;
-        frmAlternatives w(h.state, h.platform, h.flow);
-        QTRY_VERIFY(w.result() && !w.sweeping());
-        h.platform.saveAnswers.push_back(folder.path() + "/alternatives");
-        w.exportCsv();
-        QFile file(folder.path() + "/alternatives.csv");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().toStdString(),
-                 keld::planning::sweepCsv(*w.result(), keld::Units::English));
+    // Cancelling a sweep keeps what was shown; closing leaves the sheet.
+    void cancelledAndClosed() {
+        Program p;
+        frmAlternatives* w = openSwept(p);
+        QVERIFY(w != nullptr);
+        const std::string before = p.state.sheet.projectFile();
+        p.act("alternatives:txtStep=0.001");
+        p.act("alternatives:cmdSweep");
+        QVERIFY(w->sweeping());
+        p.act("alternatives:cmdCancel");
+        QTRY_COMPARE(p.look("alternatives:lblStatus"), "Cancelled.");
+        QCOMPARE(w->result()->all.size(), std::size_t{216});
+        p.act("alternatives:cmdClose");
+        QCOMPARE(p.look("windows"), "calc /");
+        QCOMPARE(p.state.sheet.projectFile(), before);
+        QCOMPARE(p.look("calc:caption"), "KELD - default.ini");
     }
 };
 
-QTEST_MAIN(AlternativesTest)
+KELD_TEST_CLASS(AlternativesTest)
 #include "alternatives_test.moc"

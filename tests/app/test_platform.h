@@ -1,12 +1,13 @@
 #pragma once
-// The platform double of the window tests: records every message and answers
-// the next dialog as the test scripted it.
+// The platform double of the window tests (and of the desktop benchmarks):
+// records every message with the mouse pointer it was shown with, and
+// answers the next dialog as the test scripted it.
 
 #include "platform/platform.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QPrinter>
-#include <QString>
-#include <QStringList>
 
 #include <deque>
 #include <vector>
@@ -16,45 +17,41 @@ namespace keld::app::test {
 struct ShownMessage {
     QString text;
     MessageIcon icon;
+    Qt::CursorShape pointer; // the arrow where no pointer is set for the program
 };
 
 class TestPlatform : public Platform {
   public:
     void showMessage(QWidget*, const QString& text, MessageIcon icon) override {
-        messages.push_back({text, icon});
+        const QCursor* pointer = QApplication::overrideCursor();
+        messages.push_back({text, icon, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
+        if (modalLoop) { // as the message box's own event loop would
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
     }
-    std::optional<QString> getOpenFileName(QWidget*, const QString& folder,
+    std::optional<QString> getOpenFileName(QWidget*, const QString&,
                                            const QString& filter) override {
-        lastFolder = folder;
         lastFilter = filter;
         return next(openAnswers);
     }
-    std::optional<QString> getSaveFileName(QWidget*, const QString& folder,
+    std::optional<QString> getSaveFileName(QWidget*, const QString&,
                                            const QString& filter) override {
-        lastFolder = folder;
         lastFilter = filter;
         return next(saveAnswers);
     }
-    // The next print dialog answers with a PDF printer writing to this file,
-    // or is cancelled when none is scripted.
+    // A PDF printer writing to the scripted file; none when none is scripted.
     std::unique_ptr<QPrinter> choosePrinter(QWidget*) override {
-        std::optional<QString> pdf = next(printAnswers);
-        if (!pdf) {
-            return nullptr;
-        }
+        const std::optional<QString> pdf = next(printAnswers);
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(*pdf);
-        return printer;
+        printer->setOutputFileName(pdf.value_or(QString())); // a PDF printer
+        return pdf ? std::move(printer) : nullptr;
     }
     void endProgram() override { ++endCount; }
     // The focus really moves, so that tests see where it lands.
-    void moveFocusOn(QWidget* window) override {
-        ++focusMoves;
-        sendTabKeystroke(window);
-    }
-    // Recorded only: a real pop-up would take the keyboard from the test.
-    void openDropDown(QComboBox* combo) override { dropDowns.push_back(combo); }
+    void moveFocusOn(QWidget* window) override { sendTabKeystroke(window); }
+    // Counted only: a real pop-up would take the keyboard from the test.
+    void openDropDown(QComboBox*) override { ++dropDowns; }
 
     QStringList texts() const {
         QStringList list;
@@ -67,12 +64,11 @@ class TestPlatform : public Platform {
     std::vector<ShownMessage> messages;
     std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
     std::deque<std::optional<QString>> saveAnswers;
-    std::deque<std::optional<QString>> printAnswers; // a PDF path, or nullopt: cancelled
-    QString lastFolder;
+    std::deque<std::optional<QString>> printAnswers;
     QString lastFilter;
     int endCount = 0;
-    int focusMoves = 0;
-    std::vector<QComboBox*> dropDowns;
+    int dropDowns = 0;
+    bool modalLoop = false;
 
   private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {

@@ -1,0 +1,282 @@
+#pragma once
+// What every window test shares: the program with its real windows on the
+// platform double, a program folder of a test's own, and the steps a user
+// takes, written as text so that a test is a table of rows. A step:
+//   "cover:MainMenu_3"      a menu item of a window (cover, calc, report, pages,
+//                           zoom, about, alternatives) triggered, or a control clicked
+//   "calc:close"            the close box ("about:deactivate": the focus goes away)
+//   "calc:Text6=181"        typed over a field's text (pasted where it is more than
+//                           ASCII), or a list entry chosen
+//   "calc:Text4 Ctrl+P"     one key in a control
+//   "answer:Text1=5;Command1"  the next modal dialog: fields filled, buttons
+//                           pressed, "seen Text2" notes a field; then cancelled if open
+//   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
+//   "write:PATH=TEXT"       a file written
+// What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
+// "ends", "messages", "pointers" (of each message), "focus", "dropDowns",
+// "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept tip
+// speed" (in the settings file), "window:caption", "window:Control" (its text,
+// or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
+
+#include "app_state.h"
+#include "config/ini.h"
+#include "sheet/frm_options.h"
+#include "shell/app_windows.h"
+#include "test_platform.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace keld::app::test {
+
+// The test classes of the one test program, by name (its first argument).
+using TestClasses = std::map<QString, std::function<std::unique_ptr<QObject>()>>;
+inline TestClasses& testClasses() {
+    static TestClasses classes;
+    return classes;
+}
+#define KELD_TEST_CLASS(Class)                                                                     \
+    static const bool registered##Class = (                                                        \
+        keld::app::test::testClasses()[#Class] = [] { return std::make_unique<Class>(); }, true);
+
+// Lets closed windows go, as the event loop would between two user actions.
+inline void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A file written, its folder made if need be (a program folder of a test's
+// own is a temporary folder with the files the test writes).
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+inline QByteArray shipped(const QString& name) {
+    QFile file(QStringLiteral(KELD_PROGRAM_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The offscreen platform's notes on every window shown say nothing.
+inline QtMessageHandler testLog = nullptr;
+inline void quietToolkit(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support"))) {
+        testLog(type, context, text);
+    }
+}
+
+inline const QStringList kWindows = {"cover", "calc",  "report",      "pages",
+                                     "zoom",  "about", "alternatives"};
+
+// The whole program on a program folder, started by the test.
+struct Program {
+    explicit Program(const QString& folder = QStringLiteral(KELD_PROGRAM_DIR)) {
+        if (testLog == nullptr) { // once QtTest's own handler is in place
+            testLog = qInstallMessageHandler(quietToolkit);
+        }
+        state.ProgramFolder = folder.toStdString();
+        state.ConfigPath = configPathIn(state.ProgramFolder);
+    }
+    void startOnCover() {
+        windows.start();
+        settle();
+    }
+    void startOnSheet() {
+        windows.showCalc();
+        QVERIFY(QTest::qWaitForWindowActive(windows.calc()));
+    }
+
+    QWidget* window(const QString& name) const {
+        QWidget* const all[] = {windows.cover(),       windows.calc(), windows.report(),
+                                windows.pages(),       windows.zoom(), windows.about(),
+                                windows.alternatives()};
+        const qsizetype i = kWindows.indexOf(name);
+        return i < 0 ? nullptr : all[i];
+    }
+    template <class T = QWidget> T* control(const QString& window, const QString& name) const {
+        QWidget* w = this->window(window);
+        return w != nullptr ? w->findChild<T*>(name) : nullptr;
+    }
+
+    void act(const QString& step) {
+        const QString where = step.section(':', 0, 0);
+        const QString what = step.section(':', 1);
+        if (where == "open" || where == "save" || where == "print") {
+            (where == "open"   ? platform.openAnswers
+             : where == "save" ? platform.saveAnswers
+                               : platform.printAnswers)
+                .push_back(what == "cancel" ? std::nullopt : std::optional<QString>(what));
+            return;
+        }
+        if (where == "write") {
+            writeFile(what.section('=', 0, 0), what.section('=', 1).toUtf8());
+            return;
+        }
+        if (where == "answer") {
+            answer(what.split(';'));
+            return;
+        }
+        QWidget* w = window(where);
+        QVERIFY2(w != nullptr, qPrintable("no window for " + step));
+        const QString name = what.section(QRegularExpression("[= ]"), 0, 0);
+        QObject* target = w->findChild<QObject*>(name);
+        if (what == "close") {
+            w->close();
+        } else if (what == "deactivate") {
+            QEvent deactivate(QEvent::WindowDeactivate);
+            QCoreApplication::sendEvent(w, &deactivate);
+        } else if (target == nullptr) {
+            QFAIL(qPrintable("no control for " + step));
+        } else if (what.contains('=')) {
+            enter(target, what.section('=', 1));
+        } else if (what.contains(' ')) {
+            auto* c = qobject_cast<QWidget*>(target);
+            c->setFocus();
+            const QKeyCombination key = QKeySequence(what.section(' ', 1))[0];
+            QTest::keyClick(c, key.key(), key.keyboardModifiers());
+        } else if (auto* a = qobject_cast<QAction*>(target)) {
+            QVERIFY2(a->isEnabled(), qPrintable(step + " is disabled"));
+            a->trigger();
+        } else {
+            QTest::mouseClick(qobject_cast<QWidget*>(target), Qt::LeftButton);
+        }
+        settle();
+    }
+
+    QString look(const QString& what) const {
+        if (what == "windows") {
+            QStringList shown;
+            QStringList hidden;
+            for (const QString& name : kWindows) {
+                if (QWidget* w = window(name)) {
+                    (w->isVisible() ? shown : hidden) << name;
+                }
+            }
+            return (shown.join(' ') + " / " + hidden.join(' ')).trimmed();
+        }
+        QStringList pointers;
+        for (const ShownMessage& m : platform.messages) {
+            pointers << (m.pointer == Qt::ArrowCursor ? "arrow" : "other");
+        }
+        const QWidget* focus = QApplication::focusWidget();
+        const std::map<QString, QString> named = {
+            {"ends", QString::number(platform.endCount)},
+            {"messages", platform.texts().join(" | ")},
+            {"pointers", pointers.join(',')},
+            {"focus", focus != nullptr ? focus->objectName() : "none"},
+            {"dropDowns", QString::number(platform.dropDowns)},
+            {"seen", seen.join(',')},
+            {"filter", platform.lastFilter},
+            {"price", QString::number(state.sheet.userPrice())},
+            {"rowsFixed", QString::number(state.sheet.rowsFixed())},
+            {"kept tip speed", QString::number(loadOptions(state.settingsFile).tipSpeedFtMin)}};
+        if (const auto n = named.find(what); n != named.end()) {
+            return n->second;
+        }
+        // A control's property: the one named, else its text, list entry,
+        // page text or whether it is selected.
+        QWidget* w = window(what.section(':', 0, 0));
+        QObject* c = w != nullptr ? w->findChild<QObject*>(what.section(':', 1).section(' ', 0, 0))
+                                  : nullptr;
+        const auto* button = qobject_cast<QAbstractButton*>(c);
+        const char* shown = qobject_cast<QComboBox*>(c)        ? "currentText"
+                            : qobject_cast<QPlainTextEdit*>(c) ? "plainText"
+                            : button && button->isCheckable()  ? "checked"
+                                                               : "text";
+        const QByteArray property =
+            what.contains(' ') ? what.section(' ', 1).toLatin1() : QByteArray(shown);
+        const QVariant v = what.endsWith(":caption") ? QVariant(w->windowTitle())
+                           : c != nullptr            ? c->property(property)
+                                                     : QVariant("nothing");
+        return v.typeId() == QMetaType::Bool ? QString::number(v.toBool()) : v.toString();
+    }
+
+    AppState state;
+    TestPlatform platform;
+    AppWindows windows{state, platform};
+    QStringList seen; // what "seen" steps noted in dialogs
+
+  private:
+    static void enter(QObject* target, const QString& value) {
+        if (auto* list = qobject_cast<QComboBox*>(target)) {
+            const int i = list->findText(value);
+            QVERIFY2(i >= 0, qPrintable(value));
+            list->setCurrentIndex(i);
+            emit list->activated(i);
+            return;
+        }
+        auto* e = qobject_cast<QLineEdit*>(target);
+        e->setFocus();
+        e->selectAll();
+        const bool ascii = std::all_of(value.begin(), value.end(),
+                                       [](QChar c) { return c >= ' ' && c.unicode() < 0x7F; });
+        if (value.isEmpty()) {
+            QTest::keyClick(e, Qt::Key_Backspace);
+        } else if (ascii) {
+            QTest::keyClicks(e, value);
+        } else {
+            e->insert(value);
+        }
+    }
+    // Once the next modal dialog is open (it is looked for again while not).
+    void answer(const QStringList& actions, int tries = 500) {
+        QTimer::singleShot(0, qApp, [actions, tries, this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr && tries > 0) {
+                answer(actions, tries - 1);
+            }
+            for (const QString& a : actions + QStringList{"Command2"}) {
+                if (dialog == nullptr) {
+                    break;
+                } else if (a.startsWith("seen ")) {
+                    seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
+                } else if (!dialog->isVisible()) {
+                    break;
+                } else if (a.contains('=')) {
+                    dialog->findChild<QLineEdit*>(a.section('=', 0, 0))->setText(a.section('=', 1));
+                } else {
+                    dialog->findChild<QPushButton*>(a)->click();
+                }
+            }
+        });
+    }
+};
+
+// A table of rows: the steps, then what is shown ("name=value"); "$DIR" is
+// a folder of the row's own.
+inline void stepColumns() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+}
+inline void row(const char* name, const QStringList& steps, const QStringList& expected) {
+    QTest::newRow(name) << steps << expected;
+}
+inline void runRow(bool fromCover) {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    Program p;
+    p.state.settingsFile = dir.filePath("keld.conf");
+    fromCover ? p.startOnCover() : p.startOnSheet();
+    for (const QString& step : steps) {
+        p.act(QString(step).replace("$DIR", dir.path()));
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+    for (const QString& e : expected) {
+        const QString name = e.section('=', 0, 0);
+        QCOMPARE(name + '=' + p.look(name), QString(e).replace("$DIR", dir.path()));
+    }
+}
+
+} // namespace keld::app::test
+
+// The tests' own header: its names, and the program's, unqualified in every test.
+using namespace keld::app;
+using namespace keld::app::test;
