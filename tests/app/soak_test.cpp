@@ -29,9 +29,7 @@ const std::map<QString, QStringList> kRefusalNames = {
     {"Text6", {"(Item 5)", "Tube Rows (Item 6)"}},
     {"Text7", {"(Item 5)", "Tube Rows (Item 6)"}},
     {"Text8", {"Tube Rows (Item 6)"}},
-    // A factor that makes the price overflow is said as the price beyond
-    // the estimate, though that message points at Item 5.
-    {"Text10", {"Price Multiplication Factor (Item 6)", "The price of this case"}},
+    {"Text10", {"Price Multiplication Factor (Item 6)"}},
     {"Text11", {"Tube Length (Item 6)"}},
     {"Text12", {"(Item 5)"}}};
 
