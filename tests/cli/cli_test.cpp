@@ -6,7 +6,6 @@
 #include "table_file.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
@@ -101,18 +100,6 @@ TEST_P(HostileFile, EndsWithTheDefinedStatusAndMessage) {
 INSTANTIATE_TEST_SUITE_P(Cli, HostileFile,
                          testing::ValuesIn(keld::hostile::readRows(KELD_TEST_DATA "/hostile.tsv")),
                          keld::hostile::rowName);
-
-// Lines a file lacks keep the installation's default case, as File, Open on
-// the freshly started sheet does: the item number, the price factor (1, not
-// 0) and the material.
-TEST(KeldSize, MissingLinesKeepTheDefaultCase) {
-    const nlohmann::json j = nlohmann::json::parse(keldSize("--json missing_lines.ini").out);
-    EXPECT_TRUE(j["ok"]);
-    EXPECT_EQ(j["case"]["TITLE"], "No factor");
-    EXPECT_EQ(j["case"]["ITEM"], "E-101");
-    EXPECT_EQ(j["case"]["COSTFACTOR"], 1.0);
-    EXPECT_EQ(j["case"]["MATERIAL"], "Steel");
-}
 
 // The words of a text's lines, blank lines left out.
 std::vector<std::string> wordLines(const std::string& text) {
