@@ -34,6 +34,21 @@ void useProgramFolder(AppState& state) {
     state.ConfigPath = keld::configPathIn(state.ProgramFolder);
 }
 
+// The program on the build's program folder with its sheet shown.
+struct SheetShown {
+    SheetShown() {
+        windows.showCalc();
+        settle();
+    }
+    AppState state = [] {
+        AppState s;
+        useProgramFolder(s);
+        return s;
+    }();
+    test::TestPlatform platform;
+    AppWindows windows{state, platform};
+};
+
 // The floor: a main window with one label, created and shown.
 void BM_BareWindowShown(benchmark::State& loop) {
     for (auto _ : loop) {
@@ -91,12 +106,8 @@ BENCHMARK(BM_CoverShown)->Unit(benchmark::kMillisecond);
 
 // Calculate on the default case until the report window is shown.
 void BM_CalculateToReportShown(benchmark::State& loop) {
-    AppState state;
-    useProgramFolder(state);
-    test::TestPlatform platform;
-    AppWindows windows(state, platform);
-    windows.showCalc();
-    settle();
+    SheetShown program;
+    AppWindows& windows = program.windows;
     auto* sheet = qobject_cast<frmCalc*>(windows.calc());
     if (sheet == nullptr) {
         loop.SkipWithError("no sheet");
@@ -120,12 +131,8 @@ BENCHMARK(BM_CalculateToReportShown)->Unit(benchmark::kMillisecond);
 // "Alternatives…" on the default case: the window shown with its default
 // sweep (8 row counts x 27 tube lengths) in the chart and the table.
 void BM_AlternativesShown(benchmark::State& loop) {
-    AppState state;
-    useProgramFolder(state);
-    test::TestPlatform platform;
-    AppWindows windows(state, platform);
-    windows.showCalc();
-    settle();
+    SheetShown program;
+    AppWindows& windows = program.windows;
     for (auto _ : loop) {
         windows.openAlternatives();
         auto* window = qobject_cast<frmAlternatives*>(windows.alternatives());

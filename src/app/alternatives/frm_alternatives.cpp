@@ -18,8 +18,6 @@
 #include <QColor>
 #include <QComboBox>
 #include <QCursor>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -435,15 +433,12 @@ void frmAlternatives::exportCsv() {
     if (!m_result) {
         return;
     }
-    const std::optional<QString> chosen =
-        m_platform.getSaveFileName(this, QDir::homePath(), QStringLiteral("CSV Files (*.csv)"));
+    const std::optional<QString> chosen = askNewFileName(
+        m_platform, this, QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"));
     if (!chosen) {
         return;
     }
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".csv");
-    }
+    const QString& path = *chosen;
     if (!saveFileAtomically(path, planning::sweepCsv(*m_result, units()))) {
         m_platform.showMessage(this,
                                QStringLiteral("Could not save the alternatives in file ") + path,

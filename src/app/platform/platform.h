@@ -48,6 +48,11 @@ class Platform {
 // Sends a Tab keystroke to the control that has the focus in `window`.
 void sendTabKeystroke(QWidget* window);
 
+// The save dialog for a new file in the user's home folder: the name chosen,
+// given the suffix (such as "pdf") when it has none, or none when cancelled.
+std::optional<QString> askNewFileName(Platform& platform, QWidget* owner, const QString& filter,
+                                      const QString& suffix);
+
 // The engine's messages shown through the platform, owned by a window.
 class PlatformMessages : public MessageSink {
   public:

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
@@ -60,6 +62,15 @@ std::unique_ptr<QPrinter> QtPlatform::choosePrinter(QWidget* owner) {
 
 void QtPlatform::endProgram() {
     QCoreApplication::exit(0);
+}
+
+std::optional<QString> askNewFileName(Platform& platform, QWidget* owner, const QString& filter,
+                                      const QString& suffix) {
+    std::optional<QString> path = platform.getSaveFileName(owner, QDir::homePath(), filter);
+    if (path && QFileInfo(*path).suffix().isEmpty()) {
+        *path += QLatin1Char('.') + suffix;
+    }
+    return path;
 }
 
 void sendTabKeystroke(QWidget* window) {

@@ -10,8 +10,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
@@ -144,15 +142,12 @@ void frmCalcOutput::PrintReport() {
 }
 
 void frmCalcOutput::SaveAsPdf() {
-    const std::optional<QString> chosen =
-        m_platform.getSaveFileName(this, QDir::homePath(), QStringLiteral("PDF Files (*.pdf)"));
+    const std::optional<QString> chosen = askNewFileName(
+        m_platform, this, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (!chosen) {
         return;
     }
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
-    }
+    const QString& path = *chosen;
     if (!writeReportPdf(path, m_report)) {
         m_platform.showMessage(this, QStringLiteral("Could not save the report in file ") + path,
                                MessageIcon::None);
