@@ -3,7 +3,7 @@
 
 #include "batch.h"
 #include "case_run.h"
-#include "planning/sweep.h"
+#include "sweep/sweep.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,8 +29,7 @@ const Sheet& started() {
 }
 
 Sheet loadedCase() {
-    cli::LoadError error;
-    return *cli::loadCaseFromBytes(started(), kCase, "bench.ini", {}, error);
+    return *cli::runCaseFromBytes(started(), kCase, "bench.ini", {}, cli::Step::Open).sheet;
 }
 
 // 8 row counts x 12,500 tube lengths x 10 materials = 1,000,000 cases.
@@ -44,12 +43,12 @@ void BM_SweepMillionCases(benchmark::State& state) {
     for (std::size_t m = 0; m < 10; ++m) {
         materials.push_back(m);
     }
-    planning::SweepRequest request;
+    sweep::Request request;
     request.lengths = lengths;
     request.materials = materials;
     request.threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const planning::SweepResult r = planning::sweep(base, request);
+        const sweep::Result r = sweep::run(base, request);
         benchmark::DoNotOptimize(r.cheapest);
     }
     state.SetItemsProcessed(state.iterations() * 1000000);
@@ -60,24 +59,21 @@ BENCHMARK(BM_SweepMillionCases)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->
 // case's own material.
 void BM_SweepWindowDefault(benchmark::State& state) {
     const Sheet base = loadedCase();
-    planning::SweepRequest request;
-    request.lengths = planning::defaultLengths(true);
+    sweep::Request request;
+    request.lengths = sweep::defaultLengths(UnitSystem::English);
     request.threads = 2;
     for (auto _ : state) {
-        const planning::SweepResult r = planning::sweep(base, request);
+        const sweep::Result r = sweep::run(base, request);
         benchmark::DoNotOptimize(r.cheapest);
     }
 }
 BENCHMARK(BM_SweepWindowDefault)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// One plant-list case: parse the file's text, apply it, calculate.
+// One plant-list case: parse the file's text, apply it, calculate, plan.
 void BM_BatchCaseFromText(benchmark::State& state) {
     for (auto _ : state) {
-        cli::LoadError error;
-        std::optional<Sheet> loaded =
-            cli::loadCaseFromBytes(started(), kCase, "bench.ini", {}, error);
-        const cli::RunResult run = cli::calculate(*loaded);
-        benchmark::DoNotOptimize(run.ok);
+        const cli::CaseRun run = cli::runCaseFromBytes(started(), kCase, "bench.ini", {});
+        benchmark::DoNotOptimize(run.run.ok);
     }
 }
 BENCHMARK(BM_BatchCaseFromText);

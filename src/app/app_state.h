@@ -4,7 +4,7 @@
 // main and handed by reference to the windows that need it; a test makes its
 // own.
 
-#include "planning/planning.h"
+#include "planning/options.h"
 #include "sheet/sheet.h"
 
 #include <QString>
@@ -27,7 +27,7 @@ struct AppState {
     TutorialState tutorial;
     // Fans, noise and the cost of ownership (the sheet's Options), kept
     // between runs in the settings file (empty: not kept).
-    planning::Options planning = planning::defaultOptions(true);
+    planning::Options planning;
     QString settingsFile;
     std::string ProgramFolder; // the executable's folder
     std::string ConfigPath;    // KELD4WIN.INI in it

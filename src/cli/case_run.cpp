@@ -1,5 +1,7 @@
 #include "case_run.h"
 
+#include "text/lines.h"
+
 namespace keld::cli {
 
 Sheet startedSheet(const std::string& programFolder, MessageSink& messages) {
@@ -17,49 +19,51 @@ std::string describe(const OpenFailure& failure, const std::string& name) {
     return name + ": " + keld::describe(failure);
 }
 
-std::optional<Sheet> applyOptions(Sheet sheet, const RunOptions& options) {
+// The rest of a run once File, Open has taken the file (or refused it).
+CaseRun finish(Sheet sheet, std::optional<OpenFailure> failure, const std::string& name,
+               const RunOptions& options, Step upTo) {
+    CaseRun out;
+    if (failure) {
+        out.error = describe(*failure, name);
+        return out;
+    }
     if (options.autoRows) {
         sheet.setRowsFixed(false);
     }
     if (options.price) {
-        sheet.setUserPrice(*options.price);
+        // Refused texts were turned away before any file was opened.
+        (void)sheet.enterPrice(*options.price);
     }
-    return sheet;
+    const planning::OptionsOrMessage chosen =
+        planning::optionsFrom(options.planning, unitsOf(sheet.record()));
+    out.usage = chosen.message;
+    out.options = chosen.options;
+    if (upTo == Step::Calculate && !out.usage) {
+        MessageRecorder recorder;
+        out.run.ok = sheet.calculate(recorder);
+        out.run.messages = std::move(recorder.messages);
+        if (out.run.ok) {
+            out.plan = planning::planCase(sheet.record(), out.options);
+        }
+    }
+    out.sheet = std::move(sheet);
+    return out;
 }
 
 } // namespace
 
-std::optional<Sheet> loadCaseFromBytes(const Sheet& started, std::string_view bytes,
-                                       const std::string& name, const RunOptions& options,
-                                       LoadError& error) {
+CaseRun runCase(const Sheet& started, const std::string& path, const RunOptions& options,
+                Step upTo) {
     Sheet sheet = started;
-    if (const std::optional<OpenFailure> failure = sheet.openBytes(bytes, name)) {
-        error.message = describe(*failure, name);
-        return std::nullopt;
-    }
-    return applyOptions(std::move(sheet), options);
+    std::optional<OpenFailure> failure = sheet.open(path);
+    return finish(std::move(sheet), std::move(failure), path, options, upTo);
 }
 
-std::optional<Sheet> loadCase(const Sheet& started, const std::string& path,
-                              const RunOptions& options, LoadError& error) {
+CaseRun runCaseFromBytes(const Sheet& started, std::string_view bytes, const std::string& name,
+                         const RunOptions& options, Step upTo) {
     Sheet sheet = started;
-    if (const std::optional<OpenFailure> failure = sheet.open(path)) {
-        error.message = describe(*failure, path);
-        return std::nullopt;
-    }
-    return applyOptions(std::move(sheet), options);
-}
-
-planning::OptionsOrMessage planningOptions(const Sheet& sheet, const RunOptions& options) {
-    return planning::optionsFrom(options.planning, isTrue(sheet.record().ENGLISH));
-}
-
-RunResult calculate(Sheet& sheet) {
-    MessageRecorder recorder;
-    RunResult result;
-    result.ok = sheet.calculate(recorder);
-    result.messages = std::move(recorder.messages);
-    return result;
+    std::optional<OpenFailure> failure = sheet.openBytes(bytes, name);
+    return finish(std::move(sheet), std::move(failure), name, options, upTo);
 }
 
 } // namespace keld::cli

@@ -1,5 +1,7 @@
 #include "json_output.h"
 
+#include "project/project_file.h"
+
 #include <type_traits>
 
 namespace keld::cli {
@@ -18,6 +20,10 @@ nlohmann::ordered_json caseToJson(const SizingCase& c) {
 }
 
 namespace {
+
+nlohmann::ordered_json bySystem(const auto& english, const auto& metric) {
+    return {{"english", english}, {"metric", metric}};
+}
 
 nlohmann::ordered_json fansToJson(const std::optional<planning::FanPlan>& fans) {
     if (!fans) {
@@ -56,7 +62,7 @@ nlohmann::ordered_json ownershipToJson(const std::optional<planning::Ownership>&
 } // namespace
 
 nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c,
-                                 const planning::Figures* plan) {
+                                 const planning::Plan* plan) {
     nlohmann::ordered_json out;
     out["ok"] = run.ok;
     nlohmann::ordered_json messages = nlohmann::ordered_json::array();
@@ -70,6 +76,34 @@ nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c,
         out["ownership"] = ownershipToJson(plan->ownership);
     }
     return out;
+}
+
+nlohmann::ordered_json describeJson() {
+    nlohmann::ordered_json tags = nlohmann::ordered_json::array();
+    for (const ProjectLine& line : kProjectLines) {
+        tags.push_back(line.tag);
+    }
+    nlohmann::ordered_json options = nlohmann::ordered_json::array();
+    constexpr UnitSystem kEnglish = UnitSystem::English;
+    constexpr UnitSystem kMetric = UnitSystem::Metric;
+    for (const planning::OptionRow& row : planning::optionTable()) {
+        const auto shown = [&](UnitSystem units) {
+            return planning::shownValue(row, row.defaults[units == kEnglish ? 0 : 1], units);
+        };
+        options.push_back({{"flag", std::string("--") + row.flag},
+                           {"label", row.label},
+                           {"jsonKey", row.jsonKey},
+                           {"unit", bySystem(row.unitText[0], row.unitText[1])},
+                           {"default", bySystem(shown(kEnglish), shown(kMetric))},
+                           {"low", bySystem(row.low[0], row.low[1])},
+                           {"high", bySystem(row.high[0], row.high[1])},
+                           {"lowRefused", row.lowRefused},
+                           {"whole", row.whole},
+                           {"range", bySystem(planning::acceptedRangeText(row, kEnglish),
+                                              planning::acceptedRangeText(row, kMetric))},
+                           {"message", bySystem(row.message[0], row.message[1])}});
+    }
+    return {{"projectFileTags", tags}, {"options", options}};
 }
 
 } // namespace keld::cli

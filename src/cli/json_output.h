@@ -2,7 +2,7 @@
 // The JSON form of one run: {"ok", "messages", "case", "fans", "ownership"}.
 
 #include "case_run.h"
-#include "planning/planning.h"
+#include "planning/plan.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,6 +16,12 @@ nlohmann::ordered_json caseToJson(const SizingCase& c);
 // {"ok", "messages", "case"}, and with planning figures "fans" and
 // "ownership" (null where there are none).
 nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c,
-                                 const planning::Figures* plan = nullptr);
+                                 const planning::Plan* plan = nullptr);
+
+// keld-size --describe: what a script needs to write project files and to
+// give the planning options, from the program's own tables: the tags of a
+// project file's lines in their order, and every planning option with its
+// flag, label, units, defaults and accepted range in both unit systems.
+nlohmann::ordered_json describeJson();
 
 } // namespace keld::cli

@@ -192,7 +192,8 @@ struct Program {
             {"filter", platform.lastFilter},
             {"price", QString::number(state.sheet.userPrice())},
             {"rowsFixed", QString::number(state.sheet.rowsFixed())},
-            {"kept tip speed", QString::number(loadOptions(state.settingsFile).tipSpeedFtMin)}};
+            {"kept tip speed",
+             QString::number(loadOptions(state.settingsFile)[planning::Option::TipSpeed])}};
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
         }

@@ -18,7 +18,9 @@ TEST(Catalogue, CoefficientsAsTheSheetShowsThem) {
         const Service service = row.at(0) == "Condensing" ? Service::Condensing
                                 : row[0] == "GasCooling"  ? Service::GasCooling
                                                           : Service::LiquidCooling;
-        const auto texts = coefficientTexts(service, std::stoul(row.at(1)), user, row.at(2) == "E");
+        const auto texts =
+            coefficientTexts(service, std::stoul(row.at(1)), user,
+                             row.at(2) == "E" ? UnitSystem::English : UnitSystem::Metric);
         ASSERT_TRUE(texts) << row[0] << " " << row[1];
         EXPECT_EQ(texts->lower + " " + texts->upper + " " + texts->used,
                   row.at(3) + " " + row.at(4) + " " + row.at(5))
@@ -27,7 +29,8 @@ TEST(Catalogue, CoefficientsAsTheSheetShowsThem) {
 }
 
 TEST(Catalogue, UserDefinedEntryTextAndName) {
-    EXPECT_FALSE(coefficientTexts(Service::Condensing, 15, {}, true)); // beyond the list
+    EXPECT_FALSE(
+        coefficientTexts(Service::Condensing, 15, {}, UnitSystem::English)); // beyond the list
     EXPECT_EQ(userEntryText(Service::GasCooling, ""), "User Defined Gas: ");
     EXPECT_EQ(userEntryText(Service::LiquidCooling, "Brine"), "User Defined Liquid: Brine");
     EXPECT_EQ(userNameFromEntry(Service::LiquidCooling, "User Defined Liquid: Brine"), "Brine");

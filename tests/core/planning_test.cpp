@@ -1,9 +1,9 @@
 // Fans, bays and noise, the cost of ownership and its options, and the
 // sweep, on top of finished cases.
 
-#include "planning/planning.h"
-#include "planning/sweep.h"
+#include "planning/plan.h"
 #include "sheet_fixtures.h"
+#include "sweep/sweep.h"
 #include "table_file.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +28,8 @@ SizingCase record(double width, double length, double horsepower = 40, double pr
 TEST(PlanFans, BaysFansAndDiameterAtTheRulesBoundaries) {
     for (const auto& r : test::readTable(KELD_TEST_TABLES "/fan_layouts.tsv")) {
         SCOPED_TRACE(r.at(0));
-        const std::optional<FanPlan> p =
-            planFans(record(std::stod(r.at(1)), std::stod(r.at(2))), defaultOptions(true));
+        const std::optional<FanPlan> p = planFans(record(std::stod(r.at(1)), std::stod(r.at(2))),
+                                                  Options::defaults(UnitSystem::English));
         ASSERT_TRUE(p);
         EXPECT_EQ(p->bays, std::stoll(r.at(3)));
         EXPECT_EQ(p->fansPerBay, std::stoll(r.at(4)));
@@ -49,7 +49,8 @@ TEST(PlanFans, NoPlanWithoutAFinishedBundle) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const SizingCase& c : {record(0, 20), record(10.5, 20), record(nan, 20),
                                 record(10, 0.5) /* no whole-foot fan fits */, record(10, 20, 0)}) {
-        EXPECT_FALSE(planFans(c, defaultOptions(true))) << c.XWIDTH << " " << c.LENGTH;
+        EXPECT_FALSE(planFans(c, Options::defaults(UnitSystem::English)))
+            << c.XWIDTH << " " << c.LENGTH;
     }
 }
 
@@ -57,9 +58,9 @@ TEST(PlanFans, NoPlanWithoutAFinishedBundle) {
 // PWL = 56 + 30 log 8 + 10 log 15 = 94.85 dB(A) per fan, + 10 log 4 = 100.87;
 // at 50 m: 100.87 - 20 log 50 - 8 = 58.89 dB(A); 8000 / (16 pi) = 159.15 rpm.
 TEST(PlanFans, NoiseAndSpeedWorkedByHand) {
-    Options o = defaultOptions(false);
-    o.tipSpeedFtMin = 8000;
-    o.distanceM = 50;
+    Options o = Options::defaults(UnitSystem::Metric);
+    o.set(Option::TipSpeed, 8000);
+    o.set(Option::Distance, 50);
     const std::optional<FanPlan> p = planFans(record(91, 20, 60), o);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->fans, 4);
@@ -81,9 +82,9 @@ TEST(CostOfOwnership, PresentValueOfTheFanEnergy) {
     };
     for (const Row r : {Row{0.08, 10, 400296.62}, Row{0, 10, 596560}, Row{1e-300, 10, 596560},
                         Row{1, 1, 29828}}) {
-        Options o = defaultOptions(true);
-        o.rate = r.rate;
-        o.years = r.years;
+        Options o = Options::defaults(UnitSystem::English);
+        o.set(Option::Rate, r.rate);
+        o.set(Option::Years, r.years);
         const std::optional<Ownership> w = costOfOwnership(record(30, 20, 100, 250000), o);
         ASSERT_TRUE(w);
         EXPECT_NEAR(w->energyCostPerYear, 59656, 1e-6);
@@ -92,21 +93,18 @@ TEST(CostOfOwnership, PresentValueOfTheFanEnergy) {
     }
 }
 
-// data/options.tsv: each option's check at its limits.
+// data/options.tsv: each option's check at its limits, in the units of an
+// English (E) or Metric (M) case; the table names options by their flag.
 TEST(Options, ChecksAtTheirLimits) {
-    const std::pair<const char*, double OptionEntries::*> options[] = {
-        {"tipSpeed", &OptionEntries::tipSpeed},
-        {"distance", &OptionEntries::distance},
-        {"hoursPerYear", &OptionEntries::hoursPerYear},
-        {"years", &OptionEntries::years},
-        {"rate", &OptionEntries::rate}};
     for (const auto& r : test::readTable(KELD_TEST_TABLES "/options.tsv")) {
-        const bool english = r.at(0) == "E";
-        OptionEntries e{english ? 10000 : 50.8, english ? 100.0 : 30.0, 0.1, 8000, 10, 0.08};
-        const auto option = std::find_if(std::begin(options), std::end(options),
-                                         [&](const auto& o) { return o.first == r.at(1); });
-        e.*option->second = std::stod(r.at(2));
-        EXPECT_EQ(checkOptions(e, english).value_or(""), r.size() > 3 ? r[3] : "")
+        const UnitSystem units = r.at(0) == "E" ? UnitSystem::English : UnitSystem::Metric;
+        const auto& table = optionTable();
+        const auto row = std::find_if(table.begin(), table.end(),
+                                      [&](const OptionRow& o) { return o.flag == r.at(1); });
+        ASSERT_NE(row, table.end()) << r[1];
+        GivenOptions given{};
+        given[static_cast<std::size_t>(row->id)] = std::stod(r.at(2));
+        EXPECT_EQ(optionsFrom(given, units).message.value_or(""), r.size() > 3 ? r[3] : "")
             << r[1] << " " << r[2];
     }
 }
@@ -117,19 +115,19 @@ TEST(Sweep, AlternativesEqualSingleRuns) {
     test::Messages m;
     Sheet base;
     base.startUp(KELD_DATA_DIR, m);
-    SweepRequest request;
+    sweep::Request request;
     request.lengths = {7.9, 20, 30.5, 61};
     request.materials = {0, 6};
     request.threads = 2;
-    const SweepResult r = sweep(base, request);
+    const sweep::Result r = sweep::run(base, request);
     ASSERT_EQ(r.all.size(), 2u * 8 * 4);
     EXPECT_EQ(r.ranked.size() + r.infeasible.size(), r.all.size());
     EXPECT_EQ(r.infeasible.size(), 2u * 8 * 2); // 7.9 and 61 ft
-    for (const Alternative& a : r.all) {
+    for (const sweep::Alternative& a : r.all) {
         Sheet one = base;
         one.type(Field::Rows, std::to_string(a.rows));
         one.clickRows();
-        one.type(Field::TubeLength, lengthText(r.length(a)));
+        one.type(Field::TubeLength, sweep::lengthText(r.length(a)));
         one.chooseMaterial(a.material);
         test::Messages single;
         ASSERT_EQ(one.calculate(single), a.ok());
@@ -154,7 +152,7 @@ TEST(Sweep, AlternativesEqualSingleRuns) {
     }
     // An entry that fails before the tube length stops every alternative alike.
     base.type(Field::Title, "");
-    const SweepResult none = sweep(base, request);
+    const sweep::Result none = sweep::run(base, request);
     EXPECT_TRUE(none.ranked.empty());
     EXPECT_EQ(none.messages, std::vector<std::string>{"Input Project Title (Item 1)"});
 }

@@ -125,7 +125,7 @@ struct Session {
         } else if (s.name == "Option1") {
             after(sheet.chooseService(std::stoul(s.value)));
         } else if (s.name == "Option2") {
-            after(sheet.chooseUnits(s.value == "0"));
+            after(sheet.chooseUnits(s.value == "0" ? UnitSystem::English : UnitSystem::Metric));
         } else if (s.name == "Option3") {
             after(sheet.chooseDraft(s.value == "0"));
         } else if (s.name == "Combo1") {
@@ -143,7 +143,7 @@ struct Session {
     // What the sheet shows, by name.
     std::string look(const std::string& what) const {
         const SizingCase& r = sheet.record();
-        const bool english = sheet.english();
+        const UnitSystem english = sheet.units();
         const auto number = [](double x) {
             std::ostringstream out;
             out << x;
@@ -294,7 +294,7 @@ TEST(StartUp, WithoutADefaultCase) {
     EXPECT_EQ(s.look("Combo1#"), "0");
     s.act("Option2=1");
     s.sheet.startUp(folder.path.string(), s.messages, Sheet::Start::Reset);
-    EXPECT_TRUE(s.sheet.english());
+    EXPECT_EQ(s.sheet.units(), UnitSystem::English);
     EXPECT_EQ(s.look("ENGLISH"), "1");
 }
 

@@ -4,7 +4,7 @@
 #include "engine/calculate.h"
 #include "engine/estimates.h"
 #include "engine/thermal.h"
-#include "planning/planning.h"
+#include "planning/fans.h"
 #include "sheet_fixtures.h"
 #include "table_file.h"
 

@@ -38,8 +38,8 @@ bool holdsTagOrCr(const std::string& s) {
     if (s.find('\r') != std::string::npos) {
         return true;
     }
-    for (const char* tag : kProjectTags) {
-        if (s.find(tag) != std::string::npos) {
+    for (const ProjectLine& line : kProjectLines) {
+        if (s.find(line.tag) != std::string::npos) {
             return true;
         }
     }
@@ -116,7 +116,7 @@ void openAndCheck(std::string_view bytes) {
             fuzz::check(again.text(f) == sheet.text(f), "a field's text comes back", sheet.text(f));
         }
         fuzz::check(again.service() == sheet.service(), "the service comes back");
-        fuzz::check(again.english() == sheet.english(), "the units come back");
+        fuzz::check(again.units() == sheet.units(), "the units come back");
         fuzz::check(again.forced() == sheet.forced(), "the draft comes back");
         fuzz::check(again.fluidText() == sheet.fluidText(), "the fluid comes back");
         fuzz::check(again.materialText() == sheet.materialText(), "the material comes back");

@@ -1,8 +1,8 @@
 #include "alternatives/alternatives_model.h"
 
 #include "catalogue/catalogue.h"
-#include "planning/sweep_table.h"
 #include "report/report.h"
+#include "tables/sweep_table.h"
 
 #include <cmath>
 #include <limits>
@@ -14,13 +14,12 @@ namespace {
 constexpr int kFixedFirst = 4;
 
 int figureCount() {
-    return static_cast<int>(planning::sweepColumns().size());
+    return static_cast<int>(sweep::sweepColumns().size());
 }
 
 } // namespace
 
-void AlternativesModel::setResult(std::shared_ptr<const planning::SweepResult> result,
-                                  Units units) {
+void AlternativesModel::setResult(std::shared_ptr<const sweep::Result> result, UnitSystem units) {
     beginResetModel();
     m_result = std::move(result);
     m_units = units;
@@ -49,8 +48,8 @@ QVariant AlternativesModel::headerData(int section, Qt::Orientation orientation,
         return {};
     }
     if (section >= kFixedFirst && section < kFixedFirst + figureCount()) {
-        const FigureColumn& c =
-            *planning::sweepColumns()[static_cast<std::size_t>(section - kFixedFirst)];
+        const SummaryColumn& c =
+            *sweep::sweepColumns()[static_cast<std::size_t>(section - kFixedFirst)];
         return QString::fromStdString(headingOf(c, m_units).heading);
     }
     switch (section) {
@@ -59,7 +58,7 @@ QVariant AlternativesModel::headerData(int section, Qt::Orientation orientation,
     case 1:
         return QStringLiteral("Rows");
     case 2:
-        return QString::fromStdString(planning::lengthHeading(m_units).heading);
+        return QString::fromStdString(sweep::lengthHeading(m_units).heading);
     case 3:
         return QStringLiteral("Material");
     default:
@@ -81,7 +80,7 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
     }
     const bool sorting = role == Qt::UserRole;
     const std::uint32_t i = alternativeAt(index.row());
-    const planning::Alternative& a = m_result->all[i];
+    const sweep::Alternative& a = m_result->all[i];
     const double last = std::numeric_limits<double>::infinity(); // an empty cell sorts last
     switch (column) {
     case 0:
@@ -89,7 +88,7 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
     case 1:
         return int(a.rows);
     case 2: {
-        const double shown = planning::lengthShown(*m_result, m_result->length(a), m_units);
+        const double shown = sweep::lengthShown(*m_result, m_result->length(a), m_units);
         return sorting ? QVariant(shown) : QString::fromStdString(FormatReportValue(shown));
     }
     case 3:
@@ -101,16 +100,16 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
         if (!a.ok()) {
             return sorting ? QVariant(last) : QVariant();
         }
-        const FigureColumn& c =
-            *planning::sweepColumns()[static_cast<std::size_t>(column - kFixedFirst)];
-        const CaseFigures f = planning::figuresOf(a);
+        const SummaryColumn& c =
+            *sweep::sweepColumns()[static_cast<std::size_t>(column - kFixedFirst)];
+        const CaseSummary f = sweep::summarize(a);
         const double v = c.value(f, m_units);
         if (sorting) {
             return std::isfinite(v) ? v : last;
         }
         return QString::fromStdString(cellText(c, f, m_units));
     }
-    return QString::fromStdString(a.ok() ? planning::marks(*m_result, i)
+    return QString::fromStdString(a.ok() ? sweep::marks(*m_result, i)
                                          : m_result->messages[a.message]);
 }
 

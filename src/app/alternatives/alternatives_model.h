@@ -4,8 +4,8 @@
 // messages. The display role is the text keld-size prints; the sort role the
 // number (an empty cell sorts last).
 
-#include "planning/figures.h"
-#include "planning/sweep.h"
+#include "sweep/sweep.h"
+#include "tables/summary.h"
 
 #include <QAbstractTableModel>
 
@@ -19,8 +19,8 @@ class AlternativesModel : public QAbstractTableModel {
   public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setResult(std::shared_ptr<const planning::SweepResult> result, Units units);
-    const planning::SweepResult* result() const { return m_result.get(); }
+    void setResult(std::shared_ptr<const sweep::Result> result, UnitSystem units);
+    const sweep::Result* result() const { return m_result.get(); }
     // The alternative a row shows (an index into the result's alternatives).
     std::uint32_t alternativeAt(int row) const;
 
@@ -30,8 +30,8 @@ class AlternativesModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    std::shared_ptr<const planning::SweepResult> m_result;
-    Units m_units = Units::English;
+    std::shared_ptr<const sweep::Result> m_result;
+    UnitSystem m_units = UnitSystem::English;
 };
 
 } // namespace keld::app

@@ -3,12 +3,12 @@
 #include "alternatives/alternatives_model.h"
 #include "catalogue/catalogue.h"
 #include "config/ini.h"
-#include "planning/sweep_table.h"
 #include "platform/atomic_save.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "report/report.h"
 #include "shell/window_flow.h"
+#include "tables/sweep_table.h"
 #include "text/number.h"
 
 #include <QChart>
@@ -46,18 +46,18 @@ namespace {
 
 struct RankChoice {
     const char* caption;
-    planning::Rank rank;
-    const FigureColumn* column; // what the chart's y axis shows
-    const char* labels;         // the axis's number format
+    sweep::Rank rank;
+    const SummaryColumn* column; // what the chart's y axis shows
+    const char* labels;          // the axis's number format
 };
 
 const std::array<RankChoice, 5>& rankChoices() {
     static const std::array<RankChoice, 5> choices = {{
-        {"Price", planning::Rank::Price, &columns::price, "%.0f"},
-        {"Evaluated cost", planning::Rank::Evaluated, &columns::evaluatedCost, "%.0f"},
-        {"Fan power", planning::Rank::FanPower, &columns::fanPower, "%.1f"},
-        {"Sound pressure", planning::Rank::Noise, &columns::soundPressure, "%.1f"},
-        {"Weight", planning::Rank::Weight, &columns::weight, "%.0f"},
+        {"Price", sweep::Rank::Price, &columns::price, "%.0f"},
+        {"Evaluated cost", sweep::Rank::Evaluated, &columns::evaluatedCost, "%.0f"},
+        {"Fan power", sweep::Rank::FanPower, &columns::fanPower, "%.1f"},
+        {"Sound pressure", sweep::Rank::Noise, &columns::soundPressure, "%.1f"},
+        {"Weight", sweep::Rank::Weight, &columns::weight, "%.0f"},
     }};
     return choices;
 }
@@ -76,8 +76,7 @@ frmAlternatives::frmAlternatives(AppState& state, Platform& platform, WindowFlow
     setWindowTitle(qs(ReadIni(state.ConfigPath, "Brochure", "TitleBar", "0")) +
                    QStringLiteral(" Alternatives - ") + qs(m_base.fileName()));
     buildControls();
-    connect(&m_watcher, &QFutureWatcher<planning::SweepResult>::finished, this,
-            &frmAlternatives::finished);
+    connect(&m_watcher, &QFutureWatcher<sweep::Result>::finished, this, &frmAlternatives::finished);
     resize(1000, 720);
     centreOnScreen(this);
     startSweep();
@@ -90,21 +89,21 @@ frmAlternatives::~frmAlternatives() {
     m_watcher.waitForFinished();
 }
 
-Units frmAlternatives::units() const {
-    return m_base.english() ? Units::English : Units::Metric;
+UnitSystem frmAlternatives::units() const {
+    return m_base.units();
 }
 
 void frmAlternatives::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    const bool english = m_base.english();
+    const bool english = m_base.units() == UnitSystem::English;
     auto field = [](const char* name, const QString& text) {
         auto* e = new QLineEdit(text);
         e->setObjectName(QString::fromLatin1(name));
         e->setFixedWidth(70);
         return e;
     };
-    const std::vector<double> lengths = planning::defaultLengths(english);
+    const std::vector<double> lengths = sweep::defaultLengths(m_base.units());
     m_from = field("txtFrom", qs(formatPlainDecimal(lengths.front())));
     m_to = field("txtTo", qs(formatPlainDecimal(lengths.back())));
     m_step = field("txtStep", qs(formatPlainDecimal(lengths[1] - lengths[0])));
@@ -214,7 +213,7 @@ bool frmAlternatives::sweeping() const {
     return m_running;
 }
 
-const planning::SweepResult* frmAlternatives::result() const {
+const sweep::Result* frmAlternatives::result() const {
     return m_result.get();
 }
 
@@ -228,12 +227,12 @@ void frmAlternatives::startSweep() {
     };
     std::string error;
     std::optional<std::vector<double>> lengths =
-        planning::lengthRange(number(m_from), number(m_to), number(m_step), error);
+        sweep::lengthRange(number(m_from), number(m_to), number(m_step), error);
     if (!lengths) {
         m_status->setText(QStringLiteral("Tube lengths: ") + qs(error) + QLatin1Char('.'));
         return;
     }
-    planning::SweepRequest request;
+    sweep::Request request;
     request.lengths = std::move(*lengths);
     if (m_allMaterials->isChecked()) {
         for (std::size_t m = 0; m < materials().size(); ++m) {
@@ -244,8 +243,8 @@ void frmAlternatives::startSweep() {
     m_rank = rankChoices()[static_cast<std::size_t>(std::max(0, m_rankBy->currentIndex()))].rank;
     request.rank = m_rank;
     request.threads = std::max(1U, std::thread::hardware_concurrency());
-    m_total = planning::alternativeCount(m_base, request);
-    m_control = std::make_shared<planning::SweepControl>();
+    m_total = sweep::alternativeCount(request);
+    m_control = std::make_shared<sweep::Control>();
     m_progress->setValue(0);
     m_status->setText(QStringLiteral("Sizing %1 alternatives\u2026").arg(m_total));
     m_sweep->setEnabled(false);
@@ -254,7 +253,7 @@ void frmAlternatives::startSweep() {
     m_running = true;
     m_watcher.setFuture(
         QtConcurrent::run([base = m_base, request = std::move(request), control = m_control] {
-            return planning::sweep(base, request, control.get());
+            return sweep::run(base, request, control.get());
         }));
 }
 
@@ -272,14 +271,14 @@ void frmAlternatives::finished() {
     m_poll->stop();
     m_sweep->setEnabled(true);
     m_cancel->setEnabled(false);
-    planning::SweepResult done = m_watcher.result();
+    sweep::Result done = m_watcher.result();
     if (done.cancelled) {
         m_progress->setValue(0);
         m_status->setText(QStringLiteral("Cancelled."));
         return;
     }
     m_progress->setValue(1000);
-    m_result = std::make_shared<const planning::SweepResult>(std::move(done));
+    m_result = std::make_shared<const sweep::Result>(std::move(done));
     m_model->setResult(m_result, units());
     m_export->setEnabled(true);
     m_status->setText(QStringLiteral("%1 alternatives: %2 feasible, %3 infeasible.")
@@ -293,10 +292,9 @@ std::optional<std::uint32_t> frmAlternatives::alternativeAt(int rows, double len
     // Ranked, best first: the first found is the best material at that length,
     // the point the chart shows.
     for (const std::uint32_t i : m_result->ranked) {
-        const planning::Alternative& a = m_result->all[i];
-        if (a.rows == rows &&
-            std::abs(planning::lengthShown(*m_result, m_result->length(a), units()) - lengthShown) <
-                1e-9) {
+        const sweep::Alternative& a = m_result->all[i];
+        if (a.rows == rows && std::abs(sweep::lengthShown(*m_result, m_result->length(a), units()) -
+                                       lengthShown) < 1e-9) {
             return i;
         }
     }
@@ -304,18 +302,18 @@ std::optional<std::uint32_t> frmAlternatives::alternativeAt(int rows, double len
 }
 
 QString frmAlternatives::describe(std::uint32_t i) const {
-    const planning::Alternative& a = m_result->all[i];
-    const CaseFigures f = planning::figuresOf(a);
-    const Units u = units();
-    const auto cell = [&](const FigureColumn& c) {
+    const sweep::Alternative& a = m_result->all[i];
+    const CaseSummary f = sweep::summarize(a);
+    const UnitSystem u = units();
+    const auto cell = [&](const SummaryColumn& c) {
         return qs(cellText(c, f, u)) + QLatin1Char(' ') +
                qs(headingOf(c, u).heading).section(QLatin1Char(' '), -1);
     };
     return QStringLiteral("%1 rows, %2, %3\nprice %4, evaluated cost %5\nfan power %6, noise %7, "
                           "weight %8")
         .arg(a.rows)
-        .arg(qs(FormatReportValue(planning::lengthShown(*m_result, m_result->length(a), u))) +
-             (u == Units::English ? QStringLiteral(" ft") : QStringLiteral(" m")))
+        .arg(qs(FormatReportValue(sweep::lengthShown(*m_result, m_result->length(a), u))) +
+             (u == UnitSystem::English ? QStringLiteral(" ft") : QStringLiteral(" m")))
         .arg(QString::fromUtf8(materials()[a.material].name))
         .arg(qs(cellText(columns::price, f, u)) + QStringLiteral(" US$"))
         .arg(qs(cellText(columns::evaluatedCost, f, u)) + QStringLiteral(" US$"))
@@ -329,7 +327,7 @@ namespace {
 // A colour of its own for each row count's curve (the chart's theme repeats
 // after five), none of them near the red of the best alternative.
 QColor curveColour(int curve) {
-    static constexpr std::array<QRgb, planning::kSweepRowCounts> colours = {
+    static constexpr std::array<QRgb, sweep::kRowCounts> colours = {
         0x1f77b4, 0xff7f0e, 0x2ca02c, 0x9467bd, 0x8c564b, 0xe377c2, 0x7f7f7f, 0x17becf};
     return QColor(colours[static_cast<std::size_t>(curve) % colours.size()]);
 }
@@ -346,10 +344,10 @@ void frmAlternatives::showChart() {
     }
     const RankChoice& choice =
         rankChoices()[static_cast<std::size_t>(std::max(0, m_rankBy->currentIndex()))];
-    const Units u = units();
+    const UnitSystem u = units();
     auto* x = new QValueAxis;
-    x->setTitleText(u == Units::English ? QStringLiteral("Tube length, ft")
-                                        : QStringLiteral("Tube length, m"));
+    x->setTitleText(u == UnitSystem::English ? QStringLiteral("Tube length, ft")
+                                             : QStringLiteral("Tube length, m"));
     x->setLabelFormat(QStringLiteral("%g"));
     auto* y = new QValueAxis;
     y->setTitleText(qs(headingOf(*choice.column, u).heading));
@@ -360,24 +358,23 @@ void frmAlternatives::showChart() {
 
     // One curve per row count: at each length the best alternative of those
     // rows (the best material when there are several), infeasible ones left out.
-    std::array<std::map<std::uint32_t, std::uint32_t>, planning::kSweepRowCounts> best;
+    std::array<std::map<std::uint32_t, std::uint32_t>, sweep::kRowCounts> best;
     for (const std::uint32_t i : m_result->ranked) { // best first: the first seen stays
-        const planning::Alternative& a = m_result->all[i];
-        best[static_cast<std::size_t>(a.rows - planning::kSweepRowsFirst)].emplace(a.lengthIndex,
-                                                                                   i);
+        const sweep::Alternative& a = m_result->all[i];
+        best[static_cast<std::size_t>(a.rows - sweep::kRowsFirst)].emplace(a.lengthIndex, i);
     }
     const auto point = [&](std::uint32_t i) {
-        const planning::Alternative& a = m_result->all[i];
-        return QPointF(planning::lengthShown(*m_result, m_result->length(a), u),
-                       choice.column->value(planning::figuresOf(a), u));
+        const sweep::Alternative& a = m_result->all[i];
+        return QPointF(sweep::lengthShown(*m_result, m_result->length(a), u),
+                       choice.column->value(sweep::summarize(a), u));
     };
     double low = INFINITY;
     double high = -INFINITY;
     double first = INFINITY;
     double last = -INFINITY;
-    for (int r = 0; r < planning::kSweepRowCounts; ++r) {
+    for (int r = 0; r < sweep::kRowCounts; ++r) {
         auto* series = new QLineSeries;
-        const int rows = planning::kSweepRowsFirst + r;
+        const int rows = sweep::kRowsFirst + r;
         series->setName(QStringLiteral("%1 rows").arg(rows));
         for (const auto& [length, i] : best[static_cast<std::size_t>(r)]) {
             const QPointF p = point(i);
@@ -439,7 +436,7 @@ void frmAlternatives::exportCsv() {
         return;
     }
     const QString& path = *chosen;
-    if (!saveFileAtomically(path, planning::sweepCsv(*m_result, units()))) {
+    if (!saveFileAtomically(path, sweep::sweepCsv(*m_result, units()))) {
         m_platform.showMessage(this,
                                QStringLiteral("Could not save the alternatives in file ") + path,
                                MessageIcon::None);
@@ -447,8 +444,8 @@ void frmAlternatives::exportCsv() {
 }
 
 void frmAlternatives::adopt(std::uint32_t i) {
-    const planning::Alternative& a = m_result->all[i];
-    m_state.sheet.adopt(a.rows, planning::lengthText(m_result->length(a)), a.material);
+    const sweep::Alternative& a = m_result->all[i];
+    m_state.sheet.adopt(a.rows, sweep::lengthText(m_result->length(a)), a.material);
     close();
 }
 

@@ -7,8 +7,8 @@
 // the sheet.
 
 #include "app_state.h"
-#include "planning/figures.h"
-#include "planning/sweep.h"
+#include "sweep/sweep.h"
+#include "tables/summary.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -48,7 +48,7 @@ class frmAlternatives : public QMainWindow {
     void exportCsv();
     // Takes an alternative (an index into the result) to the sheet.
     void adopt(std::uint32_t alternative);
-    const planning::SweepResult* result() const;
+    const sweep::Result* result() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,19 +59,19 @@ class frmAlternatives : public QMainWindow {
     void showChart();
     std::optional<std::uint32_t> alternativeAt(int rows, double lengthShown) const;
     QString describe(std::uint32_t alternative) const;
-    Units units() const;
+    UnitSystem units() const;
 
     AppState& m_state;
     Platform& m_platform;
     WindowFlow& m_flow;
     const Sheet m_base; // the sheet's case as it stood when the window opened
-    planning::Rank m_rank = planning::Rank::Price;
+    sweep::Rank m_rank = sweep::Rank::Price;
 
-    std::shared_ptr<planning::SweepControl> m_control;
-    QFutureWatcher<planning::SweepResult> m_watcher;
+    std::shared_ptr<sweep::Control> m_control;
+    QFutureWatcher<sweep::Result> m_watcher;
     std::size_t m_total = 0;
     bool m_running = false; // from the start of a sweep until its end is shown
-    std::shared_ptr<const planning::SweepResult> m_result;
+    std::shared_ptr<const sweep::Result> m_result;
 
     QLineEdit* m_from = nullptr;
     QLineEdit* m_to = nullptr;

@@ -9,10 +9,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDate>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -27,24 +25,10 @@ namespace {
 
 constexpr qreal kScreenPoints = 9;
 
-ReportDate today() {
-    const QDate date = QDate::currentDate();
-    ReportDate d;
-    d.year = date.year();
-    d.month = date.month();
-    d.day = date.day();
-    const QLocale system = QLocale::system();
-    for (int m = 1; m <= 12; ++m) {
-        d.monthNames[static_cast<std::size_t>(m - 1)] =
-            system.monthName(m, QLocale::LongFormat).toStdString();
-    }
-    return d;
-}
-
 } // namespace
 
 frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow,
-                             const SizingCase& finished, const planning::Figures& plan,
+                             const SizingCase& finished, const planning::Plan& plan,
                              QWidget* parent)
     : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow), m_case(finished),
       m_plan(plan) {
@@ -102,8 +86,8 @@ void frmCalcOutput::Form_Load() {
 
     ArrowMessages messages(m_platform, this);
     std::optional<std::string> caption;
-    m_report = QString::fromStdString(buildReport(m_state.ProgramFolder, m_case, today(), messages,
-                                                  &caption, std::nullopt, &m_plan));
+    m_report = QString::fromStdString(buildReport(m_state.ProgramFolder, m_case, reportToday(),
+                                                  messages, &caption, std::nullopt, &m_plan));
     if (caption) {
         setWindowTitle(QString::fromStdString(*caption));
     }

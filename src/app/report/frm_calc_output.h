@@ -8,6 +8,7 @@
 // "OutMenu1_2" (Save as PDF) under "&File".
 
 #include "app_state.h"
+#include "planning/plan.h"
 
 #include <QMainWindow>
 
@@ -25,7 +26,7 @@ class frmCalcOutput : public QMainWindow {
   public:
     // Builds the report of the finished case and shows the window.
     frmCalcOutput(AppState& state, Platform& platform, WindowFlow& flow, const SizingCase& finished,
-                  const planning::Figures& plan, QWidget* parent = nullptr);
+                  const planning::Plan& plan, QWidget* parent = nullptr);
 
     void PrintReport();
     // File, "Save as PDF…": the report as Print lays it out, in a file.
@@ -42,7 +43,7 @@ class frmCalcOutput : public QMainWindow {
     Platform& m_platform;
     WindowFlow& m_flow;
     const SizingCase m_case;
-    const planning::Figures m_plan;
+    const planning::Plan m_plan;
     QLabel* m_title = nullptr;        // lblOutputTitle
     QPlainTextEdit* m_text = nullptr; // txtOutputText
     QString m_report;                 // with CR LF line breaks

@@ -44,7 +44,7 @@ CalcControls buildCalcControls(QMainWindow* window) {
         return l;
     };
     auto captionLabel = [&c, &label](const char* name, UnitCaption caption) {
-        QLabel* l = label(name, QString::fromUtf8(unitCaption(caption, true)));
+        QLabel* l = label(name, QString::fromUtf8(unitCaption(caption, UnitSystem::English)));
         c.captions[caption] = l;
         return l;
     };

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "engine/validation.h"
+#include "planning/plan.h"
 #include "platform/atomic_save.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
@@ -85,7 +86,7 @@ void frmCalc::connectControls() {
     for (std::size_t i = 0; i < c.units.size(); ++i) {
         connect(c.units[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
-                apply(sheet().chooseUnits(i == 0));
+                apply(sheet().chooseUnits(i == 0 ? UnitSystem::English : UnitSystem::Metric));
             }
         });
     }
@@ -150,13 +151,13 @@ void frmCalc::display(const SheetChanges& changes) {
         checkOption(c.service, s.service());
     }
     if (changes.units) {
-        checkOption(c.units, s.english() ? 0U : 1U);
+        checkOption(c.units, s.units() == UnitSystem::English ? 0U : 1U);
         for (const auto& [caption, label] : c.captions) {
-            label->setText(QString::fromUtf8(unitCaption(caption, s.english())));
+            label->setText(QString::fromUtf8(unitCaption(caption, s.units())));
         }
         // What the calculation accepts, in the units shown.
         for (const EntryCheck& check : entryChecks()) {
-            c.text[check.field]->setToolTip(qs(acceptedRangeText(check, s.english())));
+            c.text[check.field]->setToolTip(qs(acceptedRangeText(check, s.units())));
         }
     }
     if (changes.draft) {
@@ -262,7 +263,7 @@ void frmCalc::save_file() {
 // Keys, dialogs and commands.
 
 void frmCalc::openOptions() {
-    frmOptions dialog(m_state.planning, sheet().english(), m_platform, this);
+    frmOptions dialog(m_state.planning, sheet().units(), m_platform, this);
     if (dialog.exec() == QDialog::Accepted) {
         saveOptions(m_state.settingsFile, m_state.planning);
     }
@@ -291,8 +292,7 @@ void frmCalc::Calculate_Output() {
     display(changes);
     if (ok) {
         m_flow.hideCalc();
-        m_flow.openReport(sheet().record(),
-                          planning::figuresOf(sheet().record(), m_state.planning));
+        m_flow.openReport(sheet().record(), planning::planCase(sheet().record(), m_state.planning));
     }
 }
 

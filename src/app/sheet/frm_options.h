@@ -1,25 +1,24 @@
 #pragma once
-// The Options dialog of the sheet: the fan tip speed, the distance to the
-// listener and the four figures of the cost of ownership, in the units the
-// sheet shows. The options are kept between runs.
+// The Options dialog of the sheet: the planning options (fans, noise and the
+// cost of ownership) in the units the sheet shows, one field per row of the
+// option table. The options are kept between runs.
 
-#include "planning/planning.h"
+#include "planning/options.h"
 
 #include <QDialog>
 
 #include <array>
 
-class QLabel;
 class QLineEdit;
-class QSettings;
 
 namespace keld::app {
 
 class Platform;
 
-// The options kept between runs in a settings file (INI format); the
-// defaults of an English sheet where none were kept. Without a file (an
-// empty name) nothing is kept.
+// The options kept between runs in a settings file (INI format), one key per
+// option; an option that was not kept, or whose kept value is not a number or
+// is out of its range, takes the default of an English sheet. Without a file
+// (an empty name) nothing is kept.
 planning::Options loadOptions(const QString& settingsFile);
 void saveOptions(const QString& settingsFile, const planning::Options& options);
 
@@ -28,19 +27,19 @@ class frmOptions : public QDialog {
 
   public:
     // Shows `options` in the sheet's units; OK writes them back (checked).
-    frmOptions(planning::Options& options, bool english, Platform& platform, QWidget* owner);
+    frmOptions(planning::Options& options, UnitSystem units, Platform& platform, QWidget* owner);
 
   private:
     void Command1_Click(); // OK
     void showOptions(const planning::Options& options);
 
     planning::Options& m_options;
-    const bool m_english;
+    const UnitSystem m_units;
     Platform& m_platform;
-    // Tip speed, distance, energy price, hours, years, rate, and the texts
-    // they were opened with (an untouched field keeps its exact value).
-    std::array<QLineEdit*, 6> m_fields{};
-    std::array<QString, 6> m_shown;
+    // One field per option, and the texts they were opened with (an
+    // untouched field keeps its exact value).
+    std::array<QLineEdit*, planning::kOptionCount> m_fields{};
+    std::array<QString, planning::kOptionCount> m_shown;
     planning::Options m_base; // the options the fields show
 };
 

@@ -95,7 +95,7 @@ void AppWindows::closeCalc() {
     }
 }
 
-void AppWindows::openReport(const SizingCase& finished, const planning::Figures& plan) {
+void AppWindows::openReport(const SizingCase& finished, const planning::Plan& plan) {
     load<frmCalcOutput>(m_report, m_state, m_platform, *this, finished, plan);
     bringUp(m_report);
 }

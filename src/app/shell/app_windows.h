@@ -29,7 +29,7 @@ class AppWindows : public QObject, public WindowFlow {
     void showCalc() override;
     void hideCalc() override;
     void closeCalc() override;
-    void openReport(const SizingCase& finished, const planning::Figures& plan) override;
+    void openReport(const SizingCase& finished, const planning::Plan& plan) override;
     void openAlternatives() override;
     void openPages() override;
     void showPages() override;

@@ -9,7 +9,7 @@
 namespace keld {
 struct SizingCase;
 namespace planning {
-struct Figures;
+struct Plan;
 }
 } // namespace keld
 
@@ -27,7 +27,7 @@ class WindowFlow {
 
     // The report window frmCalcOutput, loaded anew: it builds the report of
     // the finished case and its planning figures.
-    virtual void openReport(const SizingCase& finished, const planning::Figures& plan) = 0;
+    virtual void openReport(const SizingCase& finished, const planning::Plan& plan) = 0;
 
     // The Alternatives window, sweeping the sheet's case.
     virtual void openAlternatives() = 0;

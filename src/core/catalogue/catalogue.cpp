@@ -117,7 +117,7 @@ std::vector<std::string> fluidList(Service s, std::string_view userEntry) {
 
 std::optional<CoefficientTexts> coefficientTexts(Service s, std::size_t position,
                                                  const std::array<double, 3>& userCoefficients,
-                                                 bool english) {
+                                                 UnitSystem units) {
     const ServiceInfo& info = serviceInfo(s);
     double lower = 0;
     double upper = 0;
@@ -129,7 +129,7 @@ std::optional<CoefficientTexts> coefficientTexts(Service s, std::size_t position
     } else {
         return std::nullopt;
     }
-    if (!english) {
+    if (units == UnitSystem::Metric) {
         lower = readNumber(FormatInputValue(units::toMetric(units::Quantity::Coefficient, lower)))
                     .value_or(0);
         upper = readNumber(FormatInputValue(units::toMetric(units::Quantity::Coefficient, upper)))

@@ -5,6 +5,8 @@
 // from 0; a fluid's or material's number is its position + 1, so the lists
 // keep their fixed order and are never sorted.
 
+#include "units/units.h"
+
 #include <array>
 #include <optional>
 #include <span>
@@ -59,7 +61,7 @@ struct CoefficientTexts {
 // beyond the list.
 std::optional<CoefficientTexts> coefficientTexts(Service s, std::size_t position,
                                                  const std::array<double, 3>& userCoefficients,
-                                                 bool english);
+                                                 UnitSystem units);
 
 // The user-defined entry's text once the user named the fluid: the service's
 // prefix and the name.

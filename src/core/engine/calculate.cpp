@@ -40,7 +40,7 @@ constexpr const char* kForcedDraftEnglish = "Outlet air temperature > 250 Deg. F
 class Driver {
   public:
     Driver(const SheetEntries& e, SizingCase& c, MessageSink& m)
-        : m_entries(e), m_case(c), m_messages(m), m_english(isTrue(c.ENGLISH)) {}
+        : m_entries(e), m_case(c), m_messages(m), m_units(unitsOf(c)) {}
 
     bool run() { return head() && checks(0, entryChecks().size()) && tail(readPriceFactor()); }
 
@@ -71,7 +71,7 @@ class Driver {
     const SheetEntries& m_entries;
     SizingCase& m_case;
     MessageSink& m_messages;
-    const bool m_english;
+    const UnitSystem m_units;
 };
 
 // Reads a checked entry into the record: converted into English units on a
@@ -94,15 +94,16 @@ bool Driver::check(const EntryCheck& ck) {
         }
     } else if (read) {
         // "+ 0" as the conversion has always had it: a Metric "-0" reads as 0.
-        const double value =
-            m_english || !ck.quantity ? *read : units::toEnglish(*ck.quantity, *read) + 0.0;
+        const double value = m_units == UnitSystem::English || !ck.quantity
+                                 ? *read
+                                 : units::toEnglish(*ck.quantity, *read) + 0.0;
         if (std::isfinite(value)) {
             ok = withinRange(ck, value, m_case);
             m_case.*std::get<double SizingCase::*>(ck.target) = ok ? value * ck.scale : value;
         }
     }
     if (!ok) {
-        show(rangeMessage(ck, m_english));
+        show(rangeMessage(ck, m_units));
     }
     return ok;
 }
@@ -160,7 +161,7 @@ bool Driver::tail(std::optional<double> factor) {
     show(kCompletionMessage);
     if (c.TAIROUT > kForcedDraftAbove && !isTrue(c.DRAFT)) {
         c.DRAFT = true;
-        show(m_english ? kForcedDraftEnglish : kForcedDraftMetric);
+        show(m_units == UnitSystem::English ? kForcedDraftEnglish : kForcedDraftMetric);
     }
     return true;
 }

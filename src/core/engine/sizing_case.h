@@ -3,6 +3,8 @@
 // intermediate values and its results. Every number is in English units
 // (°F, Btu/hr, Btu/(hr sq ft °F), ft, sq ft, lb, lb/hr, ft/min, hp, US$).
 
+#include "units/units.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -62,6 +64,12 @@ struct SizingCase {
     double COSTTOTALPERMASS = 0; // US$ per lb
     double COSTUSER = 0;         // price entered by the user; 0 means none
 };
+
+// The unit system of the sheet that filled the record (an unset flag counts
+// as Metric, as everywhere).
+inline UnitSystem unitsOf(const SizingCase& c) {
+    return isTrue(c.ENGLISH) ? UnitSystem::English : UnitSystem::Metric;
+}
 
 // Calls f(name, field) for every field, in declared order; for writers of the
 // whole record (JSON, tests) that must not forget one.

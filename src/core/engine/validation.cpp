@@ -98,22 +98,23 @@ double inwards(const EntryCheck& check, double english, bool lower) {
 
 } // namespace
 
-AcceptedRange acceptedRange(const EntryCheck& check, bool english) {
+AcceptedRange acceptedRange(const EntryCheck& check, UnitSystem units) {
     AcceptedRange r;
     const auto end = [&](const Bound& b, bool lower) -> std::optional<double> {
         if (b.entry) {
             return std::nullopt;
         }
-        return english || !check.quantity ? b.value : inwards(check, b.value, lower);
+        return units == UnitSystem::English || !check.quantity ? b.value
+                                                               : inwards(check, b.value, lower);
     };
     r.low = end(check.low, true);
     r.high = end(check.high, false);
     return r;
 }
 
-std::string acceptedRangeText(const EntryCheck& check, bool english) {
-    const AcceptedRange r = acceptedRange(check, english);
-    const std::string unit = english ? check.unitEnglish : check.unitMetric;
+std::string acceptedRangeText(const EntryCheck& check, UnitSystem units) {
+    const AcceptedRange r = acceptedRange(check, units);
+    const std::string unit = units == UnitSystem::English ? check.unitEnglish : check.unitMetric;
     const std::string withUnit = unit.empty() ? "" : " " + unit;
     if (r.low && r.high) {
         return "From " + formatPlainDecimal(*r.low) + " to " + formatPlainDecimal(*r.high) +
@@ -126,10 +127,10 @@ std::string acceptedRangeText(const EntryCheck& check, bool english) {
     return text + " and below " + check.high.entryName;
 }
 
-std::string rangeMessage(const EntryCheck& check, bool english) {
+std::string rangeMessage(const EntryCheck& check, UnitSystem units) {
     std::string text = check.rangeFirst;
     text += '\n';
-    text += english ? check.rangeEnglish : check.rangeMetric;
+    text += units == UnitSystem::English ? check.rangeEnglish : check.rangeMetric;
     return text;
 }
 

@@ -62,15 +62,15 @@ struct AcceptedRange {
     std::optional<double> low;
     std::optional<double> high;
 };
-AcceptedRange acceptedRange(const EntryCheck& check, bool english);
+AcceptedRange acceptedRange(const EntryCheck& check, UnitSystem units);
 
 // The accepted range in words, for the sheet's tooltips and the pages:
 // "From 34.07 to 1135 W/(SqM-C)", "Above the inlet air temperature, at most
 // 750 °F".
-std::string acceptedRangeText(const EntryCheck& check, bool english);
+std::string acceptedRangeText(const EntryCheck& check, UnitSystem units);
 
 // The range message of a check for a sheet in these units.
-std::string rangeMessage(const EntryCheck& check, bool english);
+std::string rangeMessage(const EntryCheck& check, UnitSystem units);
 
 // Whether a value (in English units, the record's) lies within the check's
 // range; entries that a bound refers to are read from the record.

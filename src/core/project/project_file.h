@@ -11,34 +11,63 @@
 // A tag counts wherever it stands in a line (case matters); its value is the
 // text before its first occurrence. Lines without a tag are ignored, and a
 // later line with the same tag overrides an earlier one.
+//
+// The lines below are the one table of the format: reading, applying and
+// writing a file all walk it.
 
-#include "engine/calculate.h"
-#include "engine/sizing_case.h"
+#include "engine/entries.h"
+#include "units/units.h"
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace keld {
 
-inline constexpr std::size_t kProjectTagCount = 17;
-// Tags in the order they are tested and written: "<TEXT1>" .. "<TEXT12>",
-// "<OPTION1>", "<OPTION2>", "<OPTION3>", "<COMBO1>", "<COMBO2>".
-extern const std::array<const char*, kProjectTagCount> kProjectTags;
-inline constexpr int kTagOption1 = 12;
-inline constexpr int kTagOption2 = 13;
-inline constexpr int kTagOption3 = 14;
-inline constexpr int kTagCombo1 = 15;
-inline constexpr int kTagCombo2 = 16;
+// What a line of a project file holds.
+enum class ProjectItem {
+    Field,    // the text of a field (Text1 .. Text12)
+    Service,  // the service option
+    Units,    // the unit option
+    Draft,    // the draft option
+    Fluid,    // the fluid list's text
+    Material, // the material list's text
+};
+
+struct ProjectLine {
+    const char* tag; // "<TEXT1>"
+    ProjectItem item;
+    Field field; // the field of a ProjectItem::Field line
+};
+
+inline constexpr std::size_t kProjectLineCount = 17;
+
+// The lines in the order they are tested, applied and written.
+extern const std::array<ProjectLine, kProjectLineCount> kProjectLines;
+
+// The words of the unit and draft lines; any other word reads as Metric, and
+// as Induced.
+UnitSystem unitsFromWord(std::string_view word);
+const char* unitsWord(UnitSystem units);
+bool forcedFromWord(std::string_view word);
+const char* draftWord(bool forced);
 
 struct ProjectEntry {
-    int tag;           // index into kProjectTags
-    std::string value; // UTF-8
-    std::size_t line;  // the line of the file it stands in, from 1
+    const ProjectLine* line; // whose tag the file's line holds
+    std::string value;       // UTF-8
+    std::size_t lineNumber;  // the line of the file it stands in, from 1
 };
 
 // Every tagged value of a project file's bytes, in the order they apply.
 std::vector<ProjectEntry> parseProjectFile(std::string_view bytes);
+
+// A project file from the value of each line (UTF-8): Windows-1252 with
+// CR LF; a character that Windows-1252 cannot hold is written as "?" and
+// `lossy` says so.
+std::string writeProjectFile(const std::function<std::string(const ProjectLine&)>& value,
+                             bool* lossy = nullptr);
 
 } // namespace keld

@@ -7,10 +7,15 @@
 #include "units/units.h"
 
 #include <algorithm>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <functional>
+#include <string_view>
 #include <utility>
 
 namespace keld {
@@ -44,7 +49,7 @@ constexpr auto metric = units::toMetric;
 struct TagContext {
     const SizingCase& c;
     const ReportDate& date;
-    const planning::Figures* plan;
+    const planning::Plan* plan;
 };
 
 struct Tag {
@@ -228,6 +233,48 @@ std::string formatReportDate(const ReportDate& date) {
     return month + tail;
 }
 
+namespace {
+
+// The time that SOURCE_DATE_EPOCH fixes for reproducible output: a decimal
+// count of seconds since 1970-01-01 UTC. None when it is unset or no such count.
+std::optional<std::time_t> sourceDateEpoch() {
+    const char* text = std::getenv("SOURCE_DATE_EPOCH");
+    const std::string_view digits = text ? text : "";
+    std::time_t seconds = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), seconds);
+    if (digits.empty() || digits.front() == '-' || error != std::errc() ||
+        end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+} // namespace
+
+ReportDate reportToday() {
+    std::setlocale(LC_TIME, "");
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (const std::optional<std::time_t> fixed = sourceDateEpoch();
+        !(fixed && gmtime_r(&*fixed, &local))) {
+        localtime_r(&now, &local);
+    }
+    ReportDate date;
+    date.year = local.tm_year + 1900;
+    date.month = local.tm_mon + 1;
+    date.day = local.tm_mday;
+    for (int m = 0; m < 12; ++m) {
+        std::tm month{};
+        month.tm_mon = m;
+        char name[64];
+        if (std::strftime(name, sizeof name, "%B", &month) > 0) {
+            date.monthNames[static_cast<std::size_t>(m)] = name;
+        }
+    }
+    return date;
+}
+
 std::string FormatReportValue(double x) {
     if (!std::isfinite(x) || x == 0) {
         return "0";
@@ -270,7 +317,7 @@ std::string FormatReportValue(double x) {
 }
 
 std::string SubstituteReportTags(std::string_view line, const SizingCase& c, const ReportDate& date,
-                                 const planning::Figures* plan) {
+                                 const planning::Plan* plan) {
     if (line.find('<') == std::string_view::npos) {
         return std::string(line);
     }
@@ -314,7 +361,7 @@ MarkupResult ConvertReportMarkup(std::string_view line) {
 
 std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
                             const ReportDate& date, std::optional<std::string>* caption,
-                            const planning::Figures* plan) {
+                            const planning::Plan* plan) {
     const std::string text = textAsUtf8(templateBytes);
     std::string report;
     for (std::string_view line : splitLines(text)) {
@@ -331,7 +378,7 @@ std::string buildReport(const std::string& programFolder, const SizingCase& c,
                         const ReportDate& date, MessageSink& messages,
                         std::optional<std::string>* caption,
                         const std::optional<std::string>& templatePath,
-                        const planning::Figures* plan) {
+                        const planning::Plan* plan) {
     const std::string path =
         templatePath ? *templatePath
                      : dataPath(programFolder,

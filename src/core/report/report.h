@@ -4,7 +4,7 @@
 
 #include "engine/messages.h"
 #include "engine/sizing_case.h"
-#include "planning/planning.h"
+#include "planning/plan.h"
 #include "text/markup.h"
 
 #include <array>
@@ -29,6 +29,11 @@ struct ReportDate {
 // "March 07, 2026".
 std::string formatReportDate(const ReportDate& date);
 
+// Today as the report dates it, with the month names of the user's language
+// (LC_TIME); the day of SOURCE_DATE_EPOCH (seconds since 1970-01-01, UTC)
+// when that is set, so that a report can be made again alike.
+ReportDate reportToday();
+
 // A number of the report: three significant figures, "0.00" below 10,
 // "##.0" below 100, "###" below 1000, "###,###" above.
 std::string FormatReportValue(double x);
@@ -41,7 +46,7 @@ std::string FormatReportValue(double x);
 // the cost of ownership ("<!EVALUATEDCOST#>", ...) take the planning
 // figures, and are replaced by nothing when there are none.
 std::string SubstituteReportTags(std::string_view line, const SizingCase& c, const ReportDate& date,
-                                 const planning::Figures* plan = nullptr);
+                                 const planning::Plan* plan = nullptr);
 
 // The report's markup: "<BR>" a line break, "<P>" two, "<H1>text</H1>" (H2,
 // H3) the text and two line breaks, "<TITLE>text</TITLE>" the window caption;
@@ -56,7 +61,7 @@ extern const char* const kCouldNotReadOutput;
 // caption a "<TITLE>" set.
 std::string buildReportText(std::string_view templateBytes, const SizingCase& c,
                             const ReportDate& date, std::optional<std::string>* caption = nullptr,
-                            const planning::Figures* plan = nullptr);
+                            const planning::Plan* plan = nullptr);
 
 // The report from the template named by the configuration (key Output of
 // section Calculations), or from `templatePath` when given. A template that
@@ -66,6 +71,6 @@ std::string buildReport(const std::string& programFolder, const SizingCase& c,
                         const ReportDate& date, MessageSink& messages,
                         std::optional<std::string>* caption = nullptr,
                         const std::optional<std::string>& templatePath = std::nullopt,
-                        const planning::Figures* plan = nullptr);
+                        const planning::Plan* plan = nullptr);
 
 } // namespace keld

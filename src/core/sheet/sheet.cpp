@@ -6,7 +6,6 @@
 #include "engine/fault.h"
 #include "engine/thermal.h"
 #include "project/project_file.h"
-#include "text/cp1252.h"
 #include "text/lines.h"
 #include "text/number.h"
 #include "units/units.h"
@@ -83,9 +82,9 @@ class NotInteractive {
 
 } // namespace
 
-const char* unitCaption(UnitCaption caption, bool english) {
+const char* unitCaption(UnitCaption caption, UnitSystem units) {
     const UnitCaptionText& t = kCaptionTexts[static_cast<std::size_t>(caption)];
-    return english ? t.english : t.metric;
+    return units == UnitSystem::English ? t.english : t.metric;
 }
 
 SheetChanges& SheetChanges::operator|=(const SheetChanges& other) {
@@ -222,9 +221,8 @@ void Sheet::serviceSelected() {
 }
 
 void Sheet::unitsSelected() {
-    const bool english = m_english;
-    const bool differs = english != isTrue(m_record.ENGLISH);
-    m_record.ENGLISH = english;
+    const bool differs = m_units != unitsOf(m_record);
+    m_record.ENGLISH = m_units == UnitSystem::English;
     m_changes.units = true;
     if (INTERACTIVE == 1 && differs) {
         for (const Converted& c : kConverted) {
@@ -233,8 +231,9 @@ void Sheet::unitsSelected() {
             if (!v) {
                 continue;
             }
-            const double converted =
-                english ? units::toEnglish(c.quantity, *v) : units::toMetric(c.quantity, *v);
+            const double converted = m_units == UnitSystem::English
+                                         ? units::toEnglish(c.quantity, *v)
+                                         : units::toMetric(c.quantity, *v);
             if (std::isfinite(converted)) {
                 setText(c.field, FormatInputValue(converted));
             }
@@ -261,7 +260,7 @@ void Sheet::fluidSelected() {
     }
     if (m_service && m_fluid) {
         const std::optional<CoefficientTexts> texts = coefficientTexts(
-            static_cast<Service>(*m_service), *m_fluid, m_user.coefficient, m_english);
+            static_cast<Service>(*m_service), *m_fluid, m_user.coefficient, m_units);
         if (texts) {
             setText(Field::CoefficientLow, texts->lower);
             setText(Field::CoefficientHigh, texts->upper);
@@ -317,11 +316,11 @@ SheetChanges Sheet::chooseService(std::size_t index) {
     return takeChanges();
 }
 
-SheetChanges Sheet::chooseUnits(bool english) {
-    if (m_english == english) {
+SheetChanges Sheet::chooseUnits(UnitSystem units) {
+    if (m_units == units) {
         return takeChanges();
     }
-    m_english = english;
+    m_units = units;
     unitsSelected();
     return takeChanges();
 }
@@ -376,7 +375,7 @@ UserFluidDialogTexts Sheet::beginUserFluid(std::size_t service) {
     if (m_user.coefficient[service] > 0) {
         m_user.USERFLUIDU = m_user.coefficient[service];
     }
-    const bool english = isTrue(m_record.ENGLISH);
+    const bool english = unitsOf(m_record) == UnitSystem::English;
     return {m_user.USERFLUIDNAME,
             FormatInputValue(english ? m_user.USERFLUIDU
                                      : m_user.USERFLUIDU * units::kCoefficientToMetricDialog),
@@ -390,7 +389,7 @@ std::optional<std::string> Sheet::confirmUserFluid(const std::string& name,
     if (v && *v == 0) {
         return std::string("Input Overall Heat Transfer Coefficient");
     }
-    const bool english = isTrue(m_record.ENGLISH);
+    const bool english = unitsOf(m_record) == UnitSystem::English;
     // The value as the field would show it: four significant digits.
     std::optional<double> value;
     if (v) {
@@ -470,7 +469,7 @@ SheetChanges Sheet::startUp(const FileContent& content, const std::string& path,
     m_record.ENGLISH = true;
     m_record.ROWSFIXED = false;
     m_record.DRAFT = true;
-    m_english = true;
+    m_units = UnitSystem::English;
     m_forced = true;
     // No service is selected, so that the default case's service line fills
     // the fluid list whichever service the sheet showed before a Reset.
@@ -491,16 +490,14 @@ SheetChanges Sheet::startUp(const FileContent& content, const std::string& path,
 std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
     NotInteractive filling(INTERACTIVE);
     for (const ProjectEntry& e : parseProjectFile(bytes)) {
-        if (e.tag < kTagOption1) {
-            const Field f = static_cast<Field>(e.tag + 1);
-            setText(f, e.value);
-            if (f == Field::Rows && open) {
+        switch (e.line->item) {
+        case ProjectItem::Field:
+            setText(e.line->field, e.value);
+            if (e.line->field == Field::Rows && open) {
                 m_record.ROWSFIXED = true;
             }
-            continue;
-        }
-        switch (e.tag) {
-        case kTagOption1: {
+            break;
+        case ProjectItem::Service: {
             std::size_t s = static_cast<std::size_t>(Service::LiquidCooling);
             for (const ServiceInfo& info : services()) {
                 if (e.value == info.fileCode) {
@@ -514,20 +511,20 @@ std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
             serviceSelected();
             break;
         }
-        case kTagOption2:
-            m_english = e.value == "ENGLISH";
+        case ProjectItem::Units:
+            m_units = unitsFromWord(e.value);
             unitsSelected();
             break;
-        case kTagOption3:
-            m_forced = e.value == "FORCED";
+        case ProjectItem::Draft:
+            m_forced = forcedFromWord(e.value);
             m_changes.draft = true;
             draftSelected();
             break;
-        case kTagCombo1: {
+        case ProjectItem::Fluid: {
             if (open && m_service && e.value.starts_with(savedUserPrefix(*m_service))) {
                 if (m_fluidList.empty()) {
                     return OpenFailure{OpenFailure::Reason::FluidNotInList, e.value, std::nullopt,
-                                       e.line};
+                                       e.lineNumber};
                 }
                 m_user.entry[*m_service] = e.value;
                 if (const std::optional<double> u = readNumber(m_text[Field::Coefficient])) {
@@ -550,21 +547,19 @@ std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
             } else if (open) {
                 // An empty list: no service line came before this one.
                 return OpenFailure{OpenFailure::Reason::FluidNotInList, e.value,
-                                   m_fluidList.empty() ? std::nullopt : m_service, e.line};
+                                   m_fluidList.empty() ? std::nullopt : m_service, e.lineNumber};
             }
             break;
         }
-        case kTagCombo2:
+        case ProjectItem::Material:
             if (const std::optional<std::size_t> m = findMaterial(e.value)) {
                 m_material = m;
                 m_changes.material = true;
                 materialSelected();
             } else if (open) {
                 return OpenFailure{OpenFailure::Reason::UnknownMaterial, e.value, m_service,
-                                   e.line};
+                                   e.lineNumber};
             }
-            break;
-        default:
             break;
         }
     }
@@ -601,24 +596,27 @@ std::optional<OpenFailure> Sheet::openBytes(std::string_view bytes, const std::s
 }
 
 std::string Sheet::projectFile(bool* lossy) const {
-    std::string utf8;
-    for (const Field f : kFields) {
-        utf8 += m_text[f];
-        utf8 += kProjectTags[static_cast<std::size_t>(fieldNumber(f) - 1)];
-        utf8 += "\r\n";
-    }
-    utf8 +=
-        services()[m_service.value_or(static_cast<std::size_t>(Service::LiquidCooling))].fileCode;
-    utf8 += "<OPTION1>\r\n";
-    utf8 += m_english ? "ENGLISH" : "METRIC";
-    utf8 += "<OPTION2>\r\n";
-    utf8 += m_forced ? "FORCED" : "INDUCED";
-    utf8 += "<OPTION3>\r\n";
-    utf8 += fluidText();
-    utf8 += "<COMBO1>\r\n";
-    utf8 += materialText();
-    utf8 += "<COMBO2>\r\n";
-    return utf8ToCp1252(utf8, lossy);
+    return writeProjectFile(
+        [&](const ProjectLine& line) -> std::string {
+            switch (line.item) {
+            case ProjectItem::Field:
+                return m_text[line.field];
+            case ProjectItem::Service:
+                return services()[m_service.value_or(
+                                      static_cast<std::size_t>(Service::LiquidCooling))]
+                    .fileCode;
+            case ProjectItem::Units:
+                return unitsWord(m_units);
+            case ProjectItem::Draft:
+                return draftWord(m_forced);
+            case ProjectItem::Fluid:
+                return fluidText();
+            case ProjectItem::Material:
+                return materialText();
+            }
+            return {};
+        },
+        lossy);
 }
 
 SheetChanges Sheet::saved(const std::string& path) {

@@ -54,7 +54,7 @@ enum class UnitCaption {
 inline constexpr std::array<UnitCaption, 6> kUnitCaptions = {
     UnitCaption::Coefficient, UnitCaption::Duty,     UnitCaption::HotInlet,
     UnitCaption::HotOutlet,   UnitCaption::AirInlet, UnitCaption::TubeLength};
-const char* unitCaption(UnitCaption caption, bool english);
+const char* unitCaption(UnitCaption caption, UnitSystem units);
 
 // What an action changed, for the view to show again.
 struct SheetChanges {
@@ -110,7 +110,7 @@ class Sheet {
     // ---- What the sheet shows and remembers.
     const std::string& text(Field f) const { return m_text[f]; }
     std::optional<std::size_t> service() const { return m_service; }
-    bool english() const { return m_english; }
+    UnitSystem units() const { return m_units; }
     bool forced() const { return m_forced; }
     const std::vector<std::string>& fluidList() const { return m_fluidList; }
     std::optional<std::size_t> fluid() const { return m_fluid; }
@@ -118,7 +118,6 @@ class Sheet {
     std::optional<std::size_t> material() const { return m_material; }
     std::string materialText() const;
     const UserFluids& userFluids() const { return m_user; }
-    bool fluidChosen() const { return FLUIDCHOSEN; }
     const std::string& fileName() const { return m_record.FILENM; }
     bool rowsFixed() const { return isTrue(m_record.ROWSFIXED); }
     double userPrice() const { return m_record.COSTUSER; }
@@ -152,7 +151,7 @@ class Sheet {
     // A mouse click into the rows field: the user takes the rows over.
     SheetChanges clickRows();
     SheetChanges chooseService(std::size_t index);
-    SheetChanges chooseUnits(bool english);
+    SheetChanges chooseUnits(UnitSystem units);
     SheetChanges chooseDraft(bool forced);
     SheetChanges chooseFluid(std::size_t position);
     SheetChanges chooseMaterial(std::size_t position);
@@ -225,8 +224,8 @@ class Sheet {
 
     ByField<std::string> m_text;
     std::optional<std::size_t> m_service;
-    bool m_english = true; // the English unit option is selected
-    bool m_forced = true;  // the Forced draft option is selected
+    UnitSystem m_units = UnitSystem::English; // the unit option selected
+    bool m_forced = true;                     // the Forced draft option is selected
     std::vector<std::string> m_fluidList;
     std::optional<std::size_t> m_fluid;
     std::optional<std::size_t> m_material;

@@ -90,4 +90,18 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return upper(x) == upper(y); });
 }
 
+std::string oneLine(std::string_view text) {
+    std::string out;
+    for (const char ch : text) {
+        if (ch == '\n' || ch == '\r') {
+            if (!out.empty() && out.back() != ' ') {
+                out += ' ';
+            }
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
 } // namespace keld

@@ -41,4 +41,7 @@ std::string upperAscii(std::string_view text);
 // Equal texts but for the case of the letters a to z.
 bool equalsNoCase(std::string_view a, std::string_view b);
 
+// A message on one line, for a table cell: each line break becomes one blank.
+std::string oneLine(std::string_view text);
+
 } // namespace keld

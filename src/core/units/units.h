@@ -14,6 +14,14 @@
 // user-defined fluid dialog shows the coefficient with a fourth factor,
 // 5.678263, the exact one.
 
+namespace keld {
+
+// The unit system a sheet shows and a table or option is given in. The
+// record itself keeps the sheet's own flag, ENGLISH.
+enum class UnitSystem { English, Metric };
+
+} // namespace keld
+
 namespace keld::units {
 
 // Overall heat transfer coefficient, Btu/(hr sq ft °F) and W/(sq m °C).
@@ -126,9 +134,9 @@ constexpr double toEnglish(Quantity q, double x) {
     return x;
 }
 
-// A value in the units a sheet shows: English as it is, Metric converted.
-constexpr double shown(Quantity q, double english, bool inEnglish) {
-    return inEnglish ? english : toMetric(q, english);
+// A value in the units of a unit system: English as it is, Metric converted.
+constexpr double shown(Quantity q, double english, UnitSystem system) {
+    return system == UnitSystem::English ? english : toMetric(q, english);
 }
 
 } // namespace keld::units

@@ -1,14 +1,12 @@
-#include "planning/sweep_table.h"
+#include "tables/sweep_table.h"
 
 #include "catalogue/catalogue.h"
 #include "report/report.h"
 #include "units/units.h"
 
-namespace keld::planning {
+namespace keld::sweep {
 
-namespace {} // namespace
-
-std::string marks(const SweepResult& r, std::uint32_t i) {
+std::string marks(const Result& r, std::uint32_t i) {
     std::string m;
     const auto add = [&](const std::optional<std::uint32_t>& at, const char* word) {
         if (at && *at == i) {
@@ -23,16 +21,16 @@ std::string marks(const SweepResult& r, std::uint32_t i) {
     return m;
 }
 
-double lengthShown(const SweepResult& r, double typed, Units units) {
-    if (r.english == (units == Units::English)) {
+double lengthShown(const Result& r, double typed, UnitSystem units) {
+    if (r.units == units) {
         return typed;
     }
-    return r.english ? units::toMetric(units::Quantity::Length, typed)
-                     : units::toEnglish(units::Quantity::Length, typed);
+    return r.units == UnitSystem::English ? units::toMetric(units::Quantity::Length, typed)
+                                          : units::toEnglish(units::Quantity::Length, typed);
 }
 
-CaseFigures figuresOf(const Alternative& a) {
-    CaseFigures f;
+CaseSummary summarize(const Alternative& a) {
+    CaseSummary f;
     f.width = a.figures.width;
     f.faceArea = a.figures.faceArea;
     f.fanPower = a.figures.fanPower;
@@ -43,21 +41,21 @@ CaseFigures figuresOf(const Alternative& a) {
     return f;
 }
 
-const std::vector<const FigureColumn*>& sweepColumns() {
-    static const std::vector<const FigureColumn*> list = {
+const std::vector<const SummaryColumn*>& sweepColumns() {
+    static const std::vector<const SummaryColumn*> list = {
         &columns::width, &columns::faceArea,      &columns::fanPower,     &columns::weight,
         &columns::price, &columns::evaluatedCost, &columns::soundPressure};
     return list;
 }
 
-Column lengthHeading(Units units) {
-    return {units == Units::English ? "Length ft" : "Length m", Align::Right};
+Column lengthHeading(UnitSystem units) {
+    return {units == UnitSystem::English ? "Length ft" : "Length m", Align::Right};
 }
 
-std::string sweepText(const SweepResult& r, Units units) {
+std::string sweepText(const Result& r, UnitSystem units) {
     std::vector<Column> heads = {
         {"Rank"}, {"Rows"}, lengthHeading(units), {"Material", Align::Left}};
-    for (const FigureColumn* c : sweepColumns()) {
+    for (const SummaryColumn* c : sweepColumns()) {
         heads.push_back(headingOf(*c, units));
     }
     heads.push_back({"Note", Align::Left});
@@ -65,11 +63,11 @@ std::string sweepText(const SweepResult& r, Units units) {
     rows.reserve(r.ranked.size());
     for (std::size_t k = 0; k < r.ranked.size(); ++k) {
         const Alternative& a = r.all[r.ranked[k]];
-        const CaseFigures f = figuresOf(a);
+        const CaseSummary f = summarize(a);
         Row row = {std::to_string(k + 1), std::to_string(a.rows),
                    FormatReportValue(lengthShown(r, r.length(a), units)),
                    materials()[a.material].name};
-        for (const FigureColumn* column : sweepColumns()) {
+        for (const SummaryColumn* column : sweepColumns()) {
             row.push_back(cellText(*column, f, units));
         }
         row.push_back(marks(r, r.ranked[k]));
@@ -92,10 +90,10 @@ std::string sweepText(const SweepResult& r, Units units) {
     return out;
 }
 
-std::string sweepCsv(const SweepResult& r, Units units) {
+std::string sweepCsv(const Result& r, UnitSystem units) {
     std::vector<std::string> header = {
-        "rank", "rows", units == Units::English ? "length_ft" : "length_m", "material"};
-    for (const FigureColumn* c : sweepColumns()) {
+        "rank", "rows", units == UnitSystem::English ? "length_ft" : "length_m", "material"};
+    for (const SummaryColumn* c : sweepColumns()) {
         header.push_back(csvNameOf(*c, units));
     }
     header.push_back("marks");
@@ -103,10 +101,10 @@ std::string sweepCsv(const SweepResult& r, Units units) {
     std::vector<Row> rows;
     for (std::size_t k = 0; k < r.ranked.size(); ++k) {
         const Alternative& a = r.all[r.ranked[k]];
-        const CaseFigures f = figuresOf(a);
+        const CaseSummary f = summarize(a);
         Row row = {std::to_string(k + 1), std::to_string(a.rows),
                    fullPrecision(lengthShown(r, r.length(a), units)), materials()[a.material].name};
-        for (const FigureColumn* column : sweepColumns()) {
+        for (const SummaryColumn* column : sweepColumns()) {
             row.push_back(cellCsv(*column, f, units));
         }
         row.push_back(marks(r, r.ranked[k]));
@@ -124,4 +122,4 @@ std::string sweepCsv(const SweepResult& r, Units units) {
     return csvTable(header, rows);
 }
 
-} // namespace keld::planning
+} // namespace keld::sweep

@@ -1,11 +1,12 @@
 #pragma once
-// The figures of one case that keld-size's tables show, and the columns
-// that show them: one table of columns serves the text tables and the CSV
-// of plant lists and sweeps alike.
+// The summary of one case that keld-size's tables and the Alternatives window
+// show, and the columns that show it: one table of columns serves the text
+// tables and the CSV of plant lists and sweeps alike.
 
 #include "engine/sizing_case.h"
-#include "planning/planning.h"
+#include "planning/plan.h"
 #include "text/table.h"
+#include "units/units.h"
 
 #include <array>
 #include <cmath>
@@ -15,10 +16,8 @@
 
 namespace keld {
 
-enum class Units { English, Metric };
-
 // The figures of a completed case, all in English units.
-struct CaseFigures {
+struct CaseSummary {
     double duty = 0; // Btu/hr
     int rows = 0;
     double length = 0; // ft
@@ -38,11 +37,11 @@ struct CaseFigures {
     double evaluatedCost = NAN; // US$
 };
 
-CaseFigures figuresOf(const SizingCase& c, const planning::Figures& plan);
+CaseSummary summarize(const SizingCase& c, const planning::Plan& plan);
 
 // A column of figures: its headings in the two unit systems, its CSV names,
 // and the value it shows in the table's units.
-struct FigureColumn {
+struct SummaryColumn {
     enum class Form {
         Figure,      // three significant figures in the text table, full precision in CSV
         Whole,       // a whole number
@@ -51,24 +50,21 @@ struct FigureColumn {
     std::array<const char*, 2> heading; // English, Metric
     std::array<const char*, 2> csvName;
     Form form;
-    double (*value)(const CaseFigures& f, Units units);
+    double (*value)(const CaseSummary& f, UnitSystem units);
 };
 
 // The columns of the figures, by what they show.
 namespace columns {
-extern const FigureColumn duty, rows, length, width, tubes, bareArea, faceArea, airOut, fanPower,
+extern const SummaryColumn duty, rows, length, width, tubes, bareArea, faceArea, airOut, fanPower,
     weight, price, pricePerArea, fans, fanDiameter, soundPressure, evaluatedCost;
 }
 
 // The column's heading for a text table or a CSV header.
-Column headingOf(const FigureColumn& column, Units units);
-std::string csvNameOf(const FigureColumn& column, Units units);
+Column headingOf(const SummaryColumn& column, UnitSystem units);
+std::string csvNameOf(const SummaryColumn& column, UnitSystem units);
 
 // A figure as a text table shows it, and in full precision for CSV.
-std::string cellText(const FigureColumn& column, const CaseFigures& f, Units units);
-std::string cellCsv(const FigureColumn& column, const CaseFigures& f, Units units);
-
-// A message on one line, for a table cell.
-std::string oneLine(std::string_view text);
+std::string cellText(const SummaryColumn& column, const CaseSummary& f, UnitSystem units);
+std::string cellCsv(const SummaryColumn& column, const CaseSummary& f, UnitSystem units);
 
 } // namespace keld

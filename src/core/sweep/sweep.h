@@ -4,7 +4,7 @@
 // each alternative exactly as the sheet calculates it, with its fans, noise
 // and cost of ownership, ranked.
 
-#include "planning/planning.h"
+#include "planning/options.h"
 #include "sheet/sheet.h"
 
 #include <atomic>
@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-namespace keld::planning {
+namespace keld::sweep {
 
-inline constexpr int kSweepRowsFirst = 3;
-inline constexpr int kSweepRowsLast = 10;
-inline constexpr int kSweepRowCounts = kSweepRowsLast - kSweepRowsFirst + 1;
+inline constexpr int kRowsFirst = 3;
+inline constexpr int kRowsLast = 10;
+inline constexpr int kRowCounts = kRowsLast - kRowsFirst + 1;
 inline constexpr std::size_t kMostLengths = 100000;
 
 // Tube lengths from..to by step (in a case's units), each written as the
@@ -28,7 +28,7 @@ std::optional<std::vector<double>> lengthRange(double from, double to, double st
                                                std::string& error);
 
 // The default lengths in a case's units: 8 to 60 ft by 2, or 2.5 to 18 m by 0.5.
-std::vector<double> defaultLengths(bool english);
+std::vector<double> defaultLengths(UnitSystem units);
 
 // What an alternative's figures are ranked by.
 enum class Rank { Price, Evaluated, Noise, FanPower, Weight };
@@ -52,7 +52,7 @@ struct Alternative {
     static constexpr std::uint16_t kFeasible = 0xFFFF;
     AlternativeFigures figures; // when ok
     std::uint32_t lengthIndex;  // its place in the sweep's lengths
-    std::uint16_t message;      // kFeasible, or its message in SweepResult::messages
+    std::uint16_t message;      // kFeasible, or its message in Result::messages
     std::uint8_t rows;
     std::uint8_t material;
     bool ok() const { return message == kFeasible; }
@@ -76,21 +76,21 @@ class Alternatives {
     std::size_t m_size = 0;
 };
 
-struct SweepRequest {
+struct Request {
     std::vector<double> lengths;        // in the case's units, as typed
     std::vector<std::size_t> materials; // empty: the case's own
-    Options options;                    // for the fans, noise and cost of ownership
+    planning::Options options;          // for the fans, noise and cost of ownership
     Rank rank = Rank::Price;
     unsigned threads = 1;
 };
 
 // Lets another thread follow a running sweep and stop it.
-struct SweepControl {
+struct Control {
     std::atomic<std::size_t> done{0}; // alternatives sized so far
     std::atomic<bool> cancel{false};  // set to stop the sweep soon
 };
 
-struct SweepResult {
+struct Result {
     Alternatives all;                      // in sweep order: material, rows, length
     std::vector<double> lengths;           // the sweep's, as typed, in the case's units
     std::vector<std::uint32_t> ranked;     // the feasible ones, best first
@@ -98,21 +98,21 @@ struct SweepResult {
     std::vector<std::string> messages;     // of the infeasible ones, each once
     // Indexes into all.
     std::optional<std::uint32_t> cheapest, lightest, leastPower, leastEvaluated;
-    bool english = true;    // the case's units (lengths are in them)
-    bool cancelled = false; // stopped before the end: nothing else holds
+    UnitSystem units = UnitSystem::English; // the case's units (lengths are in them)
+    bool cancelled = false;                 // stopped before the end: nothing else holds
 
     double length(const Alternative& a) const { return lengths[a.lengthIndex]; }
 };
 
-// The number of alternatives of a request for a case.
-std::size_t alternativeCount(const Sheet& base, const SweepRequest& request);
+// The number of alternatives of a request.
+std::size_t alternativeCount(const Request& request);
 
 // The sweep of the case (the sheet after its start-up and File, Open, or as
 // the user left it). Its threads share nothing but a counter of the work
 // handed out; no alternative allocates memory.
-SweepResult sweep(const Sheet& base, const SweepRequest& request, SweepControl* control = nullptr);
+Result run(const Sheet& base, const Request& request, Control* control = nullptr);
 
 // A sweep length as the sweep types it into the sheet's tube-length field.
 std::string lengthText(double length);
 
-} // namespace keld::planning
+} // namespace keld::sweep

@@ -2,32 +2,32 @@
 // A sweep's alternatives as a table: the columns keld-size --sweep prints
 // and the Alternatives window shows, as text or CSV.
 
-#include "planning/figures.h"
-#include "planning/sweep.h"
+#include "sweep/sweep.h"
+#include "tables/summary.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace keld::planning {
+namespace keld::sweep {
 
 // The marks of an alternative: "cheapest", "lightest", "lowest fan power",
 // "lowest evaluated cost", joined by commas.
-std::string marks(const SweepResult& result, std::uint32_t index);
+std::string marks(const Result& result, std::uint32_t index);
 
 // A length the sweep typed into the sheet, in the table's units.
-double lengthShown(const SweepResult& result, double typed, Units units);
+double lengthShown(const Result& result, double typed, UnitSystem units);
 
-// The figures of an alternative for the figure columns.
-CaseFigures figuresOf(const Alternative& a);
+// The summary of an alternative for the summary columns.
+CaseSummary summarize(const Alternative& a);
 
 // The figure columns of an alternative, after its rank, rows, length and
 // material, and before its marks.
-const std::vector<const FigureColumn*>& sweepColumns();
-Column lengthHeading(Units units);
+const std::vector<const SummaryColumn*>& sweepColumns();
+Column lengthHeading(UnitSystem units);
 
 // The alternatives ranked, then the infeasible ones with their messages.
-std::string sweepText(const SweepResult& result, Units units);
-std::string sweepCsv(const SweepResult& result, Units units);
+std::string sweepText(const Result& result, UnitSystem units);
+std::string sweepCsv(const Result& result, UnitSystem units);
 
-} // namespace keld::planning
+} // namespace keld::sweep

@@ -1,8 +1,9 @@
-#include "planning/sweep.h"
+#include "sweep/sweep.h"
 
 #include "catalogue/catalogue.h"
 #include "engine/calculate.h"
-#include "planning/figures.h"
+#include "planning/plan.h"
+#include "text/lines.h"
 #include "text/number.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 #include <thread>
 #include <utility>
 
-namespace keld::planning {
+namespace keld::sweep {
 
 std::optional<std::vector<double>> lengthRange(double from, double to, double step,
                                                std::string& error) {
@@ -33,9 +34,10 @@ std::optional<std::vector<double>> lengthRange(double from, double to, double st
     return lengths;
 }
 
-std::vector<double> defaultLengths(bool english) {
+std::vector<double> defaultLengths(UnitSystem units) {
     std::string unused;
-    return english ? *lengthRange(8, 60, 2, unused) : *lengthRange(2.5, 18, 0.5, unused);
+    return units == UnitSystem::English ? *lengthRange(8, 60, 2, unused)
+                                        : *lengthRange(2.5, 18, 0.5, unused);
 }
 
 std::string lengthText(double length) {
@@ -81,23 +83,23 @@ class Messages : public MessageSink {
     std::string m_last;
 };
 
-struct Plan {
+struct Work {
     const Sheet& base;
-    const SweepRequest& request;
+    const Request& request;
     std::vector<std::size_t> materials;
-    std::array<std::string, kSweepRowCounts> rows;
+    std::array<std::string, kRowCounts> rows;
     std::vector<std::string> lengths; // as typed
     std::size_t count = 0;
 };
 
 constexpr std::size_t kChunk = 2048;
 
-void work(const Plan& plan, Alternatives& all, std::atomic<std::size_t>& next, Messages& messages,
-          SweepControl* control) {
+void work(const Work& plan, Alternatives& all, std::atomic<std::size_t>& next, Messages& messages,
+          Control* control) {
     SheetEntries entries = plan.base.entries();
     SizingCase record = plan.base.record();
     const PreparedEntries prepared = prepareEntries(entries, record);
-    const std::size_t perMaterial = kSweepRowCounts * plan.lengths.size();
+    const std::size_t perMaterial = kRowCounts * plan.lengths.size();
     std::optional<std::size_t> material;
     for (;;) {
         if (control && control->cancel.load(std::memory_order_relaxed)) {
@@ -114,7 +116,7 @@ void work(const Plan& plan, Alternatives& all, std::atomic<std::size_t>& next, M
             const std::size_t rowIndex = i % perMaterial / plan.lengths.size();
             const std::size_t l = i % plan.lengths.size();
             Alternative& a = all[i];
-            a.rows = static_cast<std::uint8_t>(kSweepRowsFirst + rowIndex);
+            a.rows = static_cast<std::uint8_t>(kRowsFirst + rowIndex);
             a.lengthIndex = static_cast<std::uint32_t>(l);
             a.material = static_cast<std::uint8_t>(m);
             entries.text[Field::Rows] = plan.rows[rowIndex];
@@ -131,9 +133,10 @@ void work(const Plan& plan, Alternatives& all, std::atomic<std::size_t>& next, M
                 continue;
             }
             a.message = Alternative::kFeasible;
-            const std::optional<FanPlan> fans = planFans(record, plan.request.options);
-            const std::optional<Ownership> ownership =
-                costOfOwnership(record, plan.request.options);
+            const std::optional<planning::FanPlan> fans =
+                planning::planFans(record, plan.request.options);
+            const std::optional<planning::Ownership> ownership =
+                planning::costOfOwnership(record, plan.request.options);
             a.figures = {record.XWIDTH,
                          record.AFACE,
                          record.HORSEPOWER,
@@ -150,27 +153,25 @@ void work(const Plan& plan, Alternatives& all, std::atomic<std::size_t>& next, M
 
 } // namespace
 
-std::size_t alternativeCount(const Sheet& base, const SweepRequest& request) {
-    (void)base;
-    return std::max<std::size_t>(1, request.materials.size()) * kSweepRowCounts *
-           request.lengths.size();
+std::size_t alternativeCount(const Request& request) {
+    return std::max<std::size_t>(1, request.materials.size()) * kRowCounts * request.lengths.size();
 }
 
-SweepResult sweep(const Sheet& base, const SweepRequest& request, SweepControl* control) {
-    Plan plan{base, request, request.materials, {}, {}, 0};
+Result run(const Sheet& base, const Request& request, Control* control) {
+    Work plan{base, request, request.materials, {}, {}, 0};
     if (plan.materials.empty()) {
         plan.materials.push_back(base.material().value_or(0));
     }
-    for (int r = 0; r < kSweepRowCounts; ++r) {
-        plan.rows[static_cast<std::size_t>(r)] = std::to_string(kSweepRowsFirst + r);
+    for (int r = 0; r < kRowCounts; ++r) {
+        plan.rows[static_cast<std::size_t>(r)] = std::to_string(kRowsFirst + r);
     }
     for (const double length : request.lengths) {
         plan.lengths.push_back(lengthText(length));
     }
-    plan.count = alternativeCount(base, request);
+    plan.count = alternativeCount(request);
 
-    SweepResult result;
-    result.english = isTrue(base.record().ENGLISH);
+    Result result;
+    result.units = unitsOf(base.record());
     result.lengths = request.lengths;
     result.all = Alternatives(plan.count);
     const unsigned threads = std::max(
@@ -263,4 +264,4 @@ SweepResult sweep(const Sheet& base, const SweepRequest& request, SweepControl* 
     return result;
 }
 
-} // namespace keld::planning
+} // namespace keld::sweep

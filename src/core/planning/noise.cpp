@@ -1,0 +1,34 @@
+#include "planning/noise.h"
+
+#include <cmath>
+
+namespace keld::planning {
+namespace {
+
+constexpr double kSoundPowerBaseDbA = 56;
+constexpr double kTipSpeedDbPerDecade = 30;
+constexpr double kReferenceTipSpeedFtMin = 1000;
+constexpr double kFanPowerDbPerDecade = 10;
+constexpr double kSourcesDbPerDecade = 10;
+constexpr double kDistanceDbPerDecade = 20;
+constexpr double kReferenceDistanceM = 1;
+constexpr double kHemisphereLossDb = 8;
+
+} // namespace
+
+double soundPowerPerFan(double tipSpeedFtMin, double horsepowerPerFan) {
+    return kSoundPowerBaseDbA +
+           kTipSpeedDbPerDecade * std::log10(tipSpeedFtMin / kReferenceTipSpeedFtMin) +
+           kFanPowerDbPerDecade * std::log10(horsepowerPerFan);
+}
+
+double soundPowerOfFans(double perFanDbA, std::int64_t fans) {
+    return perFanDbA + kSourcesDbPerDecade * std::log10(static_cast<double>(fans));
+}
+
+double soundPressureAt(double soundPowerDbA, double distanceM) {
+    return soundPowerDbA - kDistanceDbPerDecade * std::log10(distanceM / kReferenceDistanceM) -
+           kHemisphereLossDb;
+}
+
+} // namespace keld::planning
