@@ -21,6 +21,11 @@ nlohmann::ordered_json caseToJson(const SizingCase& c) {
 
 namespace {
 
+// The key of an option's value, as the option table names it.
+const char* jsonKey(planning::Option option) {
+    return planning::optionRow(option).jsonKey;
+}
+
 nlohmann::ordered_json bySystem(const auto& english, const auto& metric) {
     return {{"english", english}, {"metric", metric}};
 }
@@ -36,11 +41,11 @@ nlohmann::ordered_json fansToJson(const std::optional<planning::FanPlan>& fans) 
             {"fanDiameterFt", f.fanDiameterFt},
             {"fanDiameterM", f.fanDiameterM},
             {"coverage", f.coverage},
-            {"tipSpeedFtMin", f.tipSpeedFtMin},
+            {jsonKey(planning::Option::TipSpeed), f.tipSpeedFtMin},
             {"rpm", f.rpm},
             {"soundPowerPerFanDbA", f.soundPowerPerFanDbA},
             {"soundPowerDbA", f.soundPowerDbA},
-            {"distanceM", f.distanceM},
+            {jsonKey(planning::Option::Distance), f.distanceM},
             {"soundPressureDbA", f.soundPressureDbA},
             {"notes", f.notes}};
 }
@@ -50,10 +55,10 @@ nlohmann::ordered_json ownershipToJson(const std::optional<planning::Ownership>&
         return nullptr;
     }
     const planning::Ownership& o = *ownership;
-    return {{"energyPricePerKwh", o.energyPricePerKwh},
-            {"hoursPerYear", o.hoursPerYear},
-            {"years", o.years},
-            {"rate", o.rate},
+    return {{jsonKey(planning::Option::EnergyPrice), o.energyPricePerKwh},
+            {jsonKey(planning::Option::Hours), o.hoursPerYear},
+            {jsonKey(planning::Option::Years), o.years},
+            {jsonKey(planning::Option::Rate), o.rate},
             {"energyCostPerYear", o.energyCostPerYear},
             {"energyPresentValue", o.energyPresentValue},
             {"evaluatedCost", o.evaluatedCost}};

@@ -10,7 +10,7 @@ is one case sized with the rows left to the program.
 
 import math
 
-from .keld import (DEFAULT_CASE, Case, KeldSizeError, num, read_project,
+from .keld import (DEFAULT_CASE, Case, KeldSizeError, num,
                    report_value)
 
 # The worked example of the tutorial: a liquid cooled from 200 to 120 °F,
@@ -222,7 +222,7 @@ def default_case(k, options=()):
 
 def larger_case(k):
     """The default case made larger (LARGER): (the case, its run)."""
-    case = read_project(DEFAULT_CASE).but(**LARGER)
+    case = k.read_project(DEFAULT_CASE).but(**LARGER)
     return case, planned(k, case)
 
 

@@ -18,8 +18,7 @@ import re
 from . import figures as F
 from .canvas import (AIR, AIR_FILL, BADGE, GOOD, GREY, HOT, INK, LIGHT, MID,
                      SELECT, WHITE, LayoutError, Pic)
-from .keld import (DEFAULT_CASE, REPO, KeldSizeError, num, read_project,
-                   report_value)
+from .keld import DEFAULT_CASE, REPO, KeldSizeError, num, report_value
 from .parts import small_unit
 from .windows import (alternatives_window, badge, button, combo, drop_menu,
                       field, file_icon, group, message_box, nice_axis, note,
@@ -51,33 +50,29 @@ METRIC_EXAMPLE = F.EXAMPLE.but(units="METRIC", low=454, high=454, used=454,
                                air_in=35, hot_in=93.33, hot_out=48.89,
                                length=9.144, duty=2.93)
 
-# The options of the dialog "Options" as the program checks them: (label on
-# an English sheet, on a Metric sheet, keld-size option, English bounds,
-# Metric bounds, whether the low bound itself is refused, whether only whole
-# numbers pass, the range as ins12 names it, English and Metric).
-OPTIONS = [
-    ("Fan tip speed, ft/min:", "Fan tip speed, m/s:", "--tip-speed",
-     (0, 12000), (0, 61), True, False,
-     "above 0, at most 12000", "above 0, at most 61"),
-    ("Distance to the listener, ft:", "Distance to the listener, m:",
-     "--noise-distance", (3.3, 32808), (1, 10000), False, False,
-     "3.3 to 32808", "1 to 10000"),
-    ("Energy price, US$ per kWh:", None, "--energy-price", (0, 10), (0, 10),
-     False, False, "0 to 10", "0 to 10"),
-    ("Running hours per year:", None, "--hours", (0, 8760), (0, 8760), False,
-     False, "0 to 8760", "0 to 8760"),
-    ("Years of operation:", None, "--years", (1, 100), (1, 100), False, True,
-     "whole, 1 to 100", "whole, 1 to 100"),
-    ("Discount rate (0.08 for 8 %):", None, "--rate", (0, 1), (0, 1), False,
-     False, "0 to 1", "0 to 1"),
-]
+def option_label(option, units="english"):
+    """An option's label as the dialog shows it: "Fan tip speed, ft/min:"."""
+    unit = option["unit"][units]
+    return option["label"] + (f", {unit}" if unit else "") + ":"
+
+
+def option_range(option, units="english"):
+    """An option's range in short, as ins12 names it: "above 0, at most
+    12000", "3.3 to 32808", "whole, 1 to 100"."""
+    low, high = num(option["low"][units]), num(option["high"][units])
+    if option["lowRefused"]:
+        return f"above {low}, at most {high}"
+    return ("whole, " if option["whole"] else "") + f"{low} to {high}"
 
 
 def check_option_limits(k):
-    """Every bound of OPTIONS: keld-size takes a value at the bound (or just
-    inside a bound that is refused) and refuses one just beyond it."""
-    for _, _, option, eb, mb, low_refused, whole, _, _ in OPTIONS:
-        for case, (low, high) in ((F.EXAMPLE, eb), (METRIC_EXAMPLE, mb)):
+    """Every bound of the options (keld-size --describe): keld-size takes a
+    value at the bound (or just inside a bound that is refused) and refuses
+    one just beyond it."""
+    for o in k.options:
+        option, low_refused, whole = o["flag"], o["lowRefused"], o["whole"]
+        for case, units in ((F.EXAMPLE, "english"), (METRIC_EXAMPLE, "metric")):
+            low, high = o["low"][units], o["high"][units]
             step = 1 if whole else max(abs(high) * 0.002, 0.001)
             tries = [(high, True), (high + step, False), (low - step, False),
                      (low, not low_refused)]
@@ -156,7 +151,7 @@ def ins01(k):
            anchor="ma")
     # At start-up the sheet shows the entries of default.ini as they stand,
     # the row count included.
-    corners = sheet_items(p, read_project(DEFAULT_CASE))
+    corners = sheet_items(p, k.read_project(DEFAULT_CASE))
     button(p, 180, 700, 400, 748, "Calculate", default=True)
     for n, (x, yb) in enumerate(corners):
         badge(p, x - 14, yb, str(n + 1), r=18)
@@ -509,10 +504,6 @@ def ins11(k):
 def ins12(k):
     """The dialog "Options" on an English sheet with the options that
     keld-size uses when none are given, each field with its range."""
-    run = F.default_case(k)
-    f, o = run.fans, run.ownership
-    values = [f["tipSpeedFtMin"], f["distanceM"] / 0.3048,
-              o["energyPricePerKwh"], o["hoursPerYear"], o["years"], o["rate"]]
     p = Pic("ins12.png")
     # the sheet's menu bar, "Options…" chosen
     menu = ["File", "Calculate", "Instructions", "Reset", "Tutorial",
@@ -526,11 +517,11 @@ def ins12(k):
                   "\"COST OF OWNERSHIP\". The estimate itself does",
                   "not change."]
     # a value as the dialog shows it: up to ten significant digits
-    rows = [(label, format(float(v), ".10g"))
-            for (label, *_), v in zip(OPTIONS, values)]
+    rows = [(option_label(o), format(float(o["default"]["english"]), ".10g"))
+            for o in k.options]
     fx, mids, bottom = options_dialog(p, 40, 128, 680, note_lines, rows)
-    for (*_, english_range, _), y in zip(OPTIONS, mids):
-        p.text(708, y, english_range, 23, "bold", BADGE, anchor="lm")
+    for o, y in zip(k.options, mids):
+        p.text(708, y, option_range(o), 23, "bold", BADGE, anchor="lm")
     p.lines(40, bottom + 20, [
         "OK checks the fields; Defaults puts the defaults back.",
         "Kept between runs; the sizing and the price stay the same."],
@@ -544,7 +535,7 @@ def ins13(k):
     with one curve per row count and the best marked, the pointer resting
     on the sheet's own design (its rows and tube length), and the first
     rows of the table."""
-    case = read_project(DEFAULT_CASE)
+    case = k.read_project(DEFAULT_CASE)
     english = case.units.upper() == "ENGLISH"
     unit = "ft" if english else "m"    # as the window's labels name it
     swept = k.sweep(DEFAULT_CASE)

@@ -21,10 +21,6 @@ DEFAULT_KELD_SIZE = os.path.join(REPO, "build", "release", "bin", "keld-size")
 # The shipped default case, as the sheet starts on it.
 DEFAULT_CASE = os.path.join(REPO, "data", "Files", "default.ini")
 
-# The tags of a project file, line by line.
-TAGS = ["TEXT1", "TEXT2", "TEXT3", "TEXT4", "TEXT5", "TEXT6", "TEXT7", "TEXT8",
-        "TEXT9", "TEXT10", "TEXT11", "TEXT12", "OPTION1", "OPTION2", "OPTION3",
-        "COMBO1", "COMBO2"]
 
 
 class KeldSizeError(Exception):
@@ -40,7 +36,8 @@ def num(v):
 
 @dataclasses.dataclass(frozen=True)
 class Case:
-    """The entries of one project file, in the order of its lines."""
+    """The entries of one project file, in the order of its lines (the tags
+    of the lines come from keld-size --describe)."""
     low: str = "80"             # TEXT1: typical coefficient, lower bound
     high: str = "80"            # TEXT2: upper bound
     used: str = "80"            # TEXT3: coefficient used
@@ -66,12 +63,12 @@ class Case:
     def values(self):
         return [getattr(self, f.name) for f in dataclasses.fields(self)]
 
-    def file_bytes(self):
-        lines = [f"{v}<{tag}>" for v, tag in zip(self.values(), TAGS)]
+    def file_bytes(self, tags):
+        lines = [f"{v}{tag}" for v, tag in zip(self.values(), tags)]
         return ("\r\n".join(lines) + "\r\n").encode("cp1252")
 
 
-def read_project(path):
+def read_project(path, tags):
     """A project file as a Case (the value before each line's tag)."""
     with open(path, "rb") as f:
         text = f.read().decode("cp1252")
@@ -79,9 +76,9 @@ def read_project(path):
     for line in text.splitlines():
         if "<" in line and line.endswith(">"):
             value, tag = line[:-1].rsplit("<", 1)
-            by_tag.setdefault(tag.upper(), value)
+            by_tag.setdefault("<" + tag.upper() + ">", value)
     names = [f.name for f in dataclasses.fields(Case)]
-    return Case(**{n: by_tag[t] for n, t in zip(names, TAGS) if t in by_tag})
+    return Case(**{n: by_tag[t] for n, t in zip(names, tags) if t in by_tag})
 
 
 class Run:
@@ -112,6 +109,11 @@ class KeldSize:
         self._files = {}
         self._cache = {}
         self.runs = 0            # processes started, for the summary line
+        # The program's own tables: the tags of a project file's lines and
+        # the planning options (flag, label, units, defaults, ranges).
+        described = json.loads(self._run(["--describe"]))
+        self.tags = described["projectFileTags"]
+        self.options = described["options"]
 
     def close(self):
         shutil.rmtree(self._folder, ignore_errors=True)
@@ -124,7 +126,7 @@ class KeldSize:
         if case not in self._files:
             path = os.path.join(self._folder, f"case{len(self._files) + 1}.ini")
             with open(path, "wb") as f:
-                f.write(case.file_bytes())
+                f.write(case.file_bytes(self.tags))
             self._files[case] = path
         return self._files[case]
 
@@ -137,6 +139,10 @@ class KeldSize:
             raise KeldSizeError(f"keld-size {' '.join(args)}: "
                                 f"{done.stderr.decode('utf-8', 'replace').strip()}")
         return done.stdout.decode("utf-8")
+
+    def read_project(self, path):
+        """A project file as a Case."""
+        return read_project(path, self.tags)
 
     # -- sizing -----------------------------------------------------------
     def size_all(self, cases, auto_rows=False, options=()):

@@ -152,7 +152,7 @@ bool Driver::tail(std::optional<double> factor) {
     c.ERRTHERMAL = " ";
     c.ERRPOWER = " ";
     c.ERRPRICE = " ";
-    std::string weightFailure = " ";
+    std::string weightFailure; // the weight stage's failure, held for this run only
     if (!stage(SizeBundle(c), c.ERRTHERMAL) || !stage(EstimateHorsepower(c), c.ERRPOWER) ||
         !stage(EstimatePrice(c), c.ERRPRICE) || !stage(EstimateWeight(c), weightFailure)) {
         return false;
