@@ -14,8 +14,8 @@
 //   "write:PATH=TEXT"       a file written
 // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
 // "ends", "messages", "pointers" (of each message), "focus", "dropDowns",
-// "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept tip
-// speed" (in the settings file), "window:caption", "window:Control" (its text,
+// "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept
+// options" (read back from the settings file), "window:caption", "window:Control" (its text,
 // or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
 
 #include "app_state.h"
@@ -192,8 +192,7 @@ struct Program {
             {"filter", platform.lastFilter},
             {"price", QString::number(state.sheet.userPrice())},
             {"rowsFixed", QString::number(state.sheet.rowsFixed())},
-            {"kept tip speed",
-             QString::number(loadOptions(state.settingsFile)[planning::Option::TipSpeed])}};
+            {"kept options", keptOptions()}};
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
         }
@@ -213,6 +212,16 @@ struct Program {
                            : c != nullptr            ? c->property(property)
                                                      : QVariant("nothing");
         return v.typeId() == QMetaType::Bool ? QString::number(v.toBool()) : v.toString();
+    }
+
+    // The planning options as the next start would read them, in canonical units.
+    QString keptOptions() const {
+        const planning::Options kept = loadOptions(state.settingsFile);
+        QStringList values;
+        for (const planning::OptionRow& row : planning::optionTable()) {
+            values << QString::number(kept[row.id]);
+        }
+        return values.join(',');
     }
 
     AppState state;

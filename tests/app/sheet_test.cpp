@@ -112,7 +112,13 @@ class SheetTest : public QObject {
              "calc:Option2_1", "answer:seen Text1;seen Text2;Text1=62;Command1", "calc:CalcMenu_7"},
             {"seen=10000,100,45.72,30.48",
              "messages=The fan tip speed must be above 0 and at most 61 m/s.",
-             "kept tip speed=9000"});
+             "kept options=9000,30.48,0.1,8000,10,0.08"});
+        // A settings file edited by hand: each value that is not a number, of
+        // another type or out of its range falls back to its own default.
+        row("options kept with bad values",
+            {"write:$DIR/keld.conf=[planning]\ntipSpeedFtMin=fast\ndistanceM=1e9\n"
+             "energyPricePerKwh=0.25\nhoursPerYear=1, 2\nyears=1.5\nrate=0.05\n"},
+            {"kept options=10000,30.48,0.25,8000,10,0.05"});
     }
     void projectFiles() { runRow(false); }
 };
