@@ -109,7 +109,7 @@ int runBatch(const Sheet& started, const std::vector<std::string>& files, const 
             all.push_back({{"file", file}, {"ok", false}, {"messages", {run.error}}});
         } else {
             nlohmann::ordered_json one = {{"file", file}};
-            one.update(runToJson(run.run, run.sheet->record(), run.run.ok ? &run.plan : nullptr));
+            one.update(runToJson(run));
             all.push_back(std::move(one));
         }
     }

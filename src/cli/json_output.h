@@ -2,7 +2,6 @@
 // The JSON form of one run: {"ok", "messages", "case", "fans", "ownership"}.
 
 #include "case_run.h"
-#include "planning/plan.h"
 
 #include <nlohmann/json.hpp>
 
@@ -13,10 +12,10 @@ namespace keld::cli {
 // unset, texts as UTF-8 strings.
 nlohmann::ordered_json caseToJson(const SizingCase& c);
 
-// {"ok", "messages", "case"}, and with planning figures "fans" and
-// "ownership" (null where there are none).
-nlohmann::ordered_json runToJson(const RunResult& run, const SizingCase& c,
-                                 const planning::Plan* plan = nullptr);
+// {"ok", "messages", "case"} of a run of an opened case, and for a completed
+// run the planning figures "fans", "air" and "ownership" (null where there
+// are none).
+nlohmann::ordered_json runToJson(const CaseRun& run);
 
 // keld-size --describe: what a script needs to write project files and to
 // give the planning options, from the program's own tables: the tags of a

@@ -71,6 +71,9 @@ int main(int argc, char** argv) {
                    "What the sweep ranks by: price, evaluated (price and the present value of "
                    "the fan energy) or noise (sound pressure at the listener)")
         ->check(CLI::IsMember({"price", "evaluated", "noise"}, CLI::ignore_case));
+    app.add_flag("--usual-only", sweep.usualOnly,
+                 "Leave out of the sweep the alternatives of unusual proportions: tubes longer "
+                 "than 50 ft (15.24 m), bays wider than the tubes are long");
     planningFlags.declare(app);
     bool describe = false; // answered before the parse, as it needs no project file
     app.add_flag("--describe", describe,
@@ -122,8 +125,9 @@ int main(int argc, char** argv) {
         sweep.materials = cli::materialPositions(materialNames);
         return cli::runSweep(started, files[0], options, sweep, std::cout, std::cerr);
     }
-    if (!sweep.lengths.empty() || !materialNames.empty() || app.count("--rank") > 0) {
-        return usage("--lengths, --materials and --rank belong to --sweep");
+    if (!sweep.lengths.empty() || !materialNames.empty() || app.count("--rank") > 0 ||
+        sweep.usualOnly) {
+        return usage("--lengths, --materials, --rank and --usual-only belong to --sweep");
     }
     if (table) {
         const cli::BatchFormat format = single.json ? cli::BatchFormat::Json

@@ -69,9 +69,7 @@ int runSingle(const Sheet& started, const std::string& programFolder, const std:
         return 2;
     }
     if (single.json) {
-        out << runToJson(run.run, run.sheet->record(), run.run.ok ? &run.plan : nullptr)
-                   .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-            << "\n";
+        out << runToJson(run).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
         return run.run.ok ? 0 : 1;
     }
     for (const RecordedMessage& m : run.run.messages) {

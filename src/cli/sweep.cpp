@@ -125,6 +125,7 @@ int runSweep(const Sheet& started, const std::string& file, RunOptions options,
     request.materials = sweepOptions.materials;
     request.options = run.options;
     request.rank = sweepOptions.rank;
+    request.usualOnly = sweepOptions.usualOnly;
     request.threads = std::max(1U, std::thread::hardware_concurrency());
     const sweep::Result result = sweep::run(*run.sheet, request);
     out << (sweepOptions.csv ? sweep::sweepCsv(result, sweepOptions.units)

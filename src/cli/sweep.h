@@ -25,6 +25,7 @@ struct SweepOptions {
     bool csv = false;
     UnitSystem units = UnitSystem::English; // of the table
     sweep::Rank rank = sweep::Rank::Price;
+    bool usualOnly = false;
 };
 
 // Sweeps the file and prints its table to `out`, a refusal to `err`. The

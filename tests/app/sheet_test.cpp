@@ -108,17 +108,19 @@ class SheetTest : public QObject {
              "calc:Text3=99", "calc:Text4=Cooling Water Return"});
         // The Options: shown in the sheet's units, checked, kept between runs.
         row("options",
-            {"answer:seen Text1;seen Text2;Text1=9000;Command1", "calc:CalcMenu_7",
-             "calc:Option2_1", "answer:seen Text1;seen Text2;Text1=62;Command1", "calc:CalcMenu_7"},
+            {"answer:seen tip-speed;seen noise-distance;tip-speed=9000;noise-limit=85;Command1",
+             "calc:CalcMenu_7", "calc:Option2_1",
+             "answer:seen tip-speed;seen noise-distance;tip-speed=62;Command1", "calc:CalcMenu_7"},
             {"seen=10000,100,45.72,30.48",
-             "messages=The fan tip speed must be above 0 and at most 61 m/s.",
-             "kept options=9000,30.48,0.1,8000,10,0.08"});
+             "messages=The fan tip speed must be from 25.4 to 60.96 m/s.",
+             "kept options=2,1,20,1.1,0.95,0.93,9000,30.48,85,nan,0.1,8000,10,0.08"});
         // A settings file edited by hand: each value that is not a number, of
         // another type or out of its range falls back to its own default.
         row("options kept with bad values",
             {"write:$DIR/keld.conf=[planning]\ntipSpeedFtMin=fast\ndistanceM=1e9\n"
-             "energyPricePerKwh=0.25\nhoursPerYear=1, 2\nyears=1.5\nrate=0.05\n"},
-            {"kept options=10000,30.48,0.25,8000,10,0.05"});
+             "energyPricePerKwh=0.25\nhoursPerYear=1, 2\nyears=1.5\nrate=0.05\n"
+             "noiseLimitDbA=200\nnearFieldLimitDbA=80\nfewestFans=3\n"},
+            {"kept options=3,1,20,1.1,0.95,0.93,10000,30.48,nan,80,0.25,8000,10,0.05"});
     }
     void projectFiles() { runRow(false); }
 };

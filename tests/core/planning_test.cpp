@@ -1,6 +1,7 @@
-// Fans, bays and noise, the cost of ownership and its options, and the
-// sweep, on top of finished cases.
+// Fans, motors, noise, the air side and the cost of ownership on top of
+// finished cases; the options they take; and the sweep.
 
+#include "planning/motors.h"
 #include "planning/plan.h"
 #include "sheet_fixtures.h"
 #include "sweep/sweep.h"
@@ -10,86 +11,216 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <sstream>
 
 namespace keld::planning {
 namespace {
 
-SizingCase record(double width, double length, double horsepower = 40, double price = 0) {
-    SizingCase c;
-    c.XWIDTH = width;
-    c.LENGTH = length;
-    c.HORSEPOWER = horsepower;
-    c.COSTTOTAL = price;
-    return c;
+const OptionRow& rowOfFlag(const std::string& flag) {
+    const auto& table = optionTable();
+    const auto row = std::find_if(table.begin(), table.end(),
+                                  [&](const OptionRow& o) { return o.flag == flag; });
+    EXPECT_NE(row, table.end()) << flag;
+    return row == table.end() ? table.front() : *row;
+}
+
+// "E:fewest-fans=1 largest-fan=29": options given in English (E) or Metric (M) units.
+Options optionsOf(const std::string& given) {
+    if (given == "-") {
+        return Options();
+    }
+    const UnitSystem units = given.starts_with("M:") ? UnitSystem::Metric : UnitSystem::English;
+    GivenOptions values{};
+    std::istringstream pairs(given.substr(2));
+    for (std::string pair; pairs >> pair;) {
+        const std::size_t eq = pair.find('=');
+        values[static_cast<std::size_t>(rowOfFlag(pair.substr(0, eq)).id)] =
+            std::stod(pair.substr(eq + 1));
+    }
+    const OptionsOrMessage o = optionsFrom(values, units);
+    EXPECT_FALSE(o.message) << given;
+    return o.options;
 }
 
 // data/fan_layouts.tsv: bays, fans and their diameter at the rules' boundaries.
-TEST(PlanFans, BaysFansAndDiameterAtTheRulesBoundaries) {
+TEST(FanLayout, AtTheRulesBoundaries) {
     for (const auto& r : test::readTable(KELD_TEST_TABLES "/fan_layouts.tsv")) {
         SCOPED_TRACE(r.at(0));
-        const std::optional<FanPlan> p = planFans(record(std::stod(r.at(1)), std::stod(r.at(2))),
-                                                  Options::defaults(UnitSystem::English));
-        ASSERT_TRUE(p);
-        EXPECT_EQ(p->bays, std::stoll(r.at(3)));
-        EXPECT_EQ(p->fansPerBay, std::stoll(r.at(4)));
-        EXPECT_EQ(p->fans, p->bays * p->fansPerBay);
-        EXPECT_EQ(p->fanDiameterFt, std::stoi(r.at(5)));
-        EXPECT_NEAR(p->coverage, std::stod(r.at(6)), 1e-6);
-        std::string notes;
-        for (const std::string& n : p->notes) {
-            notes += n + "\n";
+        const std::optional<FanLayout> l =
+            layoutFans(std::stod(r.at(1)), std::stod(r.at(2)), optionsOf(r.at(3)));
+        if (r.at(4) == "none") {
+            EXPECT_FALSE(l);
+            continue;
         }
-        EXPECT_EQ(notes, r.size() > 7 ? r[7] : "");
+        ASSERT_TRUE(l);
+        EXPECT_EQ(l->bays, std::stoll(r.at(4)));
+        EXPECT_EQ(l->fansPerBay, std::stoll(r.at(5)));
+        EXPECT_EQ(l->fans, l->bays * l->fansPerBay);
+        EXPECT_EQ(l->diameterFt, std::stoi(r.at(6)));
+        EXPECT_NEAR(l->plenumDepthFt, std::stod(r.at(7)), 1e-6);
+        EXPECT_NEAR(l->coverage, std::stod(r.at(8)), 1e-6);
     }
 }
 
-// Records that hold no finished bundle get no plan, and no NaN.
-TEST(PlanFans, NoPlanWithoutAFinishedBundle) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const SizingCase& c : {record(0, 20), record(10.5, 20), record(nan, 20),
-                                record(10, 0.5) /* no whole-foot fan fits */, record(10, 20, 0)}) {
-        EXPECT_FALSE(planFans(c, Options::defaults(UnitSystem::English)))
-            << c.XWIDTH << " " << c.LENGTH;
+// A finished record worked by hand through every figure of the plan:
+// W = 20 ft, L = 36 ft, 40 hp, 600,000 lb/hr of air from 70 to 130 °F,
+// forced draft, the hot fluid leaving at 110 °F.
+SizingCase handWorked() {
+    SizingCase c = test::freshCase();
+    c.XWIDTH = 20;
+    c.LENGTH = 36;
+    c.HORSEPOWER = 40;
+    c.MAIR = 600000;
+    c.TAIRIN = 70;
+    c.TAIROUT = 130;
+    c.THOTOUT = 110;
+    c.AFACE = 700;
+    c.FACEVELOCITY = 600;
+    c.COSTTOTAL = 250000;
+    return c;
+}
+
+TEST(Plan, EveryFigureWorkedByHand) {
+    Options o;
+    o.set(Option::NearFieldLimit, 85);
+    const Plan p = planCase(handWorked(), o);
+    ASSERT_TRUE(p.fans && p.fans->layout && p.air && p.ownership);
+    const FanPlan& f = *p.fans;
+    const FanLayout& l = *f.layout;
+    // 36 ft is exactly 1.8 bay widths: one fan would do, two is the fewest.
+    // 2·pi·d²/4 >= 0.4·20·36 = 288 gives d = 14 (13: 265.5); 14 + 1 <= 18.
+    EXPECT_EQ(l.bays, 1);
+    EXPECT_EQ(l.fansPerBay, 2);
+    EXPECT_EQ(l.diameterFt, 14);
+    EXPECT_DOUBLE_EQ(l.bayWidthFt, 20);
+    EXPECT_DOUBLE_EQ(l.plotLengthFt, 18);
+    EXPECT_NEAR(l.coverage, 0.427606, 1e-6); // 307.88 / 720
+    EXPECT_DOUBLE_EQ(l.plenumDepthFt, 2);    // (18 − 14) / 2
+    EXPECT_NEAR(f.fanDiameterM, 4.2672, 1e-12);
+    EXPECT_NEAR(f.rpm, 227.364, 1e-3); // 10,000 / (14 pi)
+    // 20 hp a fan; 20 · 1.10 / 0.95 = 23.16 hp takes a 25 hp motor.
+    EXPECT_DOUBLE_EQ(f.shaftPowerPerFanHp, 20);
+    EXPECT_EQ(f.motorRating, 25);
+    // PWL = 56 + 30 log 10 + 10 log 20 = 99.010; two fans 102.021; at 30.48 m:
+    // 102.021 − 20 log 30.48 − 8 = 64.340. 1 m below a fan: 14 ft = 4.2672 m
+    // sweeps 14.301 sq m (more than 2 pi): 99.010 − 11.554 = 87.457.
+    EXPECT_NEAR(f.soundPowerPerFanDbA, 99.0103, 1e-4);
+    EXPECT_NEAR(f.soundPowerDbA, 102.0206, 1e-4);
+    EXPECT_NEAR(f.soundPressureDbA, 64.3403, 1e-4);
+    EXPECT_NEAR(f.nearFieldDbA, 87.4565, 1e-4);
+    // 85 dB(A) 1 m below: 10,000 · 10^((85 − 87.457) / 30) = 8,281.6 ft/min,
+    // which the chosen 10,000 ft/min exceeds.
+    ASSERT_TRUE(f.tipSpeedForLimitsFtMin);
+    EXPECT_NEAR(*f.tipSpeedForLimitsFtMin, 8281.62, 1e-2);
+    EXPECT_TRUE(f.breaksNearFieldLimit && !f.breaksListenerLimit);
+    EXPECT_EQ(f.notes, std::vector<std::string>{
+                           "At a tip speed of 10000 ft/min the fans break the noise limit 1 m "
+                           "below a fan; 8282 ft/min is the highest tip speed that meets the "
+                           "limits."});
+    // Air at 70 °F is standard air, 0.075 lb/cu ft: 10,000 lb/min is 133,333
+    // cu ft/min; at 130 °F 0.075 · 529.67 / 589.67 = 0.067369, 148,437 cu ft/min.
+    const AirSide& a = *p.air;
+    EXPECT_DOUBLE_EQ(a.densityInletLbFt3, 0.075);
+    EXPECT_NEAR(a.volumeInletAcfm, 133333.333, 1e-3);
+    EXPECT_NEAR(a.volumeOutletAcfm, 148437.077, 1e-3);
+    EXPECT_NEAR(a.volumeAtFansAcfm, 133333.333, 1e-3); // forced draft: the inlet's
+    EXPECT_NEAR(*a.volumePerFanAcfm, 66666.667, 1e-3);
+    EXPECT_DOUBLE_EQ(a.bundleFaceSqFt, 720);
+    EXPECT_DOUBLE_EQ(a.approachF, 40);
+    // 40 hp · 0.7457 / (0.95 · 0.93) = 33.761 kW; 8,000 h at 0.10 US$: 27,008.94
+    // a year; (1 − 1.08^−10) / 0.08 = 6.710081: 181,232.20.
+    const Ownership& w = *p.ownership;
+    EXPECT_NEAR(w.electricalPowerKw, 33.76118, 1e-5);
+    EXPECT_NEAR(w.energyCostPerYear, 27008.94, 1e-2);
+    EXPECT_NEAR(w.energyPresentValue, 181232.20, 1e-2);
+    EXPECT_NEAR(w.evaluatedCost, 431232.20, 1e-2);
+}
+
+// Induced draft moves the outlet's air; a listener limit met exactly is met;
+// tubes longer than 50 ft and bays wider than the tubes are noted.
+TEST(Plan, DraftLimitsAndProportions) {
+    SizingCase c = handWorked();
+    c.DRAFT = false;
+    Options o;
+    o.set(Option::NoiseLimit, 64.34030065992837); // the pressure at the listener itself
+    const Plan p = planCase(c, o);
+    EXPECT_NEAR(p.air->volumeAtFansAcfm, 148437.077, 1e-3);
+    EXPECT_FALSE(p.fans->breaksLimits());
+    EXPECT_TRUE(p.fans->notes.empty());
+    c.LENGTH = 51; // 51 ft: 1.8 · 20 = 36 < 51, two fans of 17 ft in one bay
+    c.XWIDTH = 20;
+    EXPECT_EQ(planFans(c, Options())->notes,
+              std::vector<std::string>{"Tubes longer than 50 ft are hard to transport."});
+    c.LENGTH = 8; // three bays of 10 ft wider than 8 ft tubes
+    c.XWIDTH = 30;
+    c.ENGLISH = false;
+    const FanPlan wide = *planFans(c, Options());
+    EXPECT_TRUE(wide.wideBays);
+    EXPECT_EQ(wide.notes, std::vector<std::string>{
+                              "Each bay (3.05 m) is wider than the tubes are long (2.44 m)."});
+}
+
+// Records that hold no finished bundle get no plan; one too small for a fan
+// gets a plan without a layout, and a note.
+TEST(Plan, WithoutAFinishedBundleOrALayout) {
+    SizingCase c = handWorked();
+    for (const auto& [width, length, power] :
+         {std::tuple{0.0, 20.0, 40.0}, {10.5, 20.0, 40.0}, {NAN, 20.0, 40.0}, {10.0, 20.0, 0.0}}) {
+        c.XWIDTH = width;
+        c.LENGTH = length;
+        c.HORSEPOWER = power;
+        EXPECT_FALSE(planFans(c, Options())) << width << " " << power;
+    }
+    c.XWIDTH = 3;
+    c.LENGTH = 8;
+    c.HORSEPOWER = 5;
+    const Plan p = planCase(c, Options());
+    ASSERT_TRUE(p.fans);
+    EXPECT_FALSE(p.fans->layout);
+    EXPECT_FALSE(p.air->volumePerFanAcfm);
+    EXPECT_EQ(p.fans->notes,
+              std::vector<std::string>{
+                  "No fan layout fits this bundle: fans of whole feet from 4 ft up to the largest "
+                  "fan diameter (20 ft), each with its ring clearance (1 ft), cannot cover 40 % "
+                  "of the face in bays of at most 30 ft with up to 50 fans per bay."});
+}
+
+// Standard motor ratings: a power exactly on a rating takes it, a hair above
+// takes the next; above the largest there is none. 22 kW is 29.50248 hp.
+TEST(Motors, StandardRatings) {
+    struct Row {
+        double neededHp;
+        UnitSystem units;
+        std::optional<double> rating;
+    };
+    constexpr UnitSystem kE = UnitSystem::English;
+    constexpr UnitSystem kM = UnitSystem::Metric;
+    for (const Row r : {Row{25, kE, 25}, Row{25.001, kE, 30}, Row{0.2, kE, 1}, Row{300, kE, 300},
+                        Row{300.01, kE, std::nullopt}, Row{29.5024, kM, 22}, Row{29.51, kM, 30},
+                        Row{335.3, kM, std::nullopt}}) {
+        EXPECT_EQ(standardMotorRating(r.neededHp, r.units), r.rating) << r.neededHp;
     }
 }
 
-// 4 fans of 16 ft (bays of 22.75 ft, 20 ft tubes), 60 hp, 8,000 ft/min:
-// PWL = 56 + 30 log 8 + 10 log 15 = 94.85 dB(A) per fan, + 10 log 4 = 100.87;
-// at 50 m: 100.87 - 20 log 50 - 8 = 58.89 dB(A); 8000 / (16 pi) = 159.15 rpm.
-TEST(PlanFans, NoiseAndSpeedWorkedByHand) {
-    Options o = Options::defaults(UnitSystem::Metric);
-    o.set(Option::TipSpeed, 8000);
-    o.set(Option::Distance, 50);
-    const std::optional<FanPlan> p = planFans(record(91, 20, 60), o);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->fans, 4);
-    EXPECT_EQ(p->fanDiameterFt, 16);
-    EXPECT_NEAR(p->fanDiameterM, 4.8768, 1e-9);
-    EXPECT_NEAR(p->rpm, 159.155, 1e-3);
-    EXPECT_NEAR(p->soundPowerPerFanDbA, 94.854, 1e-3);
-    EXPECT_NEAR(p->soundPowerDbA, 100.874, 1e-3);
-    EXPECT_NEAR(p->soundPressureDbA, 58.895, 1e-3);
-}
-
-// 100 hp = 74.57 kW; 8,000 h at 0.10 US$: 59,656 US$ a year; annuity factor
-// at 8 % over 10 years (1 - 1.08^-10) / 0.08 = 6.710081.
-TEST(CostOfOwnership, PresentValueOfTheFanEnergy) {
+// 100 hp through a drive of 0.95 and a motor of 0.93 draws 74.57 / 0.8835 =
+// 84.403 kW; 8,000 h at 0.10 US$: 67,522.35 US$ a year.
+TEST(CostOfOwnership, PresentValueOfTheEnergy) {
     struct Row {
         double rate;
         int years;
         double presentValue;
     };
-    for (const Row r : {Row{0.08, 10, 400296.62}, Row{0, 10, 596560}, Row{1e-300, 10, 596560},
-                        Row{1, 1, 29828}}) {
-        Options o = Options::defaults(UnitSystem::English);
+    SizingCase c = handWorked();
+    c.HORSEPOWER = 100;
+    for (const Row r : {Row{0.08, 10, 453080.49}, Row{0, 10, 675223.54}, Row{1e-300, 10, 675223.54},
+                        Row{1, 1, 33761.18}}) {
+        Options o;
         o.set(Option::Rate, r.rate);
         o.set(Option::Years, r.years);
-        const std::optional<Ownership> w = costOfOwnership(record(30, 20, 100, 250000), o);
+        const std::optional<Ownership> w = costOfOwnership(c, o);
         ASSERT_TRUE(w);
-        EXPECT_NEAR(w->energyCostPerYear, 59656, 1e-6);
+        EXPECT_NEAR(w->energyCostPerYear, 67522.35, 1e-2);
         EXPECT_NEAR(w->energyPresentValue, r.presentValue, 0.01) << r.rate;
-        EXPECT_NEAR(w->evaluatedCost, 250000 + r.presentValue, 0.01) << r.rate;
     }
 }
 
@@ -98,12 +229,8 @@ TEST(CostOfOwnership, PresentValueOfTheFanEnergy) {
 TEST(Options, ChecksAtTheirLimits) {
     for (const auto& r : test::readTable(KELD_TEST_TABLES "/options.tsv")) {
         const UnitSystem units = r.at(0) == "E" ? UnitSystem::English : UnitSystem::Metric;
-        const auto& table = optionTable();
-        const auto row = std::find_if(table.begin(), table.end(),
-                                      [&](const OptionRow& o) { return o.flag == r.at(1); });
-        ASSERT_NE(row, table.end()) << r[1];
         GivenOptions given{};
-        given[static_cast<std::size_t>(row->id)] = std::stod(r.at(2));
+        given[static_cast<std::size_t>(rowOfFlag(r.at(1)).id)] = std::stod(r.at(2));
         EXPECT_EQ(optionsFrom(given, units).message.value_or(""), r.size() > 3 ? r[3] : "")
             << r[1] << " " << r[2];
     }
@@ -138,18 +265,27 @@ TEST(Sweep, AlternativesEqualSingleRuns) {
             continue;
         }
         const SizingCase& c = one.record();
-        const Options o;
+        const Plan plan = planCase(c, Options());
         EXPECT_EQ(a.figures.width, c.XWIDTH);
         EXPECT_EQ(a.figures.faceArea, c.AFACE);
         EXPECT_EQ(a.figures.fanPower, c.HORSEPOWER);
         EXPECT_EQ(a.figures.weight, c.WEIGHTTOTAL);
         EXPECT_EQ(a.figures.price, c.COSTTOTAL);
-        EXPECT_EQ(a.figures.evaluatedCost, costOfOwnership(c, o)->evaluatedCost);
-        EXPECT_EQ(a.figures.soundPressure, planFans(c, o)->soundPressureDbA);
+        EXPECT_EQ(a.figures.evaluatedCost, plan.ownership->evaluatedCost);
+        EXPECT_EQ(a.figures.soundPressure, plan.fans->soundPressureDbA);
+        EXPECT_EQ(a.figures.fans, plan.fans->layout->fans);
+        EXPECT_EQ(a.figures.fanDiameterFt, plan.fans->layout->diameterFt);
     }
     for (std::size_t k = 1; k < r.ranked.size(); ++k) {
         EXPECT_LE(r.all[r.ranked[k - 1]].figures.price, r.all[r.ranked[k]].figures.price);
     }
+    // A noise limit no alternative meets leaves none feasible, with its reason.
+    request.lengths = {20};
+    request.options.set(Option::NearFieldLimit, 30);
+    const sweep::Result quiet = sweep::run(base, request);
+    EXPECT_TRUE(quiet.ranked.empty());
+    EXPECT_EQ(quiet.messages,
+              std::vector<std::string>{"The fans break a noise limit at the chosen tip speed."});
     // An entry that fails before the tube length stops every alternative alike.
     base.type(Field::Title, "");
     const sweep::Result none = sweep::run(base, request);

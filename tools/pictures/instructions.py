@@ -57,27 +57,23 @@ def option_label(option, units="english"):
 
 
 def option_range(option, units="english"):
-    """An option's range in short, as ins12 names it: "above 0, at most
-    12000", "3.3 to 32808", "whole, 1 to 100"."""
+    """An option's range in short, as ins12 names it: "5000 to 12000",
+    "whole, 1 to 4", "30 to 140 or none"."""
     low, high = num(option["low"][units]), num(option["high"][units])
-    if option["lowRefused"]:
-        return f"above {low}, at most {high}"
-    return ("whole, " if option["whole"] else "") + f"{low} to {high}"
+    return (("whole, " if option["whole"] else "") + f"{low} to {high}"
+            + (" or none" if option["noneAllowed"] else ""))
 
 
 def check_option_limits(k):
     """Every bound of the options (keld-size --describe): keld-size takes a
-    value at the bound (or just inside a bound that is refused) and refuses
-    one just beyond it."""
+    value at the bound and refuses one just beyond it."""
     for o in k.options:
-        option, low_refused, whole = o["flag"], o["lowRefused"], o["whole"]
+        option, whole = o["flag"], o["whole"]
         for case, units in ((F.EXAMPLE, "english"), (METRIC_EXAMPLE, "metric")):
             low, high = o["low"][units], o["high"][units]
             step = 1 if whole else max(abs(high) * 0.002, 0.001)
             tries = [(high, True), (high + step, False), (low - step, False),
-                     (low, not low_refused)]
-            if low_refused:
-                tries.append((low + step, True))
+                     (low, True)]
             if whole:
                 tries.append((low + 0.5, False))
             for value, taken in tries:

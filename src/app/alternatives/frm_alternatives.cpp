@@ -109,6 +109,10 @@ void frmAlternatives::buildControls() {
     m_step = field("txtStep", qs(formatPlainDecimal(lengths[1] - lengths[0])));
     m_allMaterials = new QCheckBox(QStringLiteral("All materials"));
     m_allMaterials->setObjectName(QStringLiteral("chkAllMaterials"));
+    m_usualOnly = new QCheckBox(QStringLiteral("Usual proportions only"));
+    m_usualOnly->setObjectName(QStringLiteral("chkUsualOnly"));
+    m_usualOnly->setToolTip(QStringLiteral(
+        "Leaves out tubes longer than 50 ft (15.24 m) and bays wider than the tubes are long"));
     m_rankBy = new QComboBox;
     m_rankBy->setObjectName(QStringLiteral("cboRank"));
     for (const RankChoice& c : rankChoices()) {
@@ -139,6 +143,7 @@ void frmAlternatives::buildControls() {
     range->addWidget(m_step);
     range->addSpacing(12);
     range->addWidget(m_allMaterials);
+    range->addWidget(m_usualOnly);
     range->addSpacing(12);
     range->addWidget(new QLabel(QStringLiteral("Rank by")));
     range->addWidget(m_rankBy);
@@ -240,6 +245,7 @@ void frmAlternatives::startSweep() {
         }
     }
     request.options = m_state.planning;
+    request.usualOnly = m_usualOnly->isChecked();
     m_rank = rankChoices()[static_cast<std::size_t>(std::max(0, m_rankBy->currentIndex()))].rank;
     request.rank = m_rank;
     request.threads = std::max(1U, std::thread::hardware_concurrency());

@@ -77,6 +77,7 @@ class frmAlternatives : public QMainWindow {
     QLineEdit* m_to = nullptr;
     QLineEdit* m_step = nullptr;
     QCheckBox* m_allMaterials = nullptr;
+    QCheckBox* m_usualOnly = nullptr;
     QComboBox* m_rankBy = nullptr;
     QPushButton* m_sweep = nullptr;
     QPushButton* m_cancel = nullptr;

@@ -4,6 +4,8 @@
 #include "text/number.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,7 +65,12 @@ void saveOptions(const QString& settingsFile, const planning::Options& o) {
     }
     QSettings s(settingsFile, QSettings::IniFormat);
     for (const OptionRow& row : planning::optionTable()) {
-        s.setValue(QString::fromLatin1(row.settingsKey), o[row.id]);
+        const QString key = QString::fromLatin1(row.settingsKey);
+        if (const std::optional<double> value = o.given(row.id)) {
+            s.setValue(key, *value);
+        } else {
+            s.remove(key); // a limit not given
+        }
     }
 }
 
@@ -74,13 +81,21 @@ frmOptions::frmOptions(planning::Options& options, UnitSystem units, Platform& p
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
 
-    auto* form = new QFormLayout;
+    // One group of fields for the layout, the motors, the noise and the cost,
+    // each field named after its keld-size flag ("tip-speed").
+    auto* groups = new QGridLayout;
+    std::array<QFormLayout*, planning::kOptionGroupTitles.size()> forms{};
+    for (std::size_t g = 0; g < forms.size(); ++g) {
+        auto* box = new QGroupBox(QString::fromUtf8(planning::kOptionGroupTitles[g]));
+        forms[g] = new QFormLayout(box);
+        groups->addWidget(box, static_cast<int>(g % 2), static_cast<int>(g / 2));
+    }
     for (const OptionRow& row : planning::optionTable()) {
         auto* field = new QLineEdit;
-        field->setObjectName(QStringLiteral("Text%1").arg(slot(row) + 1));
+        field->setObjectName(QString::fromLatin1(row.flag));
         field->setFixedWidth(110);
         field->setToolTip(QString::fromUtf8(planning::acceptedRangeText(row, units)));
-        form->addRow(labelText(row, units), field);
+        forms[static_cast<std::size_t>(row.group)]->addRow(labelText(row, units), field);
         m_fields[slot(row)] = field;
     }
     auto* ok = new QPushButton(QStringLiteral("OK"));
@@ -96,12 +111,13 @@ frmOptions::frmOptions(planning::Options& options, UnitSystem units, Platform& p
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* note = new QLabel(QStringLiteral(
-        "Fans, noise and the cost of owning the cooler, in the report's sections \"FANS AND "
-        "NOISE\" and \"COST OF OWNERSHIP\". The estimate itself does not change."));
+        "Fans, motors, noise and the cost of owning the cooler, in the report's sections "
+        "\"FANS AND NOISE\", \"AIR SIDE\" and \"COST OF OWNERSHIP\". The estimate itself "
+        "does not change. A noise limit left empty is none."));
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
-    layout->addLayout(form);
+    layout->addLayout(groups);
     layout->addLayout(buttons);
 
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -114,7 +130,9 @@ frmOptions::frmOptions(planning::Options& options, UnitSystem units, Platform& p
 void frmOptions::showOptions(const planning::Options& o) {
     for (const OptionRow& row : planning::optionTable()) {
         QLineEdit* field = m_fields[slot(row)];
-        field->setText(shortText(planning::fromCanonical(row, o[row.id], m_units)));
+        const std::optional<double> value = o.given(row.id);
+        field->setText(value ? shortText(planning::fromCanonical(row, *value, m_units))
+                             : QString());
         m_shown[slot(row)] = field->text();
     }
     m_base = o;

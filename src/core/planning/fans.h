@@ -1,39 +1,42 @@
 #pragma once
-// The fans of a finished bundle: how it is split into bays, how many fans of
-// which diameter it takes, how fast they turn and the noise they make.
+// The fans of a finished bundle, by the common practice for air-cooled
+// exchangers: the bundle is split into bays, each bay served by a row of
+// fans along the tubes, each fan in a plot of its own.
 //
-// The face the fans cover is the bundle as built, XWIDTH · LENGTH (a little
-// more than AFACE, as the width is rounded up to whole feet).
+// With W = XWIDTH and L = LENGTH (ft), a layout is a number of bays n (each
+// W/n wide, at most 30 ft) and of fans per bay f (each serving a plot L/f
+// long and W/n wide): at least the option "fewest fans" in all (n · f), and
+// f at least the count that keeps a plot at most 1.8 bay widths long. The
+// fan diameter d is the smallest whole foot, and at least 4 ft, for which the
+// f fans of a bay cover at least 40 % of the bay's face. The layout is
+// feasible when the fan and its ring fit the plot (d + c ≤ W/n, d + c ≤ L/f,
+// c the ring clearance) and d is at most the largest fan. Of the feasible
+// layouts (n from ⌈W/30⌉ to ⌈W/30⌉ + 50, f up to 50) the one with the fewest
+// fans is taken, and among those the one with the fewest bays.
 
-#include "engine/sizing_case.h"
 #include "planning/options.h"
 
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace keld::planning {
 
-struct FanPlan {
+struct FanLayout {
     std::int64_t bays = 0;
     std::int64_t fansPerBay = 0;
     std::int64_t fans = 0;
-    int fanDiameterFt = 0; // whole feet
-    double fanDiameterM = 0;
-    double coverage = 0; // all fans' area over the bundle face, a fraction
-    double tipSpeedFtMin = 0;
-    double rpm = 0;
-    double soundPowerPerFanDbA = 0;
-    double soundPowerDbA = 0; // all fans together
-    double distanceM = 0;
-    double soundPressureDbA = 0;    // at distanceM over reflecting ground
-    std::vector<std::string> notes; // what was changed in the layout, and why
+    double bayWidthFt = 0;   // W / n
+    double plotLengthFt = 0; // L / f
+    int diameterFt = 0;      // whole feet
+    double coverage = 0;     // all fans' area over the face W · L, a fraction
+    // The least plenum depth for a 45° dispersion angle, measured along the
+    // tubes as the industry standards measure it: (L/f − d) / 2, at least 0.
+    double plenumDepthFt = 0;
 };
 
-// The fan plan of a finished record; none when the record holds no finished
-// bundle (a width that is not a whole number of feet from 1 ft up, no tube
-// length, no fan power) or a figure would not be a number.
-std::optional<FanPlan> planFans(const SizingCase& c, const Options& o);
+// The layout of a bundle W ft wide with tubes L ft long; none when no layout
+// is feasible (or the bundle is no finished one: W not a whole number from
+// 1 ft, L not above 0).
+std::optional<FanLayout> layoutFans(double widthFt, double lengthFt, const Options& o);
 
 } // namespace keld::planning

@@ -18,18 +18,29 @@
 
 namespace keld::planning {
 
+// The options in the order the dialog and keld-size show them.
 enum class Option : std::uint8_t {
+    FewestFans,
+    FanClearance,
+    LargestFan,
+    MotorMargin,
+    DriveEfficiency,
+    MotorEfficiency,
     TipSpeed,
     Distance,
+    NoiseLimit,
+    NearFieldLimit,
     EnergyPrice,
     Hours,
     Years,
     Rate,
 };
-inline constexpr std::size_t kOptionCount = 6;
+inline constexpr std::size_t kOptionCount = 14;
 
 // The Options dialog's groups, in their order.
-enum class OptionGroup : std::uint8_t { Noise, Cost };
+enum class OptionGroup : std::uint8_t { Layout, Motors, Noise, Cost };
+inline constexpr std::array<const char*, 4> kOptionGroupTitles = {"Fan layout", "Motors", "Noise",
+                                                                  "Cost of ownership"};
 
 // How a value converts between the unit systems: not at all, or as a
 // quantity with one factor both ways (x · f to Metric, x / f back), so that
@@ -47,13 +58,14 @@ struct OptionRow {
     const char* label; // "Fan tip speed"; the dialog adds the unit
     OptionUnit unit;
     std::array<const char*, 2> unitText; // English, Metric ("ft/min", "m/s"; "" for none)
-    // The default of an English and of a Metric case, in the canonical unit.
+    // The default of an English and of a Metric case, in the canonical unit;
+    // not a number for none.
     std::array<double, 2> defaults;
     // The accepted range, in the units of each system (English, Metric).
     std::array<double, 2> low;
     std::array<double, 2> high;
-    bool lowRefused;                    // the low end itself is out of range ("above 0")
     bool whole;                         // a whole number
+    bool noneAllowed;                   // may be left empty: none (a limit not given)
     std::array<const char*, 2> message; // for a value out of range, by system
     const char* flag;                   // keld-size's flag without its dashes
     const char* settingsKey;            // the key in the settings file
@@ -71,10 +83,14 @@ class Options {
     Options();
     static Options defaults(UnitSystem units);
 
+    // The value, not a number for an option left without one.
     double operator[](Option id) const { return m_values[static_cast<std::size_t>(id)]; }
+    // The value of an option that may be left without one.
+    std::optional<double> given(Option id) const {
+        const double v = (*this)[id];
+        return v == v ? std::optional<double>(v) : std::nullopt;
+    }
     void set(Option id, double canonical) { m_values[static_cast<std::size_t>(id)] = canonical; }
-
-    bool operator==(const Options&) const = default;
 
   private:
     std::array<double, kOptionCount> m_values{};
@@ -88,18 +104,19 @@ double fromCanonical(const OptionRow& row, double canonical, UnitSystem units);
 // significant digits, so that 10000 ft/min is 50.8 m/s.
 double shownValue(const OptionRow& row, double canonical, UnitSystem units);
 
-// Whether a value given in the units of a system is accepted (false for a
-// value that is not a number).
+// Whether a value given in the units of a system is accepted (a value that
+// is not a number only by an option that may be left without one).
 bool accepts(const OptionRow& row, double value, UnitSystem units);
 const char* rangeMessage(const OptionRow& row, UnitSystem units);
 
 // The accepted range in words, in the units of a system, for tooltips and
-// help: "From 0 to 8760", "Above 0, at most 12000 ft/min", "A whole number
-// from 1 to 100".
+// help: "From 5000 to 12000 ft/min", "A whole number from 1 to 100", "From 30
+// to 140 dB(A), or empty for none".
 std::string acceptedRangeText(const OptionRow& row, UnitSystem units);
 
 // The options a user gave, each one or not, in the units of a case; a value
-// that is not a number stands for an entry that holds none.
+// that is not a number stands for an entry that holds none (taken by the
+// options that may be left without a value, refused by the others).
 using GivenOptions = std::array<std::optional<double>, kOptionCount>;
 
 struct OptionsOrMessage {

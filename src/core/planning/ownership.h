@@ -1,6 +1,7 @@
 #pragma once
 // The cost of owning the cooler: its price plus the present value of the
-// energy its fans use.
+// energy its fans' motors draw (the shaft power over the drive and motor
+// efficiencies).
 
 #include "engine/sizing_case.h"
 #include "planning/options.h"
@@ -10,6 +11,9 @@
 namespace keld::planning {
 
 struct Ownership {
+    double driveEfficiency = 0;
+    double motorEfficiency = 0;
+    double electricalPowerKw = 0; // all fans
     double energyPricePerKwh = 0;
     double hoursPerYear = 0;
     int years = 0;

@@ -1,6 +1,7 @@
 #include "report/report.h"
 
 #include "config/ini.h"
+#include "planning/motors.h"
 #include "text/lines.h"
 #include "text/markup.h"
 #include "text/number.h"
@@ -57,11 +58,27 @@ struct Tag {
     std::function<std::string(const TagContext&)> value;
 };
 
-// The planning tags: their value when the fans (or the cost of ownership)
-// were planned, otherwise nothing.
+// The planning tags: their value when the fans (their layout, the air side,
+// the cost of ownership) were planned, otherwise nothing.
+using planning::AirSide;
+using planning::FanLayout;
+using planning::FanPlan;
+using planning::Ownership;
 template <class F> auto fansTag(F f) {
     return [f](const TagContext& t) {
         return t.plan && t.plan->fans ? f(*t.plan->fans) : std::string();
+    };
+}
+template <class F> auto layoutTag(F f) {
+    return [f](const TagContext& t) {
+        return t.plan && t.plan->fans && t.plan->fans->layout
+                   ? f(*t.plan->fans, *t.plan->fans->layout)
+                   : std::string();
+    };
+}
+template <class F> auto airTag(F f) {
+    return [f](const TagContext& t) {
+        return t.plan && t.plan->air ? f(*t.plan->air) : std::string();
     };
 }
 template <class F> auto ownershipTag(F f) {
@@ -168,57 +185,129 @@ const std::vector<Tag>& reportTags() {
              return twoUnits(t.c.COSTTOTALPERMASS,
                              metric(Quantity::PricePerMass, t.c.COSTTOTALPERMASS), 11, "$");
          }},
-        // Fans, bays and noise, and the cost of ownership: figures of the
-        // planning layer on top of the finished case.
-        {"<!BAYS&>", fansTag([](const planning::FanPlan& f) { return whole(f.bays); })},
-        {"<!FANSPERBAY&>", fansTag([](const planning::FanPlan& f) { return whole(f.fansPerBay); })},
-        {"<!FANS&>", fansTag([](const planning::FanPlan& f) { return whole(f.fans); })},
-        {"<!FANDIAMETER#>", fansTag([](const planning::FanPlan& f) {
-             return twoUnits(f.fanDiameterFt, f.fanDiameterM, 12, "");
+        // Fans, bays and noise, the air side and the cost of ownership:
+        // figures of the planning layer on top of the finished case.
+        {"<!BAYS&>", layoutTag([](const FanPlan&, const FanLayout& l) { return whole(l.bays); })},
+        {"<!FANSPERBAY&>",
+         layoutTag([](const FanPlan&, const FanLayout& l) { return whole(l.fansPerBay); })},
+        {"<!FANS&>", layoutTag([](const FanPlan&, const FanLayout& l) { return whole(l.fans); })},
+        {"<!BAYWIDTH#>", layoutTag([](const FanPlan&, const FanLayout& l) {
+             return twoUnits(l.bayWidthFt, metric(Quantity::Length, l.bayWidthFt), 12, "");
          })},
-        {"<!COVERAGE#>",
-         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.coverage * 100); })},
-        {"<!TIPSPEED#>", fansTag([](const planning::FanPlan& f) {
+        {"<!PLOTLENGTH#>", layoutTag([](const FanPlan&, const FanLayout& l) {
+             return twoUnits(l.plotLengthFt, metric(Quantity::Length, l.plotLengthFt), 12, "");
+         })},
+        {"<!FANDIAMETER#>", layoutTag([](const FanPlan& f, const FanLayout& l) {
+             return twoUnits(l.diameterFt, f.fanDiameterM, 12, "");
+         })},
+        {"<!COVERAGE#>", layoutTag([](const FanPlan&, const FanLayout& l) {
+             return FormatReportValue(l.coverage * 100);
+         })},
+        {"<!PLENUMDEPTH#>", layoutTag([](const FanPlan&, const FanLayout& l) {
+             return twoUnits(l.plenumDepthFt, metric(Quantity::Length, l.plenumDepthFt), 12, "");
+         })},
+        {"<!SHAFTPOWERFAN#>", layoutTag([](const FanPlan& f, const FanLayout&) {
+             return twoUnits(f.shaftPowerPerFanHp, metric(Quantity::Power, f.shaftPowerPerFanHp),
+                             12, "");
+         })},
+        // A standard rating of the case's units, in its column.
+        {"<!MOTORRATING$>", layoutTag([](const FanPlan& f, const FanLayout&) {
+             if (!f.motorRating) {
+                 return std::string();
+             }
+             return std::string(f.units == UnitSystem::English ? 0 : 13, ' ') +
+                    formatPlainDecimal(*f.motorRating) + " " + planning::motorRatingUnit(f.units);
+         })},
+        {"<!TIPSPEED#>", fansTag([](const FanPlan& f) {
              return twoUnits(f.tipSpeedFtMin, metric(Quantity::Speed, f.tipSpeedFtMin), 12, "");
          })},
         {"<!FANSPEED#>",
-         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.rpm); })},
-        {"<!SOUNDPOWERFAN#>", fansTag([](const planning::FanPlan& f) {
+         layoutTag([](const FanPlan& f, const FanLayout&) { return FormatReportValue(f.rpm); })},
+        {"<!SOUNDPOWERFAN#>", layoutTag([](const FanPlan& f, const FanLayout&) {
              return FormatReportValue(f.soundPowerPerFanDbA);
          })},
-        {"<!SOUNDPOWER#>",
-         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.soundPowerDbA); })},
-        {"<!NOISEDISTANCE#>", fansTag([](const planning::FanPlan& f) {
+        {"<!SOUNDPOWER#>", layoutTag([](const FanPlan& f, const FanLayout&) {
+             return FormatReportValue(f.soundPowerDbA);
+         })},
+        {"<!NOISEDISTANCE#>", fansTag([](const FanPlan& f) {
              return twoUnits(units::toEnglish(Quantity::Length, f.distanceM), f.distanceM, 12, "");
          })},
-        {"<!SOUNDPRESSURE#>",
-         fansTag([](const planning::FanPlan& f) { return FormatReportValue(f.soundPressureDbA); })},
-        {"<!FANNOTES$>", fansTag([](const planning::FanPlan& f) {
+        {"<!SOUNDPRESSURE#>", layoutTag([](const FanPlan& f, const FanLayout&) {
+             return FormatReportValue(f.soundPressureDbA);
+         })},
+        {"<!NEARFIELD#>", layoutTag([](const FanPlan& f, const FanLayout&) {
+             return FormatReportValue(f.nearFieldDbA);
+         })},
+        {"<!TIPSPEEDLIMITS#>", fansTag([](const FanPlan& f) {
+             return f.tipSpeedForLimitsFtMin
+                        ? twoUnits(*f.tipSpeedForLimitsFtMin,
+                                   metric(Quantity::Speed, *f.tipSpeedForLimitsFtMin), 12, "")
+                        : std::string("no limit given");
+         })},
+        {"<!FANNOTES$>", fansTag([](const FanPlan& f) {
              std::string notes;
              for (const std::string& n : f.notes) {
                  notes += (notes.empty() ? "" : " ") + n;
              }
              return notes;
          })},
-        {"<!ENERGYPRICE#>", ownershipTag([](const planning::Ownership& o) {
-             return FormatReportValue(o.energyPricePerKwh);
+        {"<!AFACE#>", airTag([](const AirSide& a) {
+             return twoUnits(a.faceAreaSqFt, metric(Quantity::Area, a.faceAreaSqFt), 12, "");
          })},
-        {"<!HOURS#>", ownershipTag([](const planning::Ownership& o) {
-             return FormatReportValue(o.hoursPerYear);
+        {"<!FACEVELOCITY#>", airTag([](const AirSide& a) {
+             return twoUnits(a.faceVelocityFtMin, metric(Quantity::Speed, a.faceVelocityFtMin), 12,
+                             "");
          })},
-        {"<!YEARS&>", ownershipTag([](const planning::Ownership& o) { return whole(o.years); })},
-        {"<!RATE#>", ownershipTag([](const planning::Ownership& o) {
-             return FormatReportValue(o.rate * 100);
+        {"<!BUNDLEFACE#>", airTag([](const AirSide& a) {
+             return twoUnits(a.bundleFaceSqFt, metric(Quantity::Area, a.bundleFaceSqFt), 12, "");
          })},
-        {"<!ENERGYCOST#>", ownershipTag([](const planning::Ownership& o) {
-             return FormatReportValue(o.energyCostPerYear);
+        // Four decimals in lb/cu ft, where three significant figures would show 0.07.
+        {"<!AIRDENSITY#>", airTag([](const AirSide& a) {
+             std::string e = formatFixed(a.densityInletLbFt3, 4);
+             e.resize(std::max<std::size_t>(e.size() + 1, 13), ' ');
+             return e + FormatReportValue(metric(Quantity::Density, a.densityInletLbFt3));
          })},
-        {"<!ENERGYPV#>", ownershipTag([](const planning::Ownership& o) {
-             return FormatReportValue(o.energyPresentValue);
+        {"<!AIRVOLUMEIN#>", airTag([](const AirSide& a) {
+             return twoUnits(a.volumeInletAcfm, metric(Quantity::AirVolume, a.volumeInletAcfm), 12,
+                             "");
          })},
-        {"<!EVALUATEDCOST#>", ownershipTag([](const planning::Ownership& o) {
-             return FormatReportValue(o.evaluatedCost);
+        {"<!AIRVOLUMEOUT#>", airTag([](const AirSide& a) {
+             return twoUnits(a.volumeOutletAcfm, metric(Quantity::AirVolume, a.volumeOutletAcfm),
+                             12, "");
          })},
+        {"<!AIRVOLUMEFANS#>", airTag([](const AirSide& a) {
+             return twoUnits(a.volumeAtFansAcfm, metric(Quantity::AirVolume, a.volumeAtFansAcfm),
+                             12, "");
+         })},
+        {"<!AIRVOLUMEFAN#>", airTag([](const AirSide& a) {
+             return a.volumePerFanAcfm
+                        ? twoUnits(*a.volumePerFanAcfm,
+                                   metric(Quantity::AirVolume, *a.volumePerFanAcfm), 12, "")
+                        : std::string();
+         })},
+        {"<!APPROACH#>", airTag([](const AirSide& a) {
+             return twoUnits(a.approachF, metric(Quantity::TemperatureDifference, a.approachF), 12,
+                             "");
+         })},
+        {"<!DRIVEEFFICIENCY#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.driveEfficiency); })},
+        {"<!MOTOREFFICIENCY#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.motorEfficiency); })},
+        {"<!ELECTRICALPOWER#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.electricalPowerKw); })},
+        {"<!ENERGYPRICE#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.energyPricePerKwh); })},
+        {"<!HOURS#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.hoursPerYear); })},
+        {"<!YEARS&>", ownershipTag([](const Ownership& o) { return whole(o.years); })},
+        {"<!RATE#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.rate * 100); })},
+        {"<!ENERGYCOST#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.energyCostPerYear); })},
+        {"<!ENERGYPV#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.energyPresentValue); })},
+        {"<!EVALUATEDCOST#>",
+         ownershipTag([](const Ownership& o) { return FormatReportValue(o.evaluatedCost); })},
     };
     return tags;
 }

@@ -94,6 +94,23 @@ struct Work {
 
 constexpr std::size_t kChunk = 2048;
 
+// Why an alternative is left out of a feasible sweep, if it is.
+const char* leftOut(const std::optional<planning::FanFigures>& fans, bool usualOnly) {
+    if (!fans) {
+        return nullptr;
+    }
+    if (fans->breaksLimits()) {
+        return planning::breaksLimitsReason();
+    }
+    if (usualOnly && fans->longTubes) {
+        return planning::longTubesReason(fans->units);
+    }
+    if (usualOnly && fans->wideBays) {
+        return planning::wideBaysReason();
+    }
+    return nullptr;
+}
+
 void work(const Work& plan, Alternatives& all, std::atomic<std::size_t>& next, Messages& messages,
           Control* control) {
     SheetEntries entries = plan.base.entries();
@@ -132,18 +149,30 @@ void work(const Work& plan, Alternatives& all, std::atomic<std::size_t>& next, M
                 a.figures = {};
                 continue;
             }
+            const std::optional<planning::FanFigures> fans =
+                planning::fanFigures(record, plan.request.options);
+            if (const char* reason = leftOut(fans, plan.request.usualOnly)) {
+                messages.showMessage(reason, MessageIcon::None);
+                a.message = messages.lastId();
+                a.figures = {};
+                continue;
+            }
             a.message = Alternative::kFeasible;
-            const std::optional<planning::FanPlan> fans =
-                planning::planFans(record, plan.request.options);
             const std::optional<planning::Ownership> ownership =
                 planning::costOfOwnership(record, plan.request.options);
+            const bool laidOut = fans && fans->layout;
             a.figures = {record.XWIDTH,
                          record.AFACE,
                          record.HORSEPOWER,
                          record.WEIGHTTOTAL,
                          record.COSTTOTAL,
                          ownership ? ownership->evaluatedCost : NAN,
-                         fans ? fans->soundPressureDbA : NAN};
+                         laidOut ? fans->soundPressureDbA : NAN,
+                         laidOut ? static_cast<float>(fans->nearFieldDbA) : NAN,
+                         laidOut ? static_cast<float>(fans->motorPowerNeededHp) : NAN,
+                         laidOut ? static_cast<std::uint32_t>(fans->layout->fans) : 0U,
+                         laidOut ? static_cast<std::uint8_t>(fans->layout->diameterFt)
+                                 : std::uint8_t{0}};
         }
         if (control) {
             control->done.fetch_add(last - first, std::memory_order_relaxed);

@@ -2,10 +2,12 @@
 // The design space of one case: the case sized for every row count 3 to 10
 // (the rows kept as given), every tube length and every material asked for,
 // each alternative exactly as the sheet calculates it, with its fans, noise
-// and cost of ownership, ranked.
+// and cost of ownership, ranked. An alternative whose noise breaks a limit
+// given is infeasible, and so, when asked, is one of unusual proportions.
 
 #include "planning/options.h"
 #include "sheet/sheet.h"
+#include "units/units.h"
 
 #include <atomic>
 #include <cstdint>
@@ -43,11 +45,15 @@ struct AlternativeFigures {
     double price;         // US$
     double evaluatedCost; // US$ (not a number without a cost of ownership)
     double soundPressure; // dB(A) at the listener (not a number without fans)
+    float nearField;      // dB(A) 1 m below a fan (not a number without fans)
+    float motorNeeded;    // hp per fan, before its standard rating (not a number without fans)
+    std::uint32_t fans;   // 0 without a fan layout
+    std::uint8_t fanDiameterFt;
 };
 
 double rankFigure(const AlternativeFigures& f, Rank rank);
 
-// One alternative, in 64 bytes.
+// One alternative, in 80 bytes.
 struct Alternative {
     static constexpr std::uint16_t kFeasible = 0xFFFF;
     AlternativeFigures figures; // when ok
@@ -81,6 +87,9 @@ struct Request {
     std::vector<std::size_t> materials; // empty: the case's own
     planning::Options options;          // for the fans, noise and cost of ownership
     Rank rank = Rank::Price;
+    // Leave out the alternatives of unusual proportions (tubes longer than
+    // 50 ft, bays wider than the tubes are long) as infeasible.
+    bool usualOnly = false;
     unsigned threads = 1;
 };
 

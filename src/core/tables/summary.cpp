@@ -1,5 +1,6 @@
 #include "tables/summary.h"
 
+#include "planning/motors.h"
 #include "report/report.h"
 #include "text/number.h"
 #include "units/units.h"
@@ -31,10 +32,13 @@ CaseSummary summarize(const SizingCase& c, const planning::Plan& plan) {
     f.weight = c.WEIGHTTOTAL;
     f.price = c.COSTTOTAL;
     f.pricePerArea = c.COSTTOTALPERAREA;
-    if (plan.fans) {
-        f.fans = static_cast<double>(plan.fans->fans);
-        f.fanDiameter = plan.fans->fanDiameterFt;
-        f.soundPressure = plan.fans->soundPressureDbA;
+    if (plan.fans && plan.fans->layout) {
+        const planning::FanFigures& fans = *plan.fans;
+        f.fans = static_cast<double>(fans.layout->fans);
+        f.fanDiameter = fans.layout->diameterFt;
+        f.motorNeeded = fans.motorPowerNeededHp;
+        f.soundPressure = fans.soundPressureDbA;
+        f.nearField = fans.nearFieldDbA;
     }
     if (plan.ownership) {
         f.evaluatedCost = plan.ownership->evaluatedCost;
@@ -114,6 +118,21 @@ const SummaryColumn fanDiameter = {
     {"fan_diameter_ft", "fan_diameter_m"},
     Form::Figure,
     [](const CaseSummary& f, UnitSystem u) { return shown(Quantity::Length, f.fanDiameter, u); }};
+// The standard rating of the table's units (NEMA hp, IEC kW) that the motor
+// power each fan needs takes.
+const SummaryColumn motorRating = {
+    {"Motor hp", "Motor kW"},
+    {"motor_rating_hp", "motor_rating_kw"},
+    Form::Figure,
+    [](const CaseSummary& f, UnitSystem u) {
+        return std::isnan(f.motorNeeded)
+                   ? NAN
+                   : planning::standardMotorRating(f.motorNeeded, u).value_or(NAN);
+    }};
+const SummaryColumn nearField = {{"1 m dB(A)", "1 m dB(A)"},
+                                 {"near_field_dba", "near_field_dba"},
+                                 Form::Figure,
+                                 [](const CaseSummary& f, UnitSystem) { return f.nearField; }};
 const SummaryColumn soundPressure = {
     {"Noise dB(A)", "Noise dB(A)"},
     {"sound_pressure_dba", "sound_pressure_dba"},

@@ -33,7 +33,9 @@ struct CaseSummary {
     // The planning figures: not a number where none were planned.
     double fans = NAN;
     double fanDiameter = NAN;   // ft
+    double motorNeeded = NAN;   // hp per fan, before the standard rating
     double soundPressure = NAN; // dB(A) at the listener
+    double nearField = NAN;     // dB(A) 1 m below a fan
     double evaluatedCost = NAN; // US$
 };
 
@@ -56,7 +58,8 @@ struct SummaryColumn {
 // The columns of the figures, by what they show.
 namespace columns {
 extern const SummaryColumn duty, rows, length, width, tubes, bareArea, faceArea, airOut, fanPower,
-    weight, price, pricePerArea, fans, fanDiameter, soundPressure, evaluatedCost;
+    weight, price, pricePerArea, fans, fanDiameter, motorRating, soundPressure, nearField,
+    evaluatedCost;
 }
 
 // The column's heading for a text table or a CSV header.

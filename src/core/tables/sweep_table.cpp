@@ -38,13 +38,20 @@ CaseSummary summarize(const Alternative& a) {
     f.price = a.figures.price;
     f.evaluatedCost = a.figures.evaluatedCost;
     f.soundPressure = a.figures.soundPressure;
+    if (a.figures.fans > 0) {
+        f.fans = a.figures.fans;
+        f.fanDiameter = a.figures.fanDiameterFt;
+        f.motorNeeded = a.figures.motorNeeded;
+        f.nearField = a.figures.nearField;
+    }
     return f;
 }
 
 const std::vector<const SummaryColumn*>& sweepColumns() {
     static const std::vector<const SummaryColumn*> list = {
-        &columns::width, &columns::faceArea,      &columns::fanPower,     &columns::weight,
-        &columns::price, &columns::evaluatedCost, &columns::soundPressure};
+        &columns::width,       &columns::faceArea,      &columns::fanPower, &columns::weight,
+        &columns::price,       &columns::evaluatedCost, &columns::fans,     &columns::fanDiameter,
+        &columns::motorRating, &columns::soundPressure, &columns::nearField};
     return list;
 }
 

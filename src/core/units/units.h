@@ -55,19 +55,30 @@ inline constexpr double kInchesToMillimetres = 25.4;
 // Fan tip speed, ft/min and m/s (exact: 0.3048 m / 60 s).
 inline constexpr double kFeetPerMinuteToMetresPerSecond = 0.00508;
 
+// Air volume, cu ft/min and cu m/s, and air density, lb/cu ft and kg/cu m
+// (exact from 0.3048 m and 0.45359237 kg); only the planning layer's air
+// side shows them.
+inline constexpr double kCubicFeetPerMinuteToCubicMetresPerSecond =
+    kFeetToMetres * kFeetToMetres * kFeetToMetres / 60;
+inline constexpr double kPoundsPerCubicFootToKilogramsPerCubicMetre =
+    0.45359237 / (kFeetToMetres * kFeetToMetres * kFeetToMetres);
+
 enum class Quantity {
-    Coefficient,  // Btu/(hr sq ft °F) | W/(sq m °C)
-    Temperature,  // °F | °C
-    Length,       // ft | m
-    Duty,         // million Btu/hr | MW
-    AirFlow,      // lb/hr | kg/s
-    Area,         // sq ft | sq m
-    Mass,         // lb | kg
-    Power,        // hp | kW
-    PricePerArea, // US$/sq ft | US$/sq m
-    PricePerMass, // US$/lb | US$/kg
-    Diameter,     // in | mm
-    Speed,        // ft/min | m/s
+    Coefficient,           // Btu/(hr sq ft °F) | W/(sq m °C)
+    Temperature,           // °F | °C
+    Length,                // ft | m
+    Duty,                  // million Btu/hr | MW
+    AirFlow,               // lb/hr | kg/s
+    Area,                  // sq ft | sq m
+    Mass,                  // lb | kg
+    Power,                 // hp | kW
+    PricePerArea,          // US$/sq ft | US$/sq m
+    PricePerMass,          // US$/lb | US$/kg
+    Diameter,              // in | mm
+    Speed,                 // ft/min | m/s
+    AirVolume,             // cu ft/min | cu m/s
+    Density,               // lb/cu ft | kg/cu m
+    TemperatureDifference, // °F | °C (a difference: / 1.8)
 };
 
 // An English value in Metric units.
@@ -97,6 +108,12 @@ constexpr double toMetric(Quantity q, double x) {
         return x * kInchesToMillimetres;
     case Quantity::Speed:
         return x * kFeetPerMinuteToMetresPerSecond;
+    case Quantity::AirVolume:
+        return x * kCubicFeetPerMinuteToCubicMetresPerSecond;
+    case Quantity::Density:
+        return x * kPoundsPerCubicFootToKilogramsPerCubicMetre;
+    case Quantity::TemperatureDifference:
+        return x / kFahrenheitPerCelsius;
     }
     return x;
 }
@@ -130,6 +147,12 @@ constexpr double toEnglish(Quantity q, double x) {
         return x / kInchesToMillimetres;
     case Quantity::Speed:
         return x / kFeetPerMinuteToMetresPerSecond;
+    case Quantity::AirVolume:
+        return x / kCubicFeetPerMinuteToCubicMetresPerSecond;
+    case Quantity::Density:
+        return x / kPoundsPerCubicFootToKilogramsPerCubicMetre;
+    case Quantity::TemperatureDifference:
+        return x * kFahrenheitPerCelsius;
     }
     return x;
 }
