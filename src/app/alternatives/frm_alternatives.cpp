@@ -8,8 +8,8 @@
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "report/report.h"
-#include "shell/window_flow.h"
 #include "text/number.h"
+#include "window_flow.h"
 
 #include <QChart>
 #include <QChartView>

@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "report/report.h"
 #include "report/report_print.h"
-#include "shell/window_flow.h"
+#include "window_flow.h"
 
 #include <QAction>
 #include <QCloseEvent>

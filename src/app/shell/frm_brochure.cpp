@@ -4,8 +4,8 @@
 #include "config/ini.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
-#include "shell/window_flow.h"
 #include "tutorial/pages.h"
+#include "window_flow.h"
 
 #include <QLabel>
 #include <QMenuBar>

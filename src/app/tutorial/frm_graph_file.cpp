@@ -3,8 +3,8 @@
 #include "app_state.h"
 #include "config/ini.h"
 #include "platform/placement.h"
-#include "shell/window_flow.h"
 #include "tutorial/picture_frame.h"
+#include "window_flow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
