@@ -96,8 +96,8 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
 
 void frmCalcOutput::Form_Load() {
     BusyPointer busy;
-    const std::string titleBar = ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0");
-    setWindowTitle(QString::fromStdString(titleBar + " KELD2 Output - " + m_case.FILENM));
+    setWindowTitle(
+        QString::fromStdString(titleBar(m_state.ConfigPath) + " KELD2 Output - " + m_case.FILENM));
     m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 
     ArrowMessages messages(m_platform, this);

@@ -75,8 +75,7 @@ void frmBrochure::Form_Load() {
         m_state.ConfigPath = configPathIn(m_state.ProgramFolder);
     }
 
-    setWindowTitle(
-        QString::fromStdString(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0")));
+    setWindowTitle(QString::fromStdString(titleBar(m_state.ConfigPath)));
     m_state.tutorial.PageCount = pageCount(m_state.ProgramFolder, "Brochure");
     m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 

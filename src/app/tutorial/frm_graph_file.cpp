@@ -81,7 +81,7 @@ void frmGraphFile::Form_Load() {
     } else {
         m_picture->setFixedSize(picture.deviceIndependentSize().toSize());
     }
-    setWindowTitle(QString::fromStdString(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "")));
+    setWindowTitle(QString::fromStdString(titleBar(m_state.ConfigPath)));
 }
 
 void frmGraphFile::GraphMenu_Click() {
