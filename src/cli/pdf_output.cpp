@@ -1,12 +1,12 @@
 #include "pdf_output.h"
 
 #ifdef KELD_PDF
-#include "report/report_print.h"
+#include "report_print.h"
 
 #include <QGuiApplication>
 #include <QString>
 
-#include <memory>
+#include <cstdio>
 #endif
 
 namespace keld::cli {
@@ -36,7 +36,7 @@ bool writePdf(const std::string& path, const std::string& report) {
     static char name[] = "keld-size";
     static char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
-    return app::writeReportPdf(QString::fromStdString(path), QString::fromStdString(report));
+    return print::writeReportPdf(QString::fromStdString(path), QString::fromStdString(report));
 }
 
 #else

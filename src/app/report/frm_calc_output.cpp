@@ -4,7 +4,7 @@
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "report/report.h"
-#include "report/report_print.h"
+#include "report_print.h"
 #include "window_flow.h"
 
 #include <QAction>
@@ -63,7 +63,7 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setFont(reportFont(kScreenPoints));
+    m_text->setFont(print::reportFont(kScreenPoints));
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_title);
     layout->addWidget(m_text);
@@ -124,7 +124,7 @@ QString frmCalcOutput::reportText() const {
 
 void frmCalcOutput::PrintReport() {
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this);
-    if (!printer || printReport(*printer, m_report)) {
+    if (!printer || print::paintReport(*printer, m_report)) {
         return;
     }
     // Said, not left to the toolkit's own message on standard error.
@@ -148,7 +148,7 @@ void frmCalcOutput::SaveAsPdf() {
         return;
     }
     const QString& path = *chosen;
-    if (!writeReportPdf(path, m_report)) {
+    if (!print::writeReportPdf(path, m_report)) {
         m_platform.showMessage(this, QStringLiteral("Could not save the report in file ") + path,
                                MessageIcon::None);
     }

@@ -1,16 +1,15 @@
-#include "report/report_print.h"
+#include "report_print.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryFile>
+#include <QPdfWriter>
+#include <QSaveFile>
 
-#include <cstdio>
-
-namespace keld::app {
+namespace keld::print {
 
 namespace {
 
@@ -54,15 +53,15 @@ QFont reportFont(qreal pointSize) {
     return font;
 }
 
-bool printReport(QPrinter& printer, const QString& report) {
+bool paintReport(QPagedPaintDevice& device, const QString& report) {
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&device)) {
         return false;
     }
     const QFont font = reportFont(kPrintPoints);
     painter.setFont(font);
-    const QFontMetricsF metrics(font, &printer);
-    const qreal pageHeight = printer.height();
+    const QFontMetricsF metrics(font, &device);
+    const qreal pageHeight = device.height();
     QString text = QStringLiteral("\r\n") + report;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -70,7 +69,7 @@ bool printReport(QPrinter& printer, const QString& report) {
     bool pageEmpty = true;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (!pageEmpty && y + metrics.descent() > pageHeight) {
-            printer.newPage();
+            device.newPage();
             y = metrics.ascent();
         }
         painter.drawText(QPointF(0, y), line);
@@ -85,42 +84,25 @@ bool writeReportPdf(const QString& path, const QString& report) {
     if (target.exists() && !target.isFile()) {
         return false;
     }
-    QTemporaryFile part(
-        target.absoluteDir().filePath(target.fileName() + QStringLiteral(".XXXXXX")));
-    part.setAutoRemove(true);
-    if (!part.open()) {
-        return false;
-    }
-    part.close();
+    QByteArray pdf;
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part.fileName());
-        if (!printReport(printer, report)) {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        if (!paintReport(writer, report)) {
             return false;
         }
     }
-    // A PDF ends with its end-of-file mark: a file cut short (a full disk) has none.
-    QFile written(part.fileName());
-    if (!written.open(QIODevice::ReadOnly) || written.size() < 8) {
-        return false;
+    // Unbuffered, so that a short write (a full disk) shows in the count and
+    // the file is not committed.
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(pdf.size());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(pdf.constData(), size) == size) {
+        return file.commit();
     }
-    written.seek(written.size() - 8);
-    if (!written.read(8).contains("%%EOF")) {
-        return false;
-    }
-    written.close();
-    // The permissions a new file gets, or those of the file it replaces.
-    QFile::setPermissions(part.fileName(), target.exists()
-                                               ? target.permissions()
-                                               : QFile::ReadOwner | QFile::WriteOwner |
-                                                     QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(QFile::encodeName(part.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        return false;
-    }
-    part.setAutoRemove(false);
-    return true;
+    file.cancelWriting();
+    return false;
 }
 
-} // namespace keld::app
+} // namespace keld::print
