@@ -216,6 +216,7 @@ int main(int argc, char** argv) {
     std::string price;
     std::string templateFile;
     std::string pdfFile;
+    std::string paper;
     std::string rank = "price";
     // Fans, noise and the cost of ownership, in each file's units.
     double tipSpeed = 0;
@@ -234,6 +235,10 @@ int main(int argc, char** argv) {
     app.add_option("--pdf", pdfFile,
                    "Write the report to this PDF file, laid out as the desktop program prints "
                    "it, instead of printing it here");
+    app.add_option("--paper", paper,
+                   "Paper of the PDF: a4 or letter (default: the locale's, Letter in the United "
+                   "States, A4 elsewhere)")
+        ->transform(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
     app.add_flag("--summary", summary, "One summary table of the files (several files imply it)");
     app.add_flag("--csv", csv, "Write the summary or the sweep as CSV, numbers in full precision");
     app.add_option("--units", units, "Units of the summary or sweep: english or metric")
@@ -318,6 +323,10 @@ int main(int argc, char** argv) {
         std::cerr << "keld-size: --pdf takes one project file, no table\n";
         return 2;
     }
+    if (!paper.empty() && pdfFile.empty()) {
+        std::cerr << "keld-size: --paper belongs to --pdf\n";
+        return 2;
+    }
     if (doSweep) {
         if (files.size() != 1 || json) {
             std::cerr << "keld-size: --sweep takes one project file and no --json\n";
@@ -378,7 +387,11 @@ int main(int argc, char** argv) {
                 return 2;
             }
             if (!pdfFile.empty()) {
-                if (!cli::writePdf(pdfFile, report)) {
+                const cli::Paper sheets = paper == "a4"       ? cli::Paper::A4
+                                          : paper == "letter" ? cli::Paper::Letter
+                                                              : cli::Paper::Locale;
+                if (!cli::writePdf(pdfFile, report,
+                                   {reportDocumentTitle(sheet->record()), sheets})) {
                     std::cerr << "keld-size: --pdf: could not write " << pdfFile << "\n";
                     return 2;
                 }

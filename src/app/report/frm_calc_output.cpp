@@ -124,7 +124,11 @@ QString frmCalcOutput::reportText() const {
 
 void frmCalcOutput::PrintReport() {
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this);
-    if (!printer || print::paintReport(*printer, m_report)) {
+    if (!printer) {
+        return;
+    }
+    printer->setDocName(QString::fromStdString(reportDocumentTitle(m_case)));
+    if (print::paintReport(*printer, m_report)) {
         return;
     }
     // Said, not left to the toolkit's own message on standard error.
@@ -148,7 +152,8 @@ void frmCalcOutput::SaveAsPdf() {
         return;
     }
     const QString& path = *chosen;
-    if (!print::writeReportPdf(path, m_report)) {
+    if (!print::writeReportPdf(path, m_report, QString::fromStdString(reportDocumentTitle(m_case)),
+                               print::localePaper())) {
         m_platform.showMessage(this, QStringLiteral("Could not save the report in file ") + path,
                                MessageIcon::None);
     }

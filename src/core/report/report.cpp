@@ -349,6 +349,10 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
     return out;
 }
 
+std::string reportDocumentTitle(const SizingCase& c) {
+    return c.TITLE + (c.TITLE.empty() || c.ITEM.empty() ? "" : " - ") + c.ITEM;
+}
+
 MarkupResult ConvertReportMarkup(std::string_view line) {
     return convertMarkup(line, MarkupStyle::Report);
 }

@@ -55,6 +55,11 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
 // other tags are removed. Line breaks are CR LF.
 MarkupResult ConvertReportMarkup(std::string_view line);
 
+// The report's name as a document (a PDF file's title, a print job's name):
+// the project title and the item number, " - " between them when both are
+// given.
+std::string reportDocumentTitle(const SizingCase& c);
+
 extern const char* const kCouldNotOpenOutput;
 extern const char* const kCouldNotReadOutput;
 
