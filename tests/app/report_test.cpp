@@ -6,6 +6,7 @@
 #include "platform/placement.h"
 #include "report_print.h"
 
+#include <QClipboard>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -81,7 +82,7 @@ class ReportTest : public QObject {
 
   private slots:
     // Read-only, in a face whose characters all have one advance, whatever
-    // face the machine gave.
+    // face the machine gave; Copy takes the whole report, or the selection.
     void shownReport() {
         Program p;
         calculate(p);
@@ -94,6 +95,14 @@ class ReportTest : public QObject {
         p.act("report:txtOutputText X");
         p.act("report:txtOutputText Backspace");
         QCOMPARE(p.look("report:txtOutputText"), text);
+        p.act("report:txtOutputText Ctrl+C");
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+        auto* shown = p.control<QPlainTextEdit>("report", "txtOutputText");
+        QTextCursor word = shown->textCursor();
+        word.select(QTextCursor::WordUnderCursor); // as a double click does
+        shown->setTextCursor(word);
+        p.act("report:OutMenu2_1");
+        QCOMPARE(QGuiApplication::clipboard()->text(), "AIR");
     }
 
     // Without a report template the report still opens, after a message

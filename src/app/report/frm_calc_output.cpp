@@ -8,9 +8,11 @@
 #include "window_flow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -83,6 +85,12 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
             &QAction::triggered, this, [this] { SaveAsPdf(); });
     connect(action(file->addAction(QStringLiteral("&Exit")), "OutMenu1_1"), &QAction::triggered,
             this, exitProgram);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("OutMenu2"));
+    action(edit->menuAction(), "OutMenu_5");
+    QAction* copy = action(edit->addAction(QStringLiteral("&Copy")), "OutMenu2_1");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, [this] { CopyReport(); });
     QAction* print = action(menuBar()->addAction(QStringLiteral("&Print")), "OutMenu_2");
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] { PrintReport(); });
@@ -143,6 +151,16 @@ void frmCalcOutput::PrintReport() {
                          QLatin1Char('.')) +
             QStringLiteral("\nFile, Save as PDF\u2026 keeps it as a file."),
         MessageIcon::Exclamation);
+}
+
+void frmCalcOutput::CopyReport() {
+    if (m_text->textCursor().hasSelection()) {
+        m_text->copy();
+        return;
+    }
+    QString text = m_report;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void frmCalcOutput::SaveAsPdf() {
