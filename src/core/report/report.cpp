@@ -324,6 +324,13 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
     out.reserve(line.size());
     std::size_t pos = 0;
     std::size_t copied = 0;
+    std::size_t column = 0; // of the end of `out`, for the text that wraps
+    const auto append = [&out, &column](std::string_view text) {
+        out += text;
+        const std::size_t lineEnd = text.rfind('\n');
+        column = lineEnd == std::string_view::npos ? column + displayWidth(text)
+                                                   : displayWidth(text.substr(lineEnd + 1));
+    };
     while ((pos = upper.find("<!", pos)) != std::string::npos) {
         std::size_t found = tags.size();
         for (std::size_t t = 0; t < tags.size(); ++t) {
@@ -339,9 +346,8 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
         if (!values[found]) {
             values[found] = tags[found].value(TagContext{c, date, plan});
         }
-        out.append(line.substr(copied, pos - copied));
-        out += tags[found].wrapped ? wrapAtReportWidth(*values[found], displayWidth(out))
-                                   : *values[found];
+        append(line.substr(copied, pos - copied));
+        append(tags[found].wrapped ? wrapAtReportWidth(*values[found], column) : *values[found]);
         pos += std::strlen(tags[found].text);
         copied = pos;
     }
