@@ -52,6 +52,10 @@ int main(int argc, char** argv) {
     app.add_option("--pdf", single.pdfFile,
                    "Write the report to this PDF file, laid out as the desktop program prints "
                    "it, instead of printing it here");
+    app.add_option("--paper", single.paper,
+                   "Paper of the PDF: a4 or letter (default: the locale's, Letter in the United "
+                   "States, A4 elsewhere)")
+        ->transform(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
     app.add_flag("--summary", summary, "One summary table of the files (several files imply it)");
     app.add_flag("--csv", sweep.csv,
                  "Write the summary or the sweep as CSV, numbers in full precision");
@@ -114,6 +118,9 @@ int main(int argc, char** argv) {
     const bool table = files.size() > 1 || summary || sweep.csv || app.count("--units") > 0;
     if (!single.pdfFile.empty() && (doSweep || table)) {
         return usage("--pdf takes one project file, no table");
+    }
+    if (!single.paper.empty() && single.pdfFile.empty()) {
+        return usage("--paper belongs to --pdf");
     }
     if (doSweep) {
         if (files.size() != 1 || single.json) {

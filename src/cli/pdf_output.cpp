@@ -1,12 +1,12 @@
 #include "pdf_output.h"
 
 #ifdef KELD_PDF
-#include "report/report_print.h"
+#include "report_print.h"
 
 #include <QGuiApplication>
 #include <QString>
 
-#include <memory>
+#include <cstdio>
 #endif
 
 namespace keld::cli {
@@ -29,14 +29,18 @@ bool canWritePdf() {
     return true;
 }
 
-bool writePdf(const std::string& path, const std::string& report) {
+bool writePdf(const std::string& path, const std::string& report, const PdfDocument& document) {
     qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "keld-size";
     static char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
-    return app::writeReportPdf(QString::fromStdString(path), QString::fromStdString(report));
+    const print::Paper paper = document.paper == Paper::A4       ? print::Paper::A4
+                               : document.paper == Paper::Letter ? print::Paper::Letter
+                                                                 : print::localePaper();
+    return print::writeReportPdf(QString::fromStdString(path), QString::fromStdString(report),
+                                 QString::fromStdString(document.title), paper);
 }
 
 #else
@@ -45,7 +49,7 @@ bool canWritePdf() {
     return false;
 }
 
-bool writePdf(const std::string&, const std::string&) {
+bool writePdf(const std::string&, const std::string&, const PdfDocument&) {
     return false;
 }
 

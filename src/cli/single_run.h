@@ -13,6 +13,7 @@ struct SingleOptions {
     bool json = false;
     std::string templateFile; // the report's template instead of the configured one
     std::string pdfFile;      // write the report here instead of printing it
+    std::string paper;        // of the PDF: "a4", "letter" or empty for the locale's
 };
 
 // The exit status: 0 the calculation completed, 1 a check or stage stopped

@@ -113,7 +113,8 @@ class PagesTest : public QObject {
 
     // "Pict" n: stretched to the frame unless its scale is 0, in the page and
     // in the zoom window alike; a picture that cannot be loaded leaves the
-    // previous one, silently.
+    // previous one, silently. The zoom window's caption is the configured
+    // TitleBar, "0" without one, as every window's.
     void pictures_data() {
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<bool>("stretched");
@@ -133,6 +134,7 @@ class PagesTest : public QObject {
         QCOMPARE(picture()->size(), stretched ? frmPages::pictureFrame() : QSize(120, 80));
         p.act("pages:PageMenu_5");
         QCOMPARE(p.control<QLabel>("zoom", "imgGraphFile")->width() > 120, stretched);
+        QCOMPARE(p.look("zoom:caption"), "0");
         const QImage first = picture()->pixmap().toImage();
         p.act("zoom:GraphMenu");
         p.act("pages:PageMenu_4");

@@ -118,23 +118,37 @@ std::vector<std::string> wordLines(const std::string& text) {
     return lines;
 }
 
-// keld-size --pdf: the report's lines, and the Metric column where the
-// "Metric" heading stands on every line that has a value there.
+// keld-size --pdf: the report's lines page by page, each page numbered at
+// its foot, on the paper of the locale or the one chosen, titled with the
+// project's title and item; and the Metric column where the "Metric" heading
+// stands on every line that has a value there.
 TEST(KeldSize, PdfHoldsTheReportWithItsColumnsLinedUp) {
 #ifndef KELD_PDF
     GTEST_SKIP() << "this build of keld-size writes no PDF";
 #endif
-    if (std::system("command -v pdftotext >/dev/null") != 0) {
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    }
+    ASSERT_EQ(std::system("command -v pdftotext >/dev/null"), 0) << "needs poppler-utils";
     const std::string pdf = ::testing::TempDir() + "keld-size-report.pdf";
-    const ProcessRun run = keldSize("--pdf " + pdf + " liquid_english.ini");
+    const std::string inTheUs = "cd " KELD_TEST_DATA " && LC_ALL=en_US.UTF-8 " KELD_SIZE_PATH " ";
+    const ProcessRun run = command(inTheUs + "--pdf " + pdf + " liquid_english.ini 2>/dev/null");
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
-    ProcessRun layout = command("pdftotext -layout " + pdf + " -");
-    std::erase(layout.out, '\f'); // between pages
+    const std::string info = command("pdfinfo " + pdf).out;
+    EXPECT_NE(info.find("Cooling Water Return - E-101"), std::string::npos) << info;
+    EXPECT_NE(info.find("612 x 792 pts"), std::string::npos) << info;
+    std::istringstream layout(command("pdftotext -layout " + pdf + " -").out);
+    std::vector<std::string> pages;
+    for (std::string page; std::getline(layout, page, '\f');) {
+        pages.push_back(page);
+    }
+    std::vector<std::string> lines;
+    for (std::size_t n = 1; n <= pages.size(); ++n) {
+        std::vector<std::string> page = wordLines(pages[n - 1]);
+        ASSERT_FALSE(page.empty());
+        EXPECT_EQ(page.back(), "Page " + std::to_string(n) + " of " + std::to_string(pages.size()));
+        lines.insert(lines.end(), page.begin(), page.end() - 1);
+    }
     const std::string terminal = keldSize("liquid_english.ini").out;
-    EXPECT_EQ(wordLines(layout.out), wordLines(terminal));
+    EXPECT_EQ(lines, wordLines(terminal));
 
     // Where the words stand on the paper: every value that the terminal
     // shows at the "Metric" heading's column stands where that heading does.
@@ -167,6 +181,9 @@ TEST(KeldSize, PdfHoldsTheReportWithItsColumnsLinedUp) {
         })) << line;
     }
     EXPECT_GE(values, 15);
+    ASSERT_EQ(
+        command(inTheUs + "--paper A4 --pdf " + pdf + " liquid_english.ini 2>/dev/null").status, 0);
+    EXPECT_NE(command("pdfinfo " + pdf).out.find("595 x 842 pts"), std::string::npos);
 }
 
 } // namespace

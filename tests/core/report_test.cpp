@@ -41,10 +41,15 @@ TEST(Markup, LinesAsTheReportAndThePagesShowThem) {
     date.year = 2026;
     date.month = 3;
     date.day = 7;
+    planning::Figures plan;
+    plan.fans.emplace().notes = {
+        "2 bays instead of 1, so that whole-foot fans that fit their plots cover 40 % of the face.",
+        "3 fans per bay instead of 1, so that whole-foot fans that fit their plots cover 40 % of "
+        "the face."};
     for (const auto& row : test::readTable(KELD_TEST_TABLES "/report_markup.tsv")) {
         SCOPED_TRACE(row.at(1));
         if (row[0] == "tags") {
-            EXPECT_EQ(SubstituteReportTags(row[1], reportCase(), date), row.at(2));
+            EXPECT_EQ(SubstituteReportTags(row[1], reportCase(), date, &plan), row.at(2));
             continue;
         }
         const MarkupResult r =

@@ -211,8 +211,8 @@ def report_window(p, x0, y0, x1, y1, caption, title, lines, size=22, first=0,
     fixed-pitch font from its line `first` on, cut at the bottom as a
     scrolled window shows it; with file_menu ([(item, shortcut)]) the File
     menu is open over it."""
-    y = window(p, x0, y0, x1, y1, caption, ["File", "Print", "Calculations",
-                                            "Exit"])
+    y = window(p, x0, y0, x1, y1, caption, ["File", "Edit", "Print",
+                                            "Calculations", "Exit"])
     p.text(x0 + 20, y + 26, title, size, "bold", anchor="lm",
            check=file_menu is None)
     tx0, ty0, tx1, ty1 = x0 + 10, y + 48, x1 - 10, y1 - 10

@@ -7,9 +7,9 @@
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "report/report.h"
-#include "shell/window_flow.h"
 #include "tables/sweep_table.h"
 #include "text/number.h"
+#include "window_flow.h"
 
 #include <QChart>
 #include <QChartView>
@@ -73,8 +73,8 @@ frmAlternatives::frmAlternatives(AppState& state, Platform& platform, WindowFlow
     : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow), m_base(state.sheet) {
     setObjectName(QStringLiteral("frmAlternatives"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(qs(ReadIni(state.ConfigPath, "Brochure", "TitleBar", "0")) +
-                   QStringLiteral(" Alternatives - ") + qs(m_base.fileName()));
+    setWindowTitle(qs(titleBar(state.ConfigPath)) + QStringLiteral(" Alternatives - ") +
+                   qs(m_base.fileName()));
     buildControls();
     connect(&m_watcher, &QFutureWatcher<sweep::Result>::finished, this, &frmAlternatives::finished);
     resize(1000, 720);

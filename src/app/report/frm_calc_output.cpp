@@ -4,12 +4,14 @@
 #include "platform/placement.h"
 #include "platform/platform.h"
 #include "report/report.h"
-#include "report/report_print.h"
-#include "shell/window_flow.h"
+#include "report_print.h"
+#include "window_flow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -47,7 +49,7 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setFont(reportFont(kScreenPoints));
+    m_text->setFont(print::reportFont(kScreenPoints));
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_title);
     layout->addWidget(m_text);
@@ -67,6 +69,12 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
             &QAction::triggered, this, [this] { SaveAsPdf(); });
     connect(action(file->addAction(QStringLiteral("&Exit")), "OutMenu1_1"), &QAction::triggered,
             this, exitProgram);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("OutMenu2"));
+    action(edit->menuAction(), "OutMenu_5");
+    QAction* copy = action(edit->addAction(QStringLiteral("&Copy")), "OutMenu2_1");
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, [this] { CopyReport(); });
     QAction* print = action(menuBar()->addAction(QStringLiteral("&Print")), "OutMenu_2");
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] { PrintReport(); });
@@ -80,8 +88,8 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
 
 void frmCalcOutput::Form_Load() {
     BusyPointer busy;
-    const std::string titleBar = ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0");
-    setWindowTitle(QString::fromStdString(titleBar + " KELD2 Output - " + m_case.FILENM));
+    setWindowTitle(
+        QString::fromStdString(titleBar(m_state.ConfigPath) + " KELD2 Output - " + m_case.FILENM));
     m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 
     ArrowMessages messages(m_platform, this);
@@ -108,7 +116,11 @@ QString frmCalcOutput::reportText() const {
 
 void frmCalcOutput::PrintReport() {
     const std::unique_ptr<QPrinter> printer = m_platform.choosePrinter(this);
-    if (!printer || printReport(*printer, m_report)) {
+    if (!printer) {
+        return;
+    }
+    printer->setDocName(QString::fromStdString(reportDocumentTitle(m_case)));
+    if (print::paintReport(*printer, m_report)) {
         return;
     }
     // Said, not left to the toolkit's own message on standard error.
@@ -125,6 +137,16 @@ void frmCalcOutput::PrintReport() {
         MessageIcon::Exclamation);
 }
 
+void frmCalcOutput::CopyReport() {
+    if (m_text->textCursor().hasSelection()) {
+        m_text->copy();
+        return;
+    }
+    QString text = m_report;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QGuiApplication::clipboard()->setText(text);
+}
+
 void frmCalcOutput::SaveAsPdf() {
     const std::optional<QString> chosen = askNewFileName(
         m_platform, this, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
@@ -132,7 +154,8 @@ void frmCalcOutput::SaveAsPdf() {
         return;
     }
     const QString& path = *chosen;
-    if (!writeReportPdf(path, m_report)) {
+    if (!print::writeReportPdf(path, m_report, QString::fromStdString(reportDocumentTitle(m_case)),
+                               print::localePaper())) {
         m_platform.showMessage(this, QStringLiteral("Could not save the report in file ") + path,
                                MessageIcon::None);
     }

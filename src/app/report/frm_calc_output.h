@@ -4,8 +4,9 @@
 // it, and leads back to the sheet.
 //
 // Menu items carry the array's name and the item's index as objectName:
-// "OutMenu_1" .. "OutMenu_4" on the menu bar, "OutMenu1_1" (Exit) and
-// "OutMenu1_2" (Save as PDF) under "&File".
+// "OutMenu_1" .. "OutMenu_5" on the menu bar, "OutMenu1_1" (Exit) and
+// "OutMenu1_2" (Save as PDF) under "&File", "OutMenu2_1" (Copy) under
+// "&Edit" (OutMenu_5).
 
 #include "app_state.h"
 #include "planning/plan.h"
@@ -29,6 +30,9 @@ class frmCalcOutput : public QMainWindow {
                   const planning::Plan& plan, QWidget* parent = nullptr);
 
     void PrintReport();
+    // Edit, "&Copy" (Ctrl+C): the text selected, or the whole report when
+    // nothing is, as plain text for a mail or a spreadsheet.
+    void CopyReport();
     // File, "Save as PDF…": the report as Print lays it out, in a file.
     void SaveAsPdf();
     QString reportText() const;

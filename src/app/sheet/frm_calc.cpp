@@ -10,7 +10,7 @@
 #include "sheet/frm_options.h"
 #include "sheet/frm_price.h"
 #include "sheet/sheet_keys.h"
-#include "shell/window_flow.h"
+#include "window_flow.h"
 
 #include <QAction>
 #include <QCloseEvent>

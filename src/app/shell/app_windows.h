@@ -4,7 +4,7 @@
 // itself is gone), shows and hides them as the windows ask, and ends the
 // program on "&Exit" and when its last loaded window has closed.
 
-#include "shell/window_flow.h"
+#include "window_flow.h"
 
 #include <QObject>
 #include <QPointer>

@@ -4,8 +4,8 @@
 #include "config/ini.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
-#include "shell/window_flow.h"
 #include "tutorial/pages.h"
+#include "window_flow.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -75,8 +75,7 @@ void frmBrochure::Form_Load() {
         m_state.ConfigPath = configPathIn(m_state.ProgramFolder);
     }
 
-    setWindowTitle(
-        QString::fromStdString(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "0")));
+    setWindowTitle(QString::fromStdString(titleBar(m_state.ConfigPath)));
     m_state.tutorial.PageCount = pageCount(m_state.ProgramFolder, "Brochure");
     m_title->setText(QString::fromStdString(ReadIni(m_state.ConfigPath, "brochure", "title", "")));
 

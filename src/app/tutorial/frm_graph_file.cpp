@@ -3,8 +3,8 @@
 #include "app_state.h"
 #include "config/ini.h"
 #include "platform/placement.h"
-#include "shell/window_flow.h"
 #include "tutorial/picture_frame.h"
+#include "window_flow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -81,7 +81,7 @@ void frmGraphFile::Form_Load() {
     } else {
         m_picture->setFixedSize(picture.deviceIndependentSize().toSize());
     }
-    setWindowTitle(QString::fromStdString(ReadIni(m_state.ConfigPath, "Brochure", "TitleBar", "")));
+    setWindowTitle(QString::fromStdString(titleBar(m_state.ConfigPath)));
 }
 
 void frmGraphFile::GraphMenu_Click() {

@@ -4,10 +4,10 @@
 #include "config/ini.h"
 #include "platform/placement.h"
 #include "platform/platform.h"
-#include "shell/window_flow.h"
 #include "text/lines.h"
 #include "tutorial/pages.h"
 #include "tutorial/picture_frame.h"
+#include "window_flow.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

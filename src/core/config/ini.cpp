@@ -99,6 +99,10 @@ std::string ReadIni(const std::string& path, std::string_view section, std::stri
     return readIniText(*bytes, section, key, fallback);
 }
 
+std::string titleBar(const std::string& configPath) {
+    return ReadIni(configPath, "Brochure", "TitleBar", "0");
+}
+
 std::string executableFolder() {
     std::error_code ec;
     const std::filesystem::path exe = std::filesystem::canonical("/proc/self/exe", ec);

@@ -32,6 +32,10 @@ std::string ReadIni(const std::string& path, std::string_view section, std::stri
 std::string readIniText(std::string_view text, std::string_view section, std::string_view key,
                         std::string_view fallback);
 
+// The configured TitleBar of section Brochure, "0" when the file or the key is
+// missing: every window caption begins with it.
+std::string titleBar(const std::string& configPath);
+
 // The folder of the running executable, through its real path, without a
 // trailing separator. Empty when the platform cannot tell.
 std::string executableFolder();

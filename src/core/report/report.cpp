@@ -5,6 +5,7 @@
 #include "text/lines.h"
 #include "text/markup.h"
 #include "text/number.h"
+#include "text/table.h"
 #include "units/units.h"
 
 #include <algorithm>
@@ -56,7 +57,45 @@ struct TagContext {
 struct Tag {
     const char* text;
     std::function<std::string(const TagContext&)> value;
+    bool wrapped = false; // a text of words, wrapped at the report's width
 };
+
+// The words of a text in lines of at most the report's width, joined by
+// CR LF. The first line starts at `column`; the next ones are indented to
+// it where that leaves half the width or more, else they start at the left.
+// A word longer than a line stands on a line of its own.
+std::string wrapAtReportWidth(std::string_view text, std::size_t column) {
+    const std::size_t indent = column <= kReportWidth / 2 ? column : 0;
+    std::size_t room = column < kReportWidth ? kReportWidth - column : 0;
+    std::string out;
+    std::size_t used = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string_view word = text.substr(start, end - start);
+        start = end + 1;
+        if (word.empty()) {
+            continue;
+        }
+        const std::size_t width = displayWidth(word);
+        if (used > 0 && used + 1 + width > room) {
+            out += "\r\n";
+            out.append(indent, ' ');
+            room = kReportWidth - indent;
+            used = 0;
+        }
+        if (used > 0) {
+            out += ' ';
+            ++used;
+        }
+        out += word;
+        used += width;
+    }
+    return out;
+}
 
 // The planning tags: their value when the fans (their layout, the air side,
 // the cost of ownership) were planned, otherwise nothing.
@@ -250,7 +289,8 @@ const std::vector<Tag>& reportTags() {
                  notes += (notes.empty() ? "" : " ") + n;
              }
              return notes;
-         })},
+         }),
+         true},
         {"<!AFACE#>", airTag([](const AirSide& a) {
              return twoUnits(a.faceAreaSqFt, metric(Quantity::Area, a.faceAreaSqFt), 12, "");
          })},
@@ -420,6 +460,13 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
     out.reserve(line.size());
     std::size_t pos = 0;
     std::size_t copied = 0;
+    std::size_t column = 0; // of the end of `out`, for the text that wraps
+    const auto append = [&out, &column](std::string_view text) {
+        out += text;
+        const std::size_t lineEnd = text.rfind('\n');
+        column = lineEnd == std::string_view::npos ? column + displayWidth(text)
+                                                   : displayWidth(text.substr(lineEnd + 1));
+    };
     while ((pos = upper.find("<!", pos)) != std::string::npos) {
         std::size_t found = tags.size();
         for (std::size_t t = 0; t < tags.size(); ++t) {
@@ -435,13 +482,17 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
         if (!values[found]) {
             values[found] = tags[found].value(TagContext{c, date, plan});
         }
-        out.append(line.substr(copied, pos - copied));
-        out += *values[found];
+        append(line.substr(copied, pos - copied));
+        append(tags[found].wrapped ? wrapAtReportWidth(*values[found], column) : *values[found]);
         pos += std::strlen(tags[found].text);
         copied = pos;
     }
     out.append(line.substr(copied));
     return out;
+}
+
+std::string reportDocumentTitle(const SizingCase& c) {
+    return c.TITLE + (c.TITLE.empty() || c.ITEM.empty() ? "" : " - ") + c.ITEM;
 }
 
 MarkupResult ConvertReportMarkup(std::string_view line) {

@@ -15,6 +15,11 @@
 
 namespace keld {
 
+// The report's width in characters: the shipped template's lines are 77
+// characters wide, and text that the program writes into the report (the
+// notes of the fan layout) wraps at it.
+inline constexpr std::size_t kReportWidth = 77;
+
 // Today's date as the report writes it ("mmmm dd, yyyy"), with the month
 // names of the user's language.
 struct ReportDate {
@@ -44,7 +49,9 @@ std::string FormatReportValue(double x);
 // value and is not replaced again, so the substitution always ends. The
 // tags of the fans and noise ("<!FANS&>", "<!SOUNDPRESSURE#>", ...) and of
 // the cost of ownership ("<!EVALUATEDCOST#>", ...) take the planning
-// figures, and are replaced by nothing when there are none.
+// figures, and are replaced by nothing when there are none. The notes of the
+// fan layout ("<!FANNOTES$>") wrap at the report's width: their first line
+// after the text that stands before the tag, the next ones indented to it.
 std::string SubstituteReportTags(std::string_view line, const SizingCase& c, const ReportDate& date,
                                  const planning::Plan* plan = nullptr);
 
@@ -52,6 +59,11 @@ std::string SubstituteReportTags(std::string_view line, const SizingCase& c, con
 // H3) the text and two line breaks, "<TITLE>text</TITLE>" the window caption;
 // other tags are removed. Line breaks are CR LF.
 MarkupResult ConvertReportMarkup(std::string_view line);
+
+// The report's name as a document (a PDF file's title, a print job's name):
+// the project title and the item number, " - " between them when both are
+// given.
+std::string reportDocumentTitle(const SizingCase& c);
 
 extern const char* const kCouldNotOpenOutput;
 extern const char* const kCouldNotReadOutput;

@@ -130,7 +130,7 @@ std::string Sheet::materialText() const {
 }
 
 std::string Sheet::caption(const std::string& configPath) const {
-    return ReadIni(configPath, "Brochure", "TitleBar", "0") + " - " + m_record.FILENM;
+    return titleBar(configPath) + " - " + m_record.FILENM;
 }
 
 SheetChanges Sheet::takeChanges() {

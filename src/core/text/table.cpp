@@ -5,10 +5,8 @@
 #include <cmath>
 
 namespace keld {
-namespace {
 
-// Display width of a UTF-8 text: one column per character.
-std::size_t widthOf(const std::string& s) {
+std::size_t displayWidth(std::string_view s) {
     std::size_t n = 0;
     for (char ch : s) {
         if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) {
@@ -18,23 +16,21 @@ std::size_t widthOf(const std::string& s) {
     return n;
 }
 
-} // namespace
-
 std::string textTable(const std::vector<Column>& columns, const std::vector<Row>& rows) {
     std::vector<std::size_t> widths(columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        widths[i] = widthOf(columns[i].heading);
+        widths[i] = displayWidth(columns[i].heading);
     }
     for (const Row& row : rows) {
         // A short row (a message in place of figures) does not widen the
         // columns its last cell runs across.
         const std::size_t counted = row.size() < columns.size() ? row.size() - 1 : row.size();
         for (std::size_t i = 0; i < counted && i < columns.size(); ++i) {
-            widths[i] = std::max(widths[i], widthOf(row[i]));
+            widths[i] = std::max(widths[i], displayWidth(row[i]));
         }
     }
     const auto cell = [&](std::string& line, std::size_t i, const std::string& text, bool last) {
-        const std::size_t pad = widths[i] > widthOf(text) ? widths[i] - widthOf(text) : 0;
+        const std::size_t pad = widths[i] > displayWidth(text) ? widths[i] - displayWidth(text) : 0;
         if (columns[i].align == Align::Right) {
             line.append(pad, ' ');
             line += text;

@@ -3,6 +3,7 @@
 // spreadsheet.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace keld {
@@ -15,6 +16,9 @@ struct Column {
 };
 
 using Row = std::vector<std::string>;
+
+// Display width of a UTF-8 text: one column per character.
+std::size_t displayWidth(std::string_view s);
 
 // Columns padded to their widest cell, two blanks between; a row with fewer
 // cells than columns leaves the rest empty, and a row with exactly one cell
