@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     app.add_flag("--csv", sweep.csv,
                  "Write the summary or the sweep as CSV, numbers in full precision");
     app.add_option("--units", units, "Units of the summary or sweep: english or metric")
-        ->check(CLI::IsMember({"english", "metric"}, CLI::ignore_case));
+        ->transform(CLI::IsMember({"english", "metric"}, CLI::ignore_case));
     app.add_flag("--sweep", doSweep,
                  "Size the one file for rows 3 to 10 and every tube length, cheapest first");
     app.add_option("--lengths", sweep.lengths,
@@ -70,11 +70,11 @@ int main(int argc, char** argv) {
                    "Materials of the sweep: all, or names separated by commas (default: the "
                    "file's)")
         ->delimiter(',')
-        ->check(CLI::IsMember(cli::materialNames(), CLI::ignore_case));
+        ->transform(CLI::IsMember(cli::materialNames(), CLI::ignore_case));
     app.add_option("--rank", rank,
                    "What the sweep ranks by: price, evaluated (price and the present value of "
                    "the fan energy) or noise (sound pressure at the listener)")
-        ->check(CLI::IsMember({"price", "evaluated", "noise"}, CLI::ignore_case));
+        ->transform(CLI::IsMember({"price", "evaluated", "noise"}, CLI::ignore_case));
     app.add_flag("--usual-only", sweep.usualOnly,
                  "Leave out of the sweep the alternatives of unusual proportions: tubes longer "
                  "than 50 ft (15.24 m), bays wider than the tubes are long");

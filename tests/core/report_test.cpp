@@ -41,7 +41,7 @@ TEST(Markup, LinesAsTheReportAndThePagesShowThem) {
     date.year = 2026;
     date.month = 3;
     date.day = 7;
-    planning::Figures plan;
+    planning::Plan plan;
     plan.fans.emplace().notes = {
         "2 bays instead of 1, so that whole-foot fans that fit their plots cover 40 % of the face.",
         "3 fans per bay instead of 1, so that whole-foot fans that fit their plots cover 40 % of "
