@@ -2,6 +2,7 @@
 
 #include "planning/limits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -48,31 +49,51 @@ std::optional<FanLayout> layoutFans(double width, double length, const Options& 
     const std::int64_t firstBays = smallestFrom(
         width / kWidestBayFt, [&](std::int64_t n) { return atMost(width / n, kWidestBayFt); });
 
+    // Only what can hold a fan is searched: a fan is at least 4 ft, so a bay
+    // narrower than 4 ft and its ring holds none (nor do the narrower bays of
+    // more bays), and a plot shorter than that ends the fans of a bay; a fan is
+    // at most the largest and what its bay leaves beside its ring, so a bay
+    // needs the fans that such fans make cover 40 %.
     std::optional<FanLayout> best;
     for (std::int64_t n = firstBays; n <= firstBays + kMoreBays; ++n) {
         if (best && n >= best->fans) {
             break; // every layout from here has at least as many fans, and more bays
         }
         const double bayWidth = width / static_cast<double>(n);
+        if (!atMost(kSmallestFanFt + clearance, bayWidth)) {
+            break;
+        }
+        const double needed = kLeastCoverage * bayWidth * length;
+        const auto covers = [&](double d, std::int64_t f) {
+            return atLeast(static_cast<double>(f) * std::numbers::pi * d * d / 4, needed);
+        };
+        double widest = std::floor(std::min(largest, bayWidth - clearance)) + 1;
+        while (widest >= kSmallestFanFt &&
+               !(atMost(widest, largest) && atMost(widest + clearance, bayWidth))) {
+            --widest;
+        }
+        if (widest < kSmallestFanFt) {
+            break;
+        }
         const std::int64_t shortPlots =
             smallestFrom(length / (kLongestPlotPerBayWidth * bayWidth), [&](std::int64_t f) {
                 return atMost(length / static_cast<double>(f), kLongestPlotPerBayWidth * bayWidth);
             });
         const std::int64_t enoughFans = (fewest + n - 1) / n;
-        for (std::int64_t f = std::max(shortPlots, enoughFans); f <= kMostFansPerBay; ++f) {
-            if (best && n * f >= best->fans) {
+        const std::int64_t enoughArea =
+            smallestFrom(needed / (std::numbers::pi * widest * widest / 4),
+                         [&](std::int64_t f) { return covers(widest, f); });
+        for (std::int64_t f = std::max({shortPlots, enoughFans, enoughArea}); f <= kMostFansPerBay;
+             ++f) {
+            const double plotLength = length / static_cast<double>(f);
+            if ((best && n * f >= best->fans) || !atMost(kSmallestFanFt + clearance, plotLength)) {
                 break;
             }
-            const double perBay = static_cast<double>(f);
-            const double needed = kLeastCoverage * bayWidth * length;
-            const auto covers = [&](std::int64_t d) {
-                const double dd = static_cast<double>(d);
-                return atLeast(perBay * std::numbers::pi * dd * dd / 4, needed);
-            };
             const double d = std::max(
-                kSmallestFanFt, static_cast<double>(smallestFrom(
-                                    std::sqrt(4 * needed / (std::numbers::pi * perBay)), covers)));
-            const double plotLength = length / perBay;
+                kSmallestFanFt,
+                static_cast<double>(smallestFrom(
+                    std::sqrt(4 * needed / (std::numbers::pi * static_cast<double>(f))),
+                    [&](std::int64_t whole) { return covers(static_cast<double>(whole), f); })));
             if (atMost(d + clearance, bayWidth) && atMost(d + clearance, plotLength) &&
                 atMost(d, largest)) {
                 FanLayout l;
