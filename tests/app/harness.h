@@ -9,7 +9,8 @@
 //                           ASCII), or a list entry chosen
 //   "calc:Text4 Ctrl+P"     one key in a control
 //   "answer:Text1=5;Command1"  the next modal dialog: fields filled, buttons
-//                           pressed, "seen Text2" notes a field; then cancelled if open
+//                           pressed, "seen Text2" notes a field ("seen inside":
+//                           whether it lies wholly on its screen); then cancelled if open
 //   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
 //   "write:PATH=TEXT"       a file written
 // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
@@ -261,6 +262,9 @@ struct Program {
             for (const QString& a : actions + QStringList{"Command2"}) {
                 if (dialog == nullptr) {
                     break;
+                } else if (a == "seen inside") { // the dialog wholly on its screen
+                    seen << QString::number(
+                        dialog->screen()->availableGeometry().contains(dialog->frameGeometry()));
                 } else if (a.startsWith("seen ")) {
                     seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
                 } else if (!dialog->isVisible()) {

@@ -19,6 +19,24 @@ class PlacementTest : public QObject {
         return out.join("; ");
     }
 
+    // What of a page window hides part of its page: a heading cut short, or
+    // a text box that reaches past the window's bottom.
+    static QString pageCut(const QWidget* pages) {
+        const auto* title = pages->findChild<QLabel*>("lblSectTitle");
+        const auto* text = pages->findChild<QWidget*>("txtPageText");
+        const QRect inside = pages->rect();
+        const QRect box(text->mapTo(pages, QPoint(0, 0)), text->size());
+        QStringList cut;
+        if (title->height() < title->heightForWidth(title->width())) {
+            cut << "heading cut";
+        }
+        if (!inside.contains(box) || box.height() < 100) {
+            cut << QString::asprintf("text at %d,%d %dx%d in %dx%d", box.x(), box.y(), box.width(),
+                                     box.height(), inside.width(), inside.height());
+        }
+        return cut.join(", ");
+    }
+
   private slots:
     void everyWindowOfTheFlowFits() {
         Program p;
@@ -30,6 +48,33 @@ class PlacementTest : public QObject {
               "alternatives:cmdClose", "calc:CalcMenu_3"}) {
             p.act(step);
             QCOMPARE(step + (": " + outside()), step + QString(": "));
+        }
+        // The Options dialog, modal, on the sheet.
+        p.act("answer:seen inside;Command2");
+        p.act("calc:CalcMenu_7");
+        QCOMPARE(p.look("seen"), "1");
+    }
+
+    // Every page of the tutorial and of the instructions shows its whole
+    // heading and a text box inside the window, which scrolls a long text.
+    void everyPageShowsItsText() {
+        Program p;
+        p.startOnCover();
+        for (const char* opening : {"cover:MainMenu_2", "pages:PageMenu_2 calc:CalcMenu_3"}) {
+            for (const QString& step : QString(opening).split(' ')) {
+                p.act(step);
+            }
+            QWidget* pages = p.window("pages");
+            QVERIFY(pages != nullptr);
+            const int count = p.state.tutorial.PageCount;
+            QVERIFY(count > 10);
+            for (int page = 1; page <= count; ++page) {
+                QCOMPARE(p.look("pages:lblPage") + ": " + pageCut(pages) + outside(),
+                         QString("Page %1 of %2: ").arg(page).arg(count));
+                if (page < count) {
+                    p.act("pages:PageMenu_4");
+                }
+            }
         }
     }
 };

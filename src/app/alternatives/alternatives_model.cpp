@@ -89,7 +89,9 @@ QVariant AlternativesModel::data(const QModelIndex& index, int role) const {
         return int(a.rows);
     case 2: {
         const double shown = sweep::lengthShown(*m_result, m_result->length(a), m_units);
-        return sorting ? QVariant(shown) : QString::fromStdString(FormatReportValue(shown));
+        return sorting ? QVariant(shown)
+                       : QString::fromStdString(
+                             sweep::lengthCell(*m_result, m_result->length(a), m_units));
     }
     case 3:
         return QString::fromUtf8(materials()[a.material].name);

@@ -23,9 +23,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -66,6 +68,31 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Numbers as the program writes them, "." as the decimal point, with the
+// thousands grouped by commas: 1,000,000 alternatives, a price of 250,000.
+QLocale grouping() {
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::DefaultNumberOptions);
+    return c;
+}
+
+QString grouped(std::size_t n) {
+    return grouping().toString(static_cast<qulonglong>(n));
+}
+
+// Round steps for an axis over a span: 1, 2 or 5 times a power of ten, about
+// eight of them (10 ft over 8 to 60 ft, 2 m over 2.5 to 18 m).
+double roundStep(double span) {
+    const double raw = span / 8;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= raw) {
+            return m * power;
+        }
+    }
+    return 10 * power;
+}
+
 } // namespace
 
 frmAlternatives::frmAlternatives(AppState& state, Platform& platform, WindowFlow& flow,
@@ -77,7 +104,7 @@ frmAlternatives::frmAlternatives(AppState& state, Platform& platform, WindowFlow
                    qs(m_base.fileName()));
     buildControls();
     connect(&m_watcher, &QFutureWatcher<sweep::Result>::finished, this, &frmAlternatives::finished);
-    resize(1000, 720);
+    resize(openingSize(this, QSize(1000, 720)));
     centreOnScreen(this);
     startSweep();
 }
@@ -170,9 +197,10 @@ void frmAlternatives::buildControls() {
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    // Every column as wide as its contents, the note's whole text included.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setWordWrap(false); // one line a row; the whole note is its tooltip
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->setWordWrap(false);
 
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(m_chartView);
@@ -206,6 +234,7 @@ void frmAlternatives::buildControls() {
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_rankBy, &QComboBox::currentIndexChanged, this, [this] { startSweep(); });
     connect(m_allMaterials, &QCheckBox::toggled, this, [this] { startSweep(); });
+    connect(m_usualOnly, &QCheckBox::toggled, this, [this] { startSweep(); });
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const std::uint32_t i = m_model->alternativeAt(m_sorted->mapToSource(index).row());
         if (m_result && m_result->all[i].ok()) {
@@ -234,9 +263,11 @@ void frmAlternatives::startSweep() {
     std::optional<std::vector<double>> lengths =
         sweep::lengthRange(number(m_from), number(m_to), number(m_step), error);
     if (!lengths) {
+        m_progress->setValue(0);
         m_status->setText(QStringLiteral("Tube lengths: ") + qs(error) + QLatin1Char('.'));
         return;
     }
+    m_asked = asked();
     sweep::Request request;
     request.lengths = std::move(*lengths);
     if (m_allMaterials->isChecked()) {
@@ -252,7 +283,7 @@ void frmAlternatives::startSweep() {
     m_total = sweep::alternativeCount(request);
     m_control = std::make_shared<sweep::Control>();
     m_progress->setValue(0);
-    m_status->setText(QStringLiteral("Sizing %1 alternatives\u2026").arg(m_total));
+    m_status->setText(QStringLiteral("Sizing %1 alternatives\u2026").arg(grouped(m_total)));
     m_sweep->setEnabled(false);
     m_cancel->setEnabled(true);
     m_poll->start();
@@ -279,32 +310,56 @@ void frmAlternatives::finished() {
     m_cancel->setEnabled(false);
     sweep::Result done = m_watcher.result();
     if (done.cancelled) {
+        // The fields go back to the sweep the chart and the table still show.
         m_progress->setValue(0);
+        if (m_result) {
+            showAsked(m_shown);
+        }
         m_status->setText(QStringLiteral("Cancelled."));
         return;
     }
     m_progress->setValue(1000);
     m_result = std::make_shared<const sweep::Result>(std::move(done));
+    m_shown = m_asked;
     m_model->setResult(m_result, units());
     m_export->setEnabled(true);
     m_status->setText(QStringLiteral("%1 alternatives: %2 feasible, %3 infeasible.")
-                          .arg(m_result->all.size())
-                          .arg(m_result->ranked.size())
-                          .arg(m_result->infeasible.size()));
+                          .arg(grouped(m_result->all.size()))
+                          .arg(grouped(m_result->ranked.size()))
+                          .arg(grouped(m_result->infeasible.size())));
     showChart();
 }
 
 std::optional<std::uint32_t> frmAlternatives::alternativeAt(int rows, double lengthShown) const {
-    // Ranked, best first: the first found is the best material at that length,
-    // the point the chart shows.
-    for (const std::uint32_t i : m_result->ranked) {
-        const sweep::Alternative& a = m_result->all[i];
-        if (a.rows == rows && std::abs(sweep::lengthShown(*m_result, m_result->length(a), units()) -
-                                       lengthShown) < 1e-9) {
-            return i;
+    const auto& curve = m_curves[static_cast<std::size_t>(rows - sweep::kRowsFirst)];
+    std::optional<std::uint32_t> nearest;
+    double distance = INFINITY;
+    for (const auto& [length, i] : curve) {
+        if (std::abs(length - lengthShown) < distance) {
+            distance = std::abs(length - lengthShown);
+            nearest = i;
         }
     }
-    return std::nullopt;
+    return nearest;
+}
+
+frmAlternatives::Asked frmAlternatives::asked() const {
+    return {m_from->text(),           m_to->text(),
+            m_step->text(),           m_allMaterials->isChecked(),
+            m_usualOnly->isChecked(), m_rankBy->currentIndex()};
+}
+
+void frmAlternatives::showAsked(const Asked& a) {
+    const QSignalBlocker b1(m_allMaterials);
+    const QSignalBlocker b2(m_usualOnly);
+    const QSignalBlocker b3(m_rankBy);
+    m_from->setText(a.from);
+    m_to->setText(a.to);
+    m_step->setText(a.step);
+    m_allMaterials->setChecked(a.allMaterials);
+    m_usualOnly->setChecked(a.usualOnly);
+    m_rankBy->setCurrentIndex(a.rank);
+    m_rank = rankChoices()[static_cast<std::size_t>(std::max(0, a.rank))].rank;
 }
 
 QString frmAlternatives::describe(std::uint32_t i) const {
@@ -318,7 +373,7 @@ QString frmAlternatives::describe(std::uint32_t i) const {
     return QStringLiteral("%1 rows, %2, %3\nprice %4, evaluated cost %5\nfan power %6, noise %7, "
                           "weight %8")
         .arg(a.rows)
-        .arg(qs(FormatReportValue(sweep::lengthShown(*m_result, m_result->length(a), u))) +
+        .arg(qs(sweep::lengthCell(*m_result, m_result->length(a), u)) +
              (u == UnitSystem::English ? QStringLiteral(" ft") : QStringLiteral(" m")))
         .arg(QString::fromUtf8(materials()[a.material].name))
         .arg(qs(cellText(columns::price, f, u)) + QStringLiteral(" US$"))
@@ -351,10 +406,11 @@ void frmAlternatives::showChart() {
     const RankChoice& choice =
         rankChoices()[static_cast<std::size_t>(std::max(0, m_rankBy->currentIndex()))];
     const UnitSystem u = units();
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(grouping());
     auto* x = new QValueAxis;
     x->setTitleText(u == UnitSystem::English ? QStringLiteral("Tube length, ft")
                                              : QStringLiteral("Tube length, m"));
-    x->setLabelFormat(QStringLiteral("%g"));
     auto* y = new QValueAxis;
     y->setTitleText(qs(headingOf(*choice.column, u).heading));
     y->setLabelFormat(QString::fromLatin1(choice.labels));
@@ -368,6 +424,9 @@ void frmAlternatives::showChart() {
     for (const std::uint32_t i : m_result->ranked) { // best first: the first seen stays
         const sweep::Alternative& a = m_result->all[i];
         best[static_cast<std::size_t>(a.rows - sweep::kRowsFirst)].emplace(a.lengthIndex, i);
+    }
+    for (auto& curve : m_curves) {
+        curve.clear();
     }
     const auto point = [&](std::uint32_t i) {
         const sweep::Alternative& a = m_result->all[i];
@@ -386,6 +445,7 @@ void frmAlternatives::showChart() {
             const QPointF p = point(i);
             if (std::isfinite(p.y())) {
                 series->append(p);
+                m_curves[static_cast<std::size_t>(r)].emplace_back(p.x(), i);
                 low = std::min(low, p.y());
                 high = std::max(high, p.y());
                 first = std::min(first, p.x());
@@ -412,23 +472,41 @@ void frmAlternatives::showChart() {
             }
         });
     }
-    // Every curve whole on the chart.
+    // Every curve whole on the chart, and the marks at its ends too.
     if (low <= high) {
         const double margin =
             high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(low) * 0.05);
         y->setRange(low - margin, high + margin);
         y->applyNiceNumbers();
-        x->setRange(first, last > first ? last : first + 1);
+        // Round steps from a multiple of the step, with room beyond the
+        // first and the last length for their marks.
+        const double step = roundStep(last > first ? last - first : 1);
+        const double from = std::floor(first / step - 0.2) * step;
+        const double to = std::ceil(last / step + 0.2) * step;
+        x->setRange(from, to);
+        x->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
+        x->setLabelFormat(QStringLiteral("%.%1f").arg(
+            std::max(0, -static_cast<int>(std::floor(std::log10(step))))));
     }
     if (!m_result->ranked.empty()) {
+        const std::uint32_t top = m_result->ranked.front();
         auto* mark = new QScatterSeries;
         mark->setName(QStringLiteral("Best"));
         mark->setMarkerSize(16);
-        mark->append(point(m_result->ranked.front()));
+        mark->append(point(top));
         m_chart->addSeries(mark);
         mark->setColor(QColor(kBestColour));
         mark->attachAxis(x);
         mark->attachAxis(y);
+        connect(mark, &QXYSeries::hovered, this, [this, top](const QPointF&, bool state) {
+            if (state) {
+                QToolTip::showText(QCursor::pos(), QStringLiteral("Best: ") + describe(top),
+                                   m_chartView);
+            } else {
+                QToolTip::hideText();
+            }
+        });
+        connect(mark, &QXYSeries::doubleClicked, this, [this, top] { adopt(top); });
     }
 }
 

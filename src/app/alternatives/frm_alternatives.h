@@ -13,7 +13,10 @@
 #include <QFutureWatcher>
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QChart;
 class QChartView;
@@ -54,9 +57,20 @@ class frmAlternatives : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // What a sweep was asked for, as the fields show it.
+    struct Asked {
+        QString from, to, step;
+        bool allMaterials = false;
+        bool usualOnly = false;
+        int rank = 0;
+    };
+    Asked asked() const;
+    void showAsked(const Asked& asked);
+
     void buildControls();
     void finished();
     void showChart();
+    // The alternative of a curve (its row count) nearest a length on the chart.
     std::optional<std::uint32_t> alternativeAt(int rows, double lengthShown) const;
     QString describe(std::uint32_t alternative) const;
     UnitSystem units() const;
@@ -72,6 +86,11 @@ class frmAlternatives : public QMainWindow {
     std::size_t m_total = 0;
     bool m_running = false; // from the start of a sweep until its end is shown
     std::shared_ptr<const sweep::Result> m_result;
+    Asked m_asked; // of the sweep running
+    Asked m_shown; // of the sweep the chart and the table show
+    // The points of each curve, by row count: its lengths on the chart and
+    // the alternatives drawn there.
+    std::array<std::vector<std::pair<double, std::uint32_t>>, sweep::kRowCounts> m_curves;
 
     QLineEdit* m_from = nullptr;
     QLineEdit* m_to = nullptr;

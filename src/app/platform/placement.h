@@ -68,6 +68,19 @@ inline void centreOnScreen(QWidget* window) {
                  area.y() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
+// The size a large window opens at: the size it would like, but no more than
+// nine tenths of the available area of its screen, frame included, so that a
+// window opens wholly on a small screen and leaves room around it on a large
+// one at a high scale.
+inline QSize openingSize(const QWidget* window, QSize wanted) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return wanted;
+    }
+    const QSize room = screen->availableGeometry().size().shrunkBy(frameMargins(window));
+    return wanted.boundedTo(room * 0.9).expandedTo(window->minimumSizeHint().boundedTo(room));
+}
+
 // The busy (hourglass) pointer for as long as it lives.
 class BusyPointer {
   public:

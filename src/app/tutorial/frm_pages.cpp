@@ -86,7 +86,10 @@ frmPages::frmPages(AppState& state, Platform& platform, WindowFlow& flow, QWidge
     m_text->setObjectName(QStringLiteral("txtPageText"));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setMinimumSize(520, 380);
+    // As wide as a page's lines; as high as the window leaves below the
+    // heading (a long heading wraps onto a second line), scrolling the rest.
+    m_text->setMinimumSize(520, 160);
+    m_text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     grid->addWidget(m_text, 1, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
@@ -121,6 +124,9 @@ bool frmPages::isInstructions() const {
 }
 
 void frmPages::Form_Load() {
+    // Room for about thirty lines of a page below its heading where the
+    // screen has it; a longer page scrolls.
+    resize(openingSize(this, sizeHint().expandedTo(QSize(0, 560))));
     centreOnScreen(this);
     if (ReadIni(m_state.ConfigPath, "Calculations", "Output", "0") == "0") {
         m_calculations->setEnabled(false);

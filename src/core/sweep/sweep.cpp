@@ -197,10 +197,18 @@ Result run(const Sheet& base, const Request& request, Control* control) {
     for (const double length : request.lengths) {
         plan.lengths.push_back(lengthText(length));
     }
+    int decimals = 0;
+    for (const std::string& typed : plan.lengths) {
+        const std::size_t point = typed.find('.');
+        if (point != std::string::npos) {
+            decimals = std::max(decimals, static_cast<int>(typed.size() - point - 1));
+        }
+    }
     plan.count = alternativeCount(request);
 
     Result result;
     result.units = unitsOf(base.record());
+    result.lengthDecimals = decimals;
     result.lengths = request.lengths;
     result.all = Alternatives(plan.count);
     const unsigned threads = std::max(

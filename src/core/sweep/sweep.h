@@ -108,6 +108,7 @@ struct Result {
     // Indexes into all.
     std::optional<std::uint32_t> cheapest, lightest, leastPower, leastEvaluated;
     UnitSystem units = UnitSystem::English; // the case's units (lengths are in them)
+    int lengthDecimals = 0;                 // the most decimals a length as typed has
     bool cancelled = false;                 // stopped before the end: nothing else holds
 
     double length(const Alternative& a) const { return lengths[a.lengthIndex]; }

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "report/report.h"
+#include "text/number.h"
 #include "units/units.h"
 
 namespace keld::sweep {
@@ -27,6 +28,13 @@ double lengthShown(const Result& r, double typed, UnitSystem units) {
     }
     return r.units == UnitSystem::English ? units::toMetric(units::Quantity::Length, typed)
                                           : units::toEnglish(units::Quantity::Length, typed);
+}
+
+std::string lengthCell(const Result& r, double typed, UnitSystem units) {
+    if (r.units != units) {
+        return FormatReportValue(lengthShown(r, typed, units));
+    }
+    return formatFixed(typed, r.lengthDecimals);
 }
 
 CaseSummary summarize(const Alternative& a) {

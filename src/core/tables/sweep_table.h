@@ -18,6 +18,11 @@ std::string marks(const Result& result, std::uint32_t index);
 // A length the sweep typed into the sheet, in the table's units.
 double lengthShown(const Result& result, double typed, UnitSystem units);
 
+// A length as the Alternatives window shows it: in the sweep's own units
+// with as many decimals as its lengths were typed with (60 for a step of 2,
+// 30.25 for one of 0.25); in the other units, three significant figures.
+std::string lengthCell(const Result& result, double typed, UnitSystem units);
+
 // The summary of an alternative for the summary columns.
 CaseSummary summarize(const Alternative& a);
 
