@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <sstream>
 
 namespace keld::planning {
@@ -291,6 +293,49 @@ TEST(Sweep, AlternativesEqualSingleRuns) {
     const sweep::Result none = sweep::run(base, request);
     EXPECT_TRUE(none.ranked.empty());
     EXPECT_EQ(none.messages, std::vector<std::string>{"Input Project Title (Item 1)"});
+}
+
+// A sweep large enough for both threads, several chunks each, the merging of
+// their messages and the parallel sort (more than 65,536 feasible
+// alternatives) gives what one thread gives, to the bit: 7.5 to 60.5 ft by
+// 0.02 (2,651 lengths), 8 row counts, six materials: 127,248 alternatives,
+// of which those below 8 ft and above 60 ft fail, and those of unusual
+// proportions are left out.
+TEST(Sweep, TwoThreadsGiveWhatOneGives) {
+    test::Messages m;
+    Sheet base;
+    base.startUp(KELD_DATA_DIR, m);
+    std::string unused;
+    sweep::Request request;
+    request.lengths = *sweep::lengthRange(7.5, 60.5, 0.02, unused);
+    request.materials = {0, 1, 2, 3, 4, 5};
+    request.usualOnly = true;
+    const sweep::Result one = sweep::run(base, request);
+    request.threads = 2;
+    const sweep::Result two = sweep::run(base, request);
+    ASSERT_EQ(one.all.size(), 127248u);
+    ASSERT_EQ(two.all.size(), one.all.size());
+    EXPECT_GT(one.ranked.size(), 65536u); // sorted in two halves at once
+    EXPECT_GE(one.messages.size(), 2u);   // merged from both threads' own lists
+    EXPECT_EQ(two.messages, one.messages);
+    EXPECT_EQ(two.ranked, one.ranked);
+    EXPECT_EQ(two.infeasible, one.infeasible);
+    EXPECT_EQ(two.cheapest, one.cheapest);
+    EXPECT_EQ(two.lightest, one.lightest);
+    EXPECT_EQ(two.leastPower, one.leastPower);
+    EXPECT_EQ(two.leastEvaluated, one.leastEvaluated);
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < one.all.size(); ++i) {
+        const sweep::Alternative& a = one.all[i];
+        const sweep::Alternative& b = two.all[i];
+        const bool same =
+            a.message == b.message && a.rows == b.rows && a.material == b.material &&
+            a.lengthIndex == b.lengthIndex &&
+            (!a.ok() || std::memcmp(&a.figures.width, &b.figures.width,
+                                    offsetof(sweep::AlternativeFigures, nearField)) == 0);
+        differing += same ? 0 : 1;
+    }
+    EXPECT_EQ(differing, 0u);
 }
 
 } // namespace
