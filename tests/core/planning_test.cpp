@@ -295,6 +295,45 @@ TEST(Sweep, AlternativesEqualSingleRuns) {
     EXPECT_EQ(none.messages, std::vector<std::string>{"Input Project Title (Item 1)"});
 }
 
+// Ranking by each figure, best first, a missing figure (no fan layout for
+// fans of at most 10 ft with 2 ft for the ring) last; and the marks: among
+// equal figures the one ranked first. The weight and the fans do not depend
+// on the material: ranked by price or evaluated cost, the lightest is the
+// cheaper Steel's; by noise, fan power or weight, the first in sweep order,
+// 316 Stainless, as the sweep was asked.
+TEST(Sweep, RanksAndMarks) {
+    test::Messages m;
+    Sheet base;
+    base.startUp(KELD_DATA_DIR, m);
+    sweep::Request request;
+    request.lengths = {8, 20, 30};
+    request.materials = {2, 0}; // 316 Stainless, Steel
+    request.options.set(Option::LargestFan, 10);
+    request.options.set(Option::FanClearance, 2);
+    for (const sweep::Rank rank : {sweep::Rank::Price, sweep::Rank::Evaluated, sweep::Rank::Noise,
+                                   sweep::Rank::FanPower, sweep::Rank::Weight}) {
+        request.rank = rank;
+        const sweep::Result r = sweep::run(base, request);
+        ASSERT_EQ(r.ranked.size(), 48u);
+        std::size_t missing = 0;
+        for (std::size_t k = 0; k < r.ranked.size(); ++k) {
+            const double figure = sweep::rankFigure(r.all[r.ranked[k]].figures, rank);
+            if (std::isnan(figure)) {
+                ++missing;
+            } else {
+                EXPECT_EQ(missing, 0u) << "a figure after a missing one";
+            }
+            if (k > 0 && !std::isnan(figure)) {
+                EXPECT_LE(sweep::rankFigure(r.all[r.ranked[k - 1]].figures, rank), figure);
+            }
+        }
+        EXPECT_EQ(missing, rank == sweep::Rank::Noise ? 16u : 0u) << static_cast<int>(rank);
+        const bool byCost = rank == sweep::Rank::Price || rank == sweep::Rank::Evaluated;
+        EXPECT_EQ(r.all[*r.lightest].material, byCost ? 0 : 2) << static_cast<int>(rank);
+        EXPECT_EQ(r.all[*r.cheapest].material, 0);
+    }
+}
+
 // A sweep large enough for both threads, several chunks each, the merging of
 // their messages and the parallel sort (more than 65,536 feasible
 // alternatives) gives what one thread gives, to the bit: 7.5 to 60.5 ft by
