@@ -932,10 +932,10 @@ def tut16(k):
     p.text(600, 100, "Left to detailed design", 28, "bold", BAD)
     yes = ["rows and face velocity", "width and tube count",
            "bare and finned surface", "air flow and outlet air",
-           "fan power", "weight", "price", "bays, fans, diameter, rpm",
+           "fan power", "weight", "price", "bays, fans, plenum, motors",
            "noise at a distance", "cost of ownership"]
     no = ["pressure drop, tubes and air", "fouling in detail",
-          "noise spectrum, screening", "fan selection and motors",
+          "noise spectrum, screening", "fan selection and drives",
           "headers and passes", "structure and access",
           "winter and hot air return"]
     for i, s in enumerate(yes):
