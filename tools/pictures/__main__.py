@@ -3,9 +3,11 @@
     /usr/bin/python3 tools/make_pictures.py [--keld-size PATH] [OUTDIR] [NAME...]
 
 OUTDIR defaults to data/Pictures/; NAMEs (tut01 ... tut16, ins01 ... ins13,
-cover) choose some pictures, all by default.  The figures of the estimate
-come from keld-size, by default the release build's
-(build/release/bin/keld-size: bash scripts/setup.sh release).
+cover) choose some pictures, all by default.  Before it draws, the tool
+checks the limits that the pages and pictures name and the figures and
+rules of the pages (pages.py) against keld-size; --check-only stops there.
+The figures of the estimate come from keld-size, by default the release
+build's (build/release/bin/keld-size: bash scripts/setup.sh release).
 """
 
 import argparse
@@ -16,6 +18,7 @@ import time
 from .canvas import LayoutError
 from .cover import save_cover
 from .instructions import check_limits
+from .pages import check_pages
 from .keld import DEFAULT_KELD_SIZE, REPO, KeldSize, KeldSizeError
 from .registry import PICTURES
 
@@ -32,6 +35,9 @@ def main(argv=None):
                         help="where to write the pictures (default: data/Pictures)")
     parser.add_argument("names", nargs="*", metavar="NAME",
                         help="pictures to draw: " + " ".join(PICTURES))
+    parser.add_argument("--check-only", action="store_true",
+                        help="check the limits and the pages against "
+                             "keld-size, and draw nothing")
     args = parser.parse_args(argv)
     # A first positional that names a picture is a name, not a folder.
     if args.outdir in PICTURES:
@@ -51,6 +57,10 @@ def main(argv=None):
         return 2
     try:
         check_limits(k)
+        check_pages(k)
+        if args.check_only:
+            print(f"limits and pages agree with keld-size ({k.runs} runs)")
+            return 0
         for name in names:
             pic = PICTURES[name](k)
             if name == "cover":

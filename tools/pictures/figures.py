@@ -201,14 +201,9 @@ def sig(v, n=3):
 
 
 
-# A case wider than one bay and long enough for two fans along the tubes:
-# the default case with more duty and longer tubes.
-LARGER = dict(duty=40, length=48)
-
-
-def planned(k, case, options=()):
+def planned(k, case, options=(), auto_rows=False):
     """A case sized by keld-size with its fans and cost of ownership."""
-    run = k.size(case, options=options)
+    run = k.size(case, auto_rows=auto_rows, options=options)
     if not run.ok or not run.fans or not run.ownership:
         raise KeldSizeError(f"{case}: no fans or cost of ownership: "
                             f"{run.messages}")
@@ -216,36 +211,36 @@ def planned(k, case, options=()):
 
 
 def default_case(k, options=()):
-    """The shipped default case (keld-size --json data/Files/default.ini)."""
-    return planned(k, DEFAULT_CASE, options)
-
-
-def larger_case(k):
-    """The default case made larger (LARGER): (the case, its run)."""
-    case = k.read_project(DEFAULT_CASE).but(**LARGER)
-    return case, planned(k, case)
-
-
-def noise_by_tip_speed(k, speeds):
-    """[(tip speed in ft/min, sound pressure in dB(A))] of the default case,
-    one keld-size run for each tip speed."""
-    return [(s, default_case(k, ("--tip-speed", num(s))).fans["soundPressureDbA"])
-            for s in speeds]
+    """The shipped default case as the sheet calculates it after start-up:
+    the start-up leaves the rows to the sizing, so Calculate chooses them
+    (keld-size --auto-rows data/Files/default.ini)."""
+    return planned(k, DEFAULT_CASE, options, auto_rows=True)
 
 
 def evaluated_by_rows(k):
     """The default case at its own tube length for every row count, from a
     keld-size sweep: [(rows, price, present value of the fan energy, fan
-    power in hp, marks)] in row order."""
+    power in hp, electrical power in kW, marks)] in row order.  The sweep
+    gives no electrical power; it comes from a run of the default case with
+    each row count kept as given."""
     length = default_case(k)["LENGTH"]
     rows = k.sweep(DEFAULT_CASE, num(length))
+    base = k.read_project(DEFAULT_CASE)
+    counts = [int(r["rows"]) for r in rows]
+    runs = dict(zip(counts, k.size_all([base.but(rows=n) for n in counts])))
     out = []
     for r in rows:
-        if not r["price_usd"]:
-            raise KeldSizeError(f"the default case with {r['rows']} rows: "
-                                f"{r['message']}")
+        n = int(r["rows"])
+        run = runs[n]
+        if not r["price_usd"] or not run.ownership:
+            raise KeldSizeError(f"the default case with {n} rows: "
+                                f"{r['message']} {run.messages}")
         price, evaluated = float(r["price_usd"]), float(r["evaluated_cost_usd"])
+        hp = float(r["fan_power_hp"])
+        if run["NROWS"] != n or abs(run["HORSEPOWER"] - hp) > 1e-6 * hp:
+            raise KeldSizeError(f"the default case with {n} rows: the sweep "
+                                f"gives {hp} hp, a run {run['HORSEPOWER']}")
         marks = [m.strip() for m in r["marks"].split(",") if m.strip()]
-        out.append((int(r["rows"]), price, evaluated - price,
-                    float(r["fan_power_hp"]), marks))
+        out.append((n, price, evaluated - price, hp,
+                    run.ownership["electricalPowerKw"], marks))
     return sorted(out)

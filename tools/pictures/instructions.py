@@ -5,11 +5,12 @@ The sheet of ins01 shows the shipped default case as the program shows it
 after start-up, the report of ins08 is the one that Calculate then gives
 (the start-up leaves the rows to the sizing, so keld-size --auto-rows),
 messages come from keld-size runs, the Options dialog of ins12 shows the
-options of a keld-size run without options, and every limit named here,
-of the sheet and of the options, is checked against keld-size before it is
-drawn (check_limits).  The Alternatives window of ins13 shows the default
-case's default sweep (keld-size --sweep --csv), its table rows checked
-against the table that keld-size --sweep prints.
+options of keld-size --describe (labels, units, defaults, the tooltip's
+range) in the dialog's four groups, and every limit named here, of the
+sheet and of the options, is checked against keld-size before it is drawn
+(check_limits).  The Alternatives window of ins13 shows the default case's
+default sweep of usual proportions (keld-size --sweep --usual-only --csv),
+its table rows checked against the table that keld-size --sweep prints.
 """
 
 import os
@@ -56,12 +57,56 @@ def option_label(option, units="english"):
     return option["label"] + (f", {unit}" if unit else "") + ":"
 
 
-def option_range(option, units="english"):
-    """An option's range in short, as ins12 names it: "5000 to 12000",
-    "whole, 1 to 4", "30 to 140 or none"."""
-    low, high = num(option["low"][units]), num(option["high"][units])
-    return (("whole, " if option["whole"] else "") + f"{low} to {high}"
-            + (" or none" if option["noneAllowed"] else ""))
+def option_default(option, units="english"):
+    """An option's default as the dialog shows it (up to ten significant
+    digits), "" for none."""
+    value = option["default"][units]
+    return "" if value is None else format(float(value), ".10g")
+
+
+def option_line(option):
+    """An option as ins12 lists it, its range then its default on an
+    English sheet: "Fan tip speed, ft/min: 5000 to 12000; 10000",
+    "Years of operation: whole, 1 to 100; 10", "...: 30 to 140; none"."""
+    low, high = num(option["low"]["english"]), num(option["high"]["english"])
+    return (option_label(option) + " " + ("whole, " if option["whole"] else "")
+            + f"{low} to {high}; " + (option_default(option) or "none"))
+
+
+def metric_option_ranges(k):
+    """The options whose Metric unit differs from the English one, as ins12
+    names them for a Metric sheet: "0 to 0.9 m, 0.3"."""
+    return [f"{num(o['low']['metric'])} to {num(o['high']['metric'])} "
+            f"{o['unit']['metric']}, {option_default(o, 'metric')}"
+            for o in k.options if o["unit"]["metric"] != o["unit"]["english"]]
+
+
+# The groups of the dialog "Options" in their order, each with the flags of
+# its options.  keld-size --describe lists the options in the dialog's order
+# but not their groups: option_groups() checks that these groups hold every
+# option of the listing, once and in its order.
+OPTION_GROUPS = (
+    ("Fan layout", ("--fewest-fans", "--fan-clearance", "--largest-fan")),
+    ("Motors", ("--motor-margin", "--drive-efficiency", "--motor-efficiency")),
+    ("Noise", ("--tip-speed", "--noise-distance", "--noise-limit",
+               "--near-field-limit")),
+    ("Cost of ownership", ("--energy-price", "--hours", "--years", "--rate")),
+)
+
+
+def option_groups(k):
+    """[(group title, [options of --describe])] in the dialog's order."""
+    flags = [flag for _, group_flags in OPTION_GROUPS for flag in group_flags]
+    listed = [o["flag"] for o in k.options]
+    if sorted(flags) != sorted(listed):
+        raise KeldSizeError(f"the dialog's groups hold {flags}, keld-size "
+                            f"--describe lists {listed}")
+    if flags != listed:
+        raise KeldSizeError(f"the dialog's groups hold {flags}, not in the "
+                            f"order of keld-size --describe: {listed}")
+    by_flag = {o["flag"]: o for o in k.options}
+    return [(title, [by_flag[f] for f in group_flags])
+            for title, group_flags in OPTION_GROUPS]
 
 
 def check_option_limits(k):
@@ -499,44 +544,49 @@ def ins11(k):
 
 def ins12(k):
     """The dialog "Options" on an English sheet with the options that
-    keld-size uses when none are given, each field with its range."""
+    keld-size uses when none are given, in its four groups, and the tooltip
+    of one field with the range it accepts."""
     p = Pic("ins12.png")
     # the sheet's menu bar, "Options…" chosen
     menu = ["File", "Calculate", "Instructions", "Reset", "Tutorial",
             "Options…", "Alternatives…", "About"]
-    window(p, 16, 12, 1116, 92, "KELD - default.ini", menu)
-    x = 16 + 14 + sum(p.text_size(m, 22)[0] + 26 for m in menu[:5])
+    window(p, 10, 12, 1122, 92, "KELD - default.ini", menu)
+    x = 10 + 14 + sum(p.text_size(m, 22)[0] + 26 for m in menu[:5])
     w = p.text_size(menu[5], 22)[0]
     p.rect(x - 8, 53, x + w + 8, 85, outline=BADGE, width=3, r=6)
-    note_lines = ["Fans, noise and the cost of owning the cooler, in",
-                  "the report's sections \"FANS AND NOISE\" and",
-                  "\"COST OF OWNERSHIP\". The estimate itself does",
-                  "not change."]
-    # a value as the dialog shows it: up to ten significant digits
-    rows = [(option_label(o), format(float(o["default"]["english"]), ".10g"))
-            for o in k.options]
-    fx, mids, bottom = options_dialog(p, 40, 128, 680, note_lines, rows)
-    for o, y in zip(k.options, mids):
-        p.text(708, y, option_range(o), 23, "bold", BADGE, anchor="lm")
-    p.lines(40, bottom + 20, [
-        "OK checks the fields; Defaults puts the defaults back.",
-        "Kept between runs; the sizing and the price stay the same."],
-        25, gap=1.38)
+    # the dialog's note as it wraps at this width
+    note_lines = ["Fans, motors, noise and the cost of owning the cooler, in "
+                  "the report's sections",
+                  "\"FANS AND NOISE\", \"AIR SIDE\" and \"COST OF OWNERSHIP\". "
+                  "The estimate itself does not",
+                  "change. A noise limit left empty is none."]
+    groups = [(title, [(option_label(o), option_default(o)) for o in options])
+              for title, options in option_groups(k)]
+    fields, _ = options_dialog(p, 10, 108, 1122, note_lines, groups)
+    # the pointer resting on a field, its tooltip below it
+    largest = next(o for o in k.options if o["flag"] == "--largest-fan")
+    fx, fy, fw, fh = fields[option_label(largest)]
+    px, py = fx + fw - 40, fy + fh - 16
+    tooltip(p, px + 4, py + 42, [largest["range"]["english"]])
+    pointer(p, px, py)
     return p
 
 
 def ins13(k):
-    """The Alternatives window as it opens on the default case: the default
-    sweep ranked by price, the chart of the price against the tube length
+    """The Alternatives window on the default case with "Usual proportions
+    only" ticked and swept: the sweep ranked by price (keld-size --sweep
+    --usual-only --csv), the chart of the price against the tube length
     with one curve per row count and the best marked, the pointer resting
-    on the sheet's own design (its rows and tube length), and the first
-    rows of the table."""
+    on the design that Calculate sizes on the freshly started sheet (the
+    rows it chooses, the file's tube length), and the first rows of the
+    table scrolled to its right end, where the fans, their motors and their
+    noise stand."""
     case = k.read_project(DEFAULT_CASE)
     english = case.units.upper() == "ENGLISH"
     unit = "ft" if english else "m"    # as the window's labels name it
-    swept = k.sweep(DEFAULT_CASE)
-    # The CSV's columns: rank, rows, length, material, the seven figures of
-    # the table (price the fifth), marks and message.
+    swept = k.sweep(DEFAULT_CASE, usual_only=True)
+    # The CSV's columns: rank, rows, length, material, the figures of the
+    # table (price the fifth), marks and message.
     keys = list(swept[0])
     length_key, figure_keys = keys[2], keys[4:-2]
     price_key = figure_keys[4]
@@ -544,14 +594,20 @@ def ins13(k):
     if not ranked:
         raise KeldSizeError("the default sweep has no feasible alternative")
     lengths = sorted({float(r[length_key]) for r in swept})
+    drawn = sorted({float(r[length_key]) for r in ranked})
     # The table that keld-size --sweep prints: its headings are the window's
     # columns, its first rows those the window's table shows.
-    printed = k.sweep(DEFAULT_CASE, text=True)
+    printed = k.sweep(DEFAULT_CASE, text=True, usual_only=True)
     headings = re.split(r"\s{2,}", printed[0].strip())
+
+    def figure(r, key):
+        # a count (the fans) stands as it is, the other figures to three
+        # significant digits
+        return r[key] if r[key].isdigit() and key == "fans" else F.sig(float(r[key]))
 
     def cells(r):
         return ([r["rank"], r["rows"], F.sig(float(r[length_key])),
-                 r["material"]] + [F.sig(float(r[key])) for key in figure_keys]
+                 r["material"]] + [figure(r, key) for key in figure_keys]
                 + [r["marks"]])
 
     shown = [cells(r) for r in ranked[:5]]
@@ -571,7 +627,7 @@ def ins13(k):
     prices = [float(r[price_key]) for r in ranked]
     margin = (max(prices) - min(prices)) * 0.05
     y_axis = nice_axis(min(prices) - margin, max(prices) + margin)
-    x_axis = (lengths[0], lengths[-1], 5)
+    x_axis = (drawn[0], drawn[-1], 5)
     best = ranked[0]
     price_heading = headings[8]
     caption = (read_config("Brochure", "TitleBar") + " Alternatives - "
@@ -583,20 +639,22 @@ def ins13(k):
         p, 8, 8, 1124, 794, caption,
         (f"Tube lengths, {unit}: from",
          [f"{lengths[0]:g}", f"{lengths[-1]:g}", f"{lengths[1] - lengths[0]:g}"],
-         False, "Price"),
+         False, True, "Price"),
         ("Price against tube length", f"Tube length, {unit}", price_heading,
          x_axis, y_axis, series,
          (float(best[length_key]), float(best[price_key]))),
         (headings, shown, (3, len(headings) - 1), 0, len(swept)),
         status)
-    # The pointer rests on the sheet's own design: its figures in a tooltip.
-    own = next(r for r in ranked if r["rows"] == case.rows
+    # The pointer rests on the design that Calculate sizes after start-up:
+    # its figures in a tooltip.
+    rows = str(F.default_case(k)["NROWS"])
+    own = next(r for r in ranked if r["rows"] == rows
                and float(r[length_key]) == float(case.length)
                and r["material"] == case.material)
     c = cells(own)
     tip = [f"{own['rows']} rows, {c[2]} {unit}, {own['material']}",
            f"price {c[8]} US$, evaluated cost {c[9]} US$",
-           f"fan power {c[6]} {headings[6].split()[-1]}, noise {c[10]} dB(A), "
+           f"fan power {c[6]} {headings[6].split()[-1]}, noise {c[13]} dB(A), "
            f"weight {c[7]} {headings[7].split()[-1]}"]
     px, py = at(float(own[length_key]), float(own[price_key]))
     tooltip(p, px - 200, py - 150, tip)

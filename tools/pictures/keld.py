@@ -187,17 +187,24 @@ class KeldSize:
             self._cache[key] = self._run(args).splitlines()
         return self._cache[key]
 
-    def sweep(self, case, lengths=None, materials=None, text=False):
+    def sweep(self, case, lengths=None, materials=None, text=False,
+              usual_only=False, units=None):
         """The rows of a --sweep --csv of the case, as dictionaries; lengths
-        None sweeps keld-size's default lengths.  With text, the lines of
-        the table that --sweep prints instead."""
-        key = ("sweep", case, lengths, materials, text)
+        None sweeps keld-size's default lengths; usual_only leaves out the
+        alternatives of unusual proportions (--usual-only); units names the
+        units of the figures ("metric"; English by default).  With text,
+        the lines of the table that --sweep prints instead."""
+        key = ("sweep", case, lengths, materials, text, usual_only, units)
         if key not in self._cache:
             args = ["--sweep"] + ([] if text else ["--csv"])
+            if units:
+                args += ["--units", units]
             if lengths is not None:
                 args += ["--lengths", lengths]
             if materials:
                 args += ["--materials", materials]
+            if usual_only:
+                args.append("--usual-only")
             out = self._run(args + [self._path(case)])
             self._cache[key] = (out.splitlines() if text else
                                 list(csv.DictReader(io.StringIO(out))))

@@ -666,8 +666,9 @@ def same_curve(a, b, tolerance=0.005):
 
 def plan_view(p, x0, y0, s, run, fill=AIR_FILL):
     """The bundle seen from above, tubes running left to right, s pixels per
-    foot: its bays (solid lines across), each fan's plot (dashed) and the
-    fan circles, as keld-size laid them out.  Returns the right and bottom
+    foot: its bays (solid lines across), each fan's plot (dashed red), the fan
+    circles and around each the room its ring takes (the ring clearance,
+    dashed grey), as keld-size laid them out.  Returns the right and bottom
     edges."""
     c, f = run.case, run.fans
     length, width = c["LENGTH"], c["XWIDTH"]
@@ -676,19 +677,22 @@ def plan_view(p, x0, y0, s, run, fill=AIR_FILL):
     header_box(p, x0 - 16, y0 - 6, x0, y1 + 6)
     header_box(p, x1, y0 - 6, x1 + 16, y1 + 6)
     bays, per_bay = f["bays"], f["fansPerBay"]
-    bay_w = width / bays * s
-    plot_l = length / per_bay * s
+    bay_w = f["bayWidthFt"] * s
+    plot_l = f["plotLengthFt"] * s
     radius = f["fanDiameterFt"] / 2 * s
+    ring = (f["fanDiameterFt"] + f["fanClearanceFt"]) / 2 * s
     for b in range(bays):
         for n in range(per_bay):
             cx, cy = x0 + (n + 0.5) * plot_l, y0 + (b + 0.5) * bay_w
+            steps = 48
+            for i in range(0, steps, 2):
+                a0, a1 = 2 * math.pi * i / steps, 2 * math.pi * (i + 1) / steps
+                p.line([(cx + ring * math.cos(a0), cy + ring * math.sin(a0)),
+                        (cx + ring * math.cos(a1), cy + ring * math.sin(a1))],
+                       width=2.5, color=GREY)
             p.circle(cx, cy, radius, fill=WHITE, outline=INK, width=3)
-            for a in range(4):
-                ang = math.pi / 4 + a * math.pi / 2
-                p.line([(cx, cy), (cx + 0.8 * radius * math.cos(ang),
-                                   cy + 0.8 * radius * math.sin(ang))],
-                       width=5, color=GREY)
-            p.circle(cx, cy, 6, fill=INK, outline=None)
+            p.circle(cx, cy, 0.14 * radius, fill=(150, 158, 168), outline=INK,
+                     width=2)
         for n in range(1, per_bay):
             x = x0 + n * plot_l
             p.line([(x, y0 + b * bay_w), (x, y0 + (b + 1) * bay_w)], width=2.5,
@@ -700,74 +704,111 @@ def plan_view(p, x0, y0, s, run, fill=AIR_FILL):
     return x1, y1
 
 
+def side_view(p, x0, y_bundle, s, run):
+    """The bundle seen from the side along its tubes, s pixels per foot:
+    the bundle, the plenum below it as deep as the least plenum depth, the
+    fans (forced draft) in the middle of their plots, the 45° lines of the
+    air's dispersion from each fan's edge to its plot's ends, and the
+    motors.  Returns the plenum's bottom (the fans' level) and the fans'
+    middles."""
+    c, f = run.case, run.fans
+    x1 = x0 + c["LENGTH"] * s
+    plot, half = f["plotLengthFt"] * s, f["fanDiameterFt"] / 2 * s
+    deck = y_bundle + 40 + f["plenumDepthFt"] * s
+    header_box(p, x0 - 22, y_bundle - 8, x0, y_bundle + 48)
+    header_box(p, x1, y_bundle - 8, x1 + 22, y_bundle + 48)
+    bundle(p, x0, y_bundle, x1, y_bundle + 40, rows=c["NROWS"])
+    p.rect(x0, y_bundle + 40, x1, deck, fill=PANEL, outline=None)
+    for x in (x0, x1):
+        p.line([(x, y_bundle + 40), (x, deck)], width=3)
+    middles = []
+    for n in range(f["fansPerBay"]):
+        cx = x0 + (n + 0.5) * plot
+        middles.append(cx)
+        for sx in (-1, 1):
+            p.line([(cx + sx * half, deck),
+                    (cx + sx * (half + (deck - y_bundle - 40)), y_bundle + 40)],
+                   width=3, color=AIR, dash=(8, 5))
+    # the fan deck: closed between the fans, open in each fan's circle
+    edges = [x0] + [m + sx * half for m in middles for sx in (-1, 1)] + [x1]
+    for xa, xb in zip(edges[::2], edges[1::2]):
+        p.line([(xa, deck), (xb, deck)], width=4)
+    for n in range(1, f["fansPerBay"]):
+        x = x0 + n * plot
+        p.line([(x, y_bundle + 40), (x, deck + 20)], width=2.5, color=HOT,
+               dash=(10, 7))
+    for cx in middles:
+        fan(p, cx, deck + 14, half - 6)
+        motor(p, cx, deck + 44, deck + 84, deck + 26)
+    return deck, middles
+
+
 def tut13(k):
     run = F.default_case(k)
     c, f = run.case, run.fans
-    big_case, big = F.larger_case(k)
-    bc, bf = big.case, big.fans
-    distance_ft = f["distanceM"] / 0.3048
     p = Pic("tut13.png")
-    p.title("Fans: bays, fan circles and noise", 32)
-    s = 9.0                              # pixels per foot, both plans
-    # the default case
-    x1, y1 = plan_view(p, 76, 112, s, run)
-    p.text(60, y1 + 24, "the default case, from above", 24, "bold")
-    p.lines(60, y1 + 60, [
-        f"{c['XWIDTH']:g} ft wide, {c['LENGTH']:g} ft tubes: "
-        f"{f['bays']} bay, {f['fans']} fan",
-        f"{f['fanDiameterFt']:g} ft fan: {100 * f['coverage']:.0f} % of the face",
-        f"{f['tipSpeedFtMin']:,.0f} ft/min at the tips: {f['rpm']:.0f} rpm",
-        f"sound power {f['soundPowerDbA']:.1f} dB(A)"],
-        24, gap=1.35)
-    # a larger case: two bays, two fans in each
-    bx0, by0 = 580, 100
-    bx1, by1 = plan_view(p, bx0, by0, s, big)
-    bay_w = bc["XWIDTH"] / bf["bays"] * s
-    for b in range(bf["bays"]):
-        p.text(bx1 + 28, by0 + (b + 0.5) * bay_w, f"bay {b + 1}", 24, "bold",
-               HOT, anchor="lm")
-    p.lines(bx0 - 20, by1 + 24, [
-        f"{float(big_case.duty):g} million Btu/hr, {bc['LENGTH']:g} ft tubes, "
-        f"{bc['XWIDTH']:g} ft wide:",
-        f"{bf['bays']} bays of {bc['XWIDTH'] / bf['bays']:g} ft, "
-        f"{bf['fansPerBay']} fans in each, {bf['fanDiameterFt']:g} ft",
-        "solid line: between bays; dashed: plots"],
-        24, gap=1.35)
-    # noise of the default case against tip speed
-    speeds = list(range(6000, 12001, 1000))
-    pts = F.noise_by_tip_speed(k, speeds)
-    lo = math.floor(min(v for _, v in pts) / 4) * 4
-    hi = math.ceil(max(v for _, v in pts) / 4) * 4
-    xl, xr, yb, yt = 190, 1060, 716, 596
-    sx = (xr - xl) / (speeds[-1] - speeds[0])
-    sy = (yb - yt) / (hi - lo)
-
-    def at(speed, db):
-        return xl + (speed - speeds[0]) * sx, yb - (db - lo) * sy
-    for db in range(lo, hi + 1, 4):
-        y = at(speeds[0], db)[1]
-        p.line([(xl, y), (xr, y)], width=1.5, color=LIGHT)
-        p.text(xl - 12, y, f"{db}", 22, anchor="rm")
-    p.line([at(*q) for q in pts], width=5, color=HOT)
-    for speed, db in pts:
-        p.circle(*at(speed, db), 6, fill=HOT, outline=None)
-    p.line([(xl, yb), (xr, yb)], width=3)
-    p.line([(xl, yt - 6), (xl, yb)], width=3)
-    for speed in speeds:
-        x = at(speed, lo)[0]
-        p.line([(x, yb), (x, yb + 8)], width=3)
-        p.text(x, yb + 10, f"{speed:,}", 22, anchor="ma")
-    p.text(40, yt - 18, f"dB(A) at {distance_ft:.0f} ft against tip speed, "
-           "ft/min (default case)", 24, "bold", anchor="ls")
-    ex = at(f["tipSpeedFtMin"], f["soundPressureDbA"])
-    p.circle(*ex, 9, fill=WHITE, outline=HOT, width=3)
-    p.text(ex[0] - 14, ex[1] - 12, f"{f['soundPressureDbA']:.1f} dB(A)", 24,
-           "bold", HOT, anchor="rs")
-    tip = round(f["tipSpeedFtMin"])
-    slower = round(0.8 * tip)
-    drop = dict(pts)[tip] - dict(pts)[slower]
-    p.text(566, 762, f"20 % less tip speed, {tip:,} to {slower:,} ft/min: "
-           f"{drop:.1f} dB(A) less", 24, GREY, anchor="ma")
+    p.title(f"{f['fans']} fans in {f['bays']} bay: plots, rings and plenum", 32)
+    # from above
+    s = 17.0                              # pixels per foot
+    x0, y0 = 70, 96
+    x1, y1 = plan_view(p, x0, y0, s, run)
+    plot = f["plotLengthFt"] * s
+    yd = y1 + 22
+    for n in range(f["fansPerBay"]):
+        xa, xb = x0 + n * plot, x0 + (n + 1) * plot
+        p.arrow(xa + 2, yd, xb - 2, yd, width=2.5, head=12, both=True)
+        p.text((xa + xb) / 2, yd + 8, f"plot {f['plotLengthFt']:g} ft", 24,
+               "bold", HOT, anchor="ma")
+    xd = x1 + 40
+    p.arrow(xd, y0 + 2, xd, y1 - 2, width=2.5, head=12, both=True)
+    p.lines(xd + 14, (y0 + y1) / 2 - 30, ["bay", f"{f['bayWidthFt']:g} ft"],
+            24, "bold", gap=1.25)
+    radius = f["fanDiameterFt"] / 2 * s
+    cx, cy = x0 + 0.5 * plot, y0 + 0.5 * f["bayWidthFt"] * s
+    p.arrow(cx - radius + 2, cy, cx - 0.14 * radius - 4, cy, width=2.5,
+            head=12)
+    p.arrow(cx + 0.14 * radius + 4, cy, cx + radius - 2, cy, width=2.5,
+            head=12)
+    p.text(cx, cy - 14, f"fan {f['fanDiameterFt']:g} ft", 24, "bold",
+           anchor="ms")
+    # the figures beside the plan
+    tx = 716
+    p.text(tx, 100, f"default case, {c['NROWS']} rows", 25, "bold")
+    p.lines(tx, 142, [
+        f"{c['XWIDTH']:g} ft wide, {c['LENGTH']:g} ft tubes",
+        f"{f['bays']} bay, {f['fans']} fans of {f['fanDiameterFt']:g} ft",
+        f"fans cover {100 * f['coverage']:.0f} % of the face",
+        f"ring clearance {f['fanClearanceFt']:g} ft (dashed)",
+        f"{f['shaftPowerPerFanHp']:.1f} hp per fan: "
+        f"{f['motorRating']:g} {f['motorRatingUnit']} motors",
+        f"tips at {f['tipSpeedFtMin']:,.0f} ft/min: {f['rpm']:.0f} rpm"],
+        24, gap=1.4)
+    # from the side, along the tubes
+    s2 = 30.0
+    sx0 = 116
+    yb = 486
+    p.text(36, yb - 44, "from the side, along the tubes (forced draft)", 24,
+           "bold")
+    deck, middles = side_view(p, sx0, yb, s2, run)
+    p.text(sx0 + c["LENGTH"] * s2 / 2, yb + 20, "tube bundle", 22, "bold",
+           anchor="mm")
+    # the plenum depth at the right end
+    xr = sx0 + c["LENGTH"] * s2 + 40
+    p.arrow(xr, yb + 40, xr, deck, width=2.5, head=10, both=True)
+    p.text(xr + 4, deck + 12, f"{f['plenumDepthFt']:g} ft", 24, "bold",
+           anchor="ma")
+    callout(p, 40, deck + 70, "45°", sx0 + 16, yb + 62, 24, "bold", AIR,
+            lcolor=AIR)
+    callout(p, middles[0] + 60, deck + 70,
+            f"{f['motorRating']:g} {f['motorRatingUnit']} motor",
+            middles[0] + 28, deck + 64, 24)
+    for cx in middles:
+        air_arrow(p, cx - 90, deck + 150, deck + 100)
+        air_arrow(p, cx + 90, deck + 150, deck + 100)
+    p.lines(566, deck + 160, [
+        f"least plenum depth = (plot − fan) / 2 = ({f['plotLengthFt']:g} − "
+        f"{f['fanDiameterFt']:g}) / 2 = {f['plenumDepthFt']:g} ft"],
+        24, GREY, anchor="ma")
     return p
 
 
@@ -778,8 +819,8 @@ def tut14(k):
     p = Pic("tut14.png")
     p.title(f"Price and fan energy, default case with {run['LENGTH']:g} ft tubes",
             30)
-    xl, xr, yb, yt = 150, 1070, 620, 210
-    top = math.ceil(max(pr + pv for _, pr, pv, _, _ in bars) / 100000) * 100000
+    xl, xr, yb, yt = 150, 1070, 600, 210
+    top = math.ceil(max(pr + pv for _, pr, pv, _, _, _ in bars) / 100000) * 100000
     sy = (yb - yt) / top
     step = (xr - xl) / len(bars)
     for v in range(0, top + 1, 100000):
@@ -789,7 +830,7 @@ def tut14(k):
         p.line([(xl - 10, y), (xl, y)], width=3)
         p.text(xl - 16, y, f"{v // 1000:,}", 24, anchor="rm")
     p.text(40, yt - 44, "thousand US$", 24, "bold")
-    for i, (rows, price, pv, hp, marks) in enumerate(bars):
+    for i, (rows, price, pv, hp, kw, marks) in enumerate(bars):
         x0 = xl + i * step + 20
         x1 = x0 + step - 40
         yp, ye = yb - price * sy, yb - (price + pv) * sy
@@ -801,6 +842,7 @@ def tut14(k):
         p.text((x0 + x1) / 2, ye + 10, f"{pv / 1000:.0f}", 22, anchor="ma")
         p.text((x0 + x1) / 2, yb + 12, f"{rows} rows", 24, anchor="ma")
         p.text((x0 + x1) / 2, yb + 44, f"{hp:.1f} hp", 22, GREY, anchor="ma")
+        p.text((x0 + x1) / 2, yb + 72, f"{kw:.1f} kW", 22, GREY, anchor="ma")
         # the cheapest labelled to the left of its line, the lowest
         # evaluated cost to the right (one above the other on one bar)
         both = "cheapest" in marks and "lowest evaluated cost" in marks
@@ -815,19 +857,21 @@ def tut14(k):
                 p.line([(cx, ty + 32), (cx, ye - 38)], width=2.5, color=col)
     p.line([(xl, yb), (xr, yb)], width=3)
     p.line([(xl, yt - 10), (xl, yb)], width=3)
+    p.lines(xl - 16, yb + 44, ["fan power", "electrical"], 22, GREY,
+            anchor="ra", gap=1.27)
     # legend
-    lx, ly = 150, 708
+    lx, ly = 150, 712
     p.rect(lx, ly, lx + 40, ly + 28, fill=STEEL_FILL, outline=INK, width=2)
     p.text(lx + 52, ly + 14, "price", 24, anchor="lm")
     lx2 = 330
     p.rect(lx2, ly, lx2 + 40, ly + 28, fill=(255, 214, 170), outline=INK,
            width=2)
-    p.text(lx2 + 52, ly + 14, "present value of the fan energy", 24,
+    p.text(lx2 + 52, ly + 14, "present value of the energy the motors draw", 24,
            anchor="lm")
-    p.text(566, 754, f"{o['energyPricePerKwh']:.2f} US$ per kWh, "
+    p.text(566, 758, f"{o['energyPricePerKwh']:.2f} US$ per kWh, "
            f"{o['hoursPerYear']:,.0f} hours a year, {o['years']} years at "
-           f"{100 * o['rate']:g} %; totals: evaluated cost", 24, GREY,
-           anchor="ma")
+           f"{100 * o['rate']:g} %; drive {o['driveEfficiency']:g}, motor "
+           f"{o['motorEfficiency']:g}", 24, GREY, anchor="ma")
     return p
 
 
@@ -888,10 +932,10 @@ def tut16(k):
     p.text(600, 100, "Left to detailed design", 28, "bold", BAD)
     yes = ["rows and face velocity", "width and tube count",
            "bare and finned surface", "air flow and outlet air",
-           "fan power", "weight", "price", "bays, fans, diameter, rpm",
+           "fan power", "weight", "price", "bays, fans, plenum, motors",
            "noise at a distance", "cost of ownership"]
     no = ["pressure drop, tubes and air", "fouling in detail",
-          "noise spectrum, screening", "fan selection and motors",
+          "noise spectrum, screening", "fan selection and drives",
           "headers and passes", "structure and access",
           "winter and hot air return"]
     for i, s in enumerate(yes):

@@ -5,7 +5,8 @@ with its chart and table."""
 
 import math
 
-from .canvas import (BADGE, GREY, INK, LIGHT, MID, PANEL, TITLEBAR, WHITE)
+from .canvas import (BADGE, GREY, INK, LIGHT, MID, PANEL, TITLEBAR, WHITE,
+                     LayoutError)
 
 def window(p, x0, y0, x1, y1, caption, menu=None, size=22):
     p.rect(x0, y0, x1, y1, fill=PANEL, outline=INK, width=2.5)
@@ -234,26 +235,44 @@ def report_window(p, x0, y0, x1, y1, caption, title, lines, size=22, first=0,
     return shown
 
 
-def options_dialog(p, x0, y0, x1, note_lines, rows, size=22):
-    """The dialog "Options": its note, the rows of label and value, and the
-    buttons Defaults, OK and Cancel.  Returns the field's left edge and the
-    y of every row's middle, and the dialog's bottom."""
-    h = 38 + 20 + len(note_lines) * size * 1.3 + 14 + len(rows) * 50 + 74
+def options_dialog(p, x0, y0, x1, note_lines, groups, size=22):
+    """The dialog "Options": its note, its groups of fields two by two (the
+    first two groups in the left column, the next two in the right, as the
+    dialog's grid places them), each group a column of labels and one of
+    fields, and the buttons Defaults, OK and Cancel.  groups: [(title,
+    [(label, value)])].  Returns {label: (x, y, w, h) of its field} and the
+    dialog's bottom."""
+    row_h, field_w, field_h, pad = 44, 92, 36, 10
+    rows_in = [max(len(groups[g][1]) for g in range(r, len(groups), 2))
+               for r in range(2)]
+    group_h = [30 + n * row_h + 8 for n in rows_in]
+    note_h = len(note_lines) * size * 1.3
+    h = 38 + 14 + note_h + 14 + group_h[0] + 22 + group_h[1] + 18 + 44 + 16
     y = window(p, x0, y0, x1, y0 + h, "Options")
-    p.lines(x0 + 22, y + 16, note_lines, size, gap=1.3)
-    y += 20 + len(note_lines) * size * 1.3 + 14
-    fx = x1 - 22 - 150
-    mids = []
-    for n, (label, value) in enumerate(rows):
-        yy = y + n * 50
-        p.text(x0 + 22, yy + 19, label, size, anchor="lm")
-        field(p, fx, yy, 150, value, size, h=38)
-        mids.append(yy + 19)
-    yb = y0 + h - 60
-    button(p, x0 + 22, yb, x0 + 172, yb + 44, "Defaults", size)
-    button(p, x1 - 344, yb, x1 - 194, yb + 44, "OK", size, default=True)
-    button(p, x1 - 172, yb, x1 - 22, yb + 44, "Cancel", size)
-    return fx, mids, y0 + h
+    p.lines(x0 + 16, y + 12, note_lines, size, gap=1.3)
+    top = y + 14 + note_h + 14
+    col_w = (x1 - x0 - 2 * 16 - 12) / 2
+    fields = {}
+    for g, (title, rows) in enumerate(groups):
+        row, col = g % 2, g // 2
+        gx0 = x0 + 16 + col * (col_w + 12)
+        gy0 = top + row * (group_h[0] + 22)
+        group(p, gx0, gy0 + 12, gx0 + col_w, gy0 + group_h[row], title, size)
+        label_w = max(p.text_size(label, size)[0] for label, _ in rows)
+        fx = gx0 + pad + label_w + 10
+        if fx + field_w > gx0 + col_w - pad + 1e-6:
+            raise LayoutError(f"{p.name}: the group {title} is too narrow "
+                              "for its fields")
+        for n, (label, value) in enumerate(rows):
+            yy = gy0 + 30 + n * row_h
+            p.text(gx0 + pad, yy + field_h / 2, label, size, anchor="lm")
+            field(p, fx, yy, field_w, value, size, h=field_h)
+            fields[label] = (fx, yy, field_w, field_h)
+    yb = y0 + h - 16 - 44
+    button(p, x0 + 16, yb, x0 + 156, yb + 44, "Defaults", size)
+    button(p, x1 - 312, yb, x1 - 172, yb + 44, "OK", size, default=True)
+    button(p, x1 - 156, yb, x1 - 16, yb + 44, "Cancel", size)
+    return fields, y0 + h
 
 
 def hscrollbar(p, x0, y0, x1, y1, share, start=0.0):
@@ -387,11 +406,13 @@ def pointer(p, x, y):
 
 
 def table(p, x0, y0, x1, y1, headings, rows, left_aligned=(), sorted_by=0,
-          total_rows=None, size=22):
+          total_rows=None, size=22, to_the_end=False):
     """A table view: a heading row (the sorted column with its arrow), the
     rows given, cut at the right edge as a scrolled view shows them, and
     its scroll bars.  Numbers stand at the right of their cells, the
-    columns in left_aligned at the left."""
+    columns in left_aligned at the left.  to_the_end: scrolled to the
+    right as far as it goes, a whole column at the left edge (the view
+    scrolls by columns).  Returns the first and the last column shown."""
     bar = 22
     p.rect(x0, y0, x1, y1, fill=WHITE, outline=GREY, width=2)
     right, bottom = x1 - bar - 2, y1 - bar - 2
@@ -402,11 +423,17 @@ def table(p, x0, y0, x1, y1, headings, rows, left_aligned=(), sorted_by=0,
         w = max([p.text_size(head, size)[0] + (20 if c == sorted_by else 0)]
                 + [p.text_size(s, size)[0] for s in cells])
         widths.append(w + 2 * pad)
+    first = 0
+    if to_the_end:
+        while sum(widths[first:]) > right - x0 - 2:
+            first += 1
     p.rect(x0 + 2, y0 + 2, right, y0 + head_h, fill=(240, 241, 243),
            outline=None)
     x = x0 + 2
-    shown = 0
+    shown = first
     for c, (head, w) in enumerate(zip(headings, widths)):
+        if c < first:
+            continue
         if x + w > right:
             break
         p.line([(x + w, y0 + 2), (x + w, bottom)], width=1, color=LIGHT)
@@ -430,23 +457,28 @@ def table(p, x0, y0, x1, y1, headings, rows, left_aligned=(), sorted_by=0,
         y = y0 + head_h + (n + 1) * row_h
         if y < bottom:
             p.line([(x0 + 2, y), (right, y)], width=1, color=LIGHT)
-    seen = sum(widths[:shown]) + (right - x)
+    seen = sum(widths[first:shown]) + (right - x)
     scrollbar(p, right + 2, y0 + 2, x1 - 2, bottom,
               len(rows) / max(len(rows), total_rows or len(rows)))
     hscrollbar(p, x0 + 2, bottom + 2, right, y1 - 2,
-               min(1.0, seen / sum(widths)))
-    return shown
+               min(1.0, seen / sum(widths)),
+               min(sum(widths[:first]) / sum(widths), 1.0 - seen / sum(widths)))
+    return first, shown - 1
 
 
 def alternatives_window(p, x0, y0, x1, y1, caption, top, plot, rows,
                         status):
     """The Alternatives window: the top row (top: the label of the tube
-    lengths, the three lengths, whether all materials, the ranking), the
-    chart (plot: the arguments of chart() after its panel), the table
-    (rows: the arguments of table() after its frame) and the bottom row
-    (status).  Returns the chart's mapping from data to picture."""
+    lengths, the three lengths, whether all materials, whether usual
+    proportions only, the ranking), the chart (plot: the arguments of
+    chart() after its panel), the table (rows: the arguments of table()
+    after its frame), scrolled to its right end where the fans, their
+    motors and their noise stand, and the bottom row (status).  The top row, one row in
+    the window, takes two here: the ranking and the buttons Sweep and
+    Cancel stand below the check boxes.  Returns the chart's mapping from
+    data to picture."""
     y = window(p, x0, y0, x1, y1, caption)
-    label, lengths, all_materials, rank = top
+    label, lengths, all_materials, usual_only, rank = top
     m = 14
     ym = y + 30
     x = x0 + m
@@ -457,7 +489,9 @@ def alternatives_window(p, x0, y0, x1, y1, caption, top, plot, rows,
         if n < 2:
             x = p.text(x + 8, ym, ("to", "by")[n], 22, anchor="lm")[2] + 8
     x = check_box(p, x + 18, ym, "All materials", all_materials)
-    x = p.text(x + 16, ym, "Rank by", 22, anchor="lm")[2] + 8
+    check_box(p, x + 18, ym, "Usual proportions only", usual_only)
+    ym += 44
+    x = p.text(x0 + m, ym, "Rank by", 22, anchor="lm")[2] + 8
     combo(p, x, ym - 17, 112, rank)
     button(p, x1 - m - 184, ym - 19, x1 - m - 96, ym + 19, "Sweep")
     button(p, x1 - m - 88, ym - 19, x1 - m, ym + 19, "Cancel", enabled=False)
@@ -465,7 +499,7 @@ def alternatives_window(p, x0, y0, x1, y1, caption, top, plot, rows,
     yb = y1 - 34
     table_top = yb - 34 - 226
     at = chart(p, x0 + m, ym + 30, x1 - m, table_top - 10, *plot)
-    table(p, x0 + m, table_top, x1 - m, yb - 22, *rows)
+    table(p, x0 + m, table_top, x1 - m, yb - 22, *rows, to_the_end=True)
     progress_bar(p, x0 + m, yb - 18, x0 + m + 300, yb + 18, 1.0)
     p.text(x0 + m + 316, yb, status, 22, anchor="lm")
     button(p, x1 - m - 270, yb - 19, x1 - m - 100, yb + 19, "Export CSV…")
