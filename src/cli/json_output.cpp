@@ -173,18 +173,20 @@ nlohmann::ordered_json describeJson() {
         const auto shown = [&](UnitSystem units) {
             return planning::shownValue(row, row.defaults[units == kEnglish ? 0 : 1], units);
         };
-        options.push_back({{"flag", std::string("--") + row.flag},
-                           {"label", row.label},
-                           {"jsonKey", row.jsonKey},
-                           {"unit", bySystem(row.unitText[0], row.unitText[1])},
-                           {"default", bySystem(shown(kEnglish), shown(kMetric))},
-                           {"low", bySystem(row.low[0], row.low[1])},
-                           {"high", bySystem(row.high[0], row.high[1])},
-                           {"noneAllowed", row.noneAllowed},
-                           {"whole", row.whole},
-                           {"range", bySystem(planning::acceptedRangeText(row, kEnglish),
-                                              planning::acceptedRangeText(row, kMetric))},
-                           {"message", bySystem(row.message[0], row.message[1])}});
+        options.push_back(
+            {{"flag", std::string("--") + row.flag},
+             {"label", row.label},
+             {"group", planning::kOptionGroupTitles[static_cast<std::size_t>(row.group)]},
+             {"jsonKey", row.jsonKey},
+             {"unit", bySystem(row.unitText[0], row.unitText[1])},
+             {"default", bySystem(shown(kEnglish), shown(kMetric))},
+             {"low", bySystem(row.low[0], row.low[1])},
+             {"high", bySystem(row.high[0], row.high[1])},
+             {"noneAllowed", row.noneAllowed},
+             {"whole", row.whole},
+             {"range", bySystem(planning::acceptedRangeText(row, kEnglish),
+                                planning::acceptedRangeText(row, kMetric))},
+             {"message", bySystem(row.message[0], row.message[1])}});
     }
     return {{"projectFileTags", tags}, {"options", options}};
 }

@@ -3,6 +3,7 @@
 #include "text/number.h"
 
 #include <cctype>
+#include <cmath>
 #include <string>
 
 namespace keld::cli {
@@ -18,6 +19,9 @@ std::string flagName(const OptionRow& row) {
 // "10000 ft/min" or "0.1": a default in the units of a system.
 std::string withUnit(const OptionRow& row, UnitSystem units) {
     const std::size_t i = units == UnitSystem::English ? 0 : 1;
+    if (std::isnan(row.defaults[i])) {
+        return "none";
+    }
     const std::string unit = row.unitText[i];
     const std::string value = formatPlainDecimal(planning::shownValue(row, row.defaults[i], units));
     return row.unit == OptionUnit::None || unit.empty() ? value : value + " " + unit;

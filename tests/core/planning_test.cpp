@@ -185,6 +185,14 @@ TEST(Plan, WithoutAFinishedBundleOrALayout) {
                   "No fan layout fits this bundle: fans of whole feet from 4 ft up to the largest "
                   "fan diameter (20 ft), each with its ring clearance (1 ft), cannot cover 40 % "
                   "of the face in bays of at most 30 ft with up to 50 fans per bay."});
+    // 11 ft by 14 ft: two fans need plots of 7 ft, too short for a 7 ft fan
+    // and its ring; one fan of 9 ft (pi·81/4 = 63.6 >= 0.4·11·14 = 61.6) fits.
+    c.XWIDTH = 11;
+    c.LENGTH = 14;
+    const std::vector<std::string> notes = planFans(c, Options())->notes;
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[1], "With fewer fans in all (the option \"fewest fans\"), 1 fan of 9 ft would "
+                        "fit.");
 }
 
 // Standard motor ratings: a power exactly on a rating takes it, a hair above

@@ -53,6 +53,16 @@ std::vector<std::string> notesOf(const FanFigures& f, const SizingCase& c, const
                         "), each with its ring clearance (" + length(o[Option::FanClearance], u) +
                         "), cannot cover 40 % of the face in bays of at most " + length(30, u) +
                         " with up to 50 fans per bay.");
+        // A small bundle often takes a single fan: say so where it does.
+        Options single = o;
+        single.set(Option::FewestFans, 1);
+        const std::optional<FanLayout> one =
+            o[Option::FewestFans] > 1 ? layoutFans(c.XWIDTH, c.LENGTH, single) : std::nullopt;
+        if (one) {
+            notes.push_back("With fewer fans in all (the option \"fewest fans\"), " +
+                            std::to_string(one->fans) + (one->fans > 1 ? " fans" : " fan") +
+                            " of " + length(one->diameterFt, u) + " would fit.");
+        }
     } else if (!f.motorRating) {
         notes.push_back("A fan takes more than the largest standard motor (" +
                         number(largestMotorRating(u)) + " " + motorRatingUnit(u) +

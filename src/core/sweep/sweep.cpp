@@ -264,9 +264,19 @@ Result run(const Sheet& base, const Request& request, Control* control) {
                                  {&result.lightest, &AlternativeFigures::weight},
                                  {&result.leastPower, &AlternativeFigures::fanPower},
                                  {&result.leastEvaluated, &AlternativeFigures::evaluatedCost}}};
+    // The messages numbered in the order they first come in the sweep, as
+    // one worker numbers them, however the work was shared.
+    std::vector<std::uint16_t> renumbered(result.messages.size(), Alternative::kFeasible);
+    std::vector<std::string> inSweepOrder;
     for (std::uint32_t i = 0; i < plan.count; ++i) {
-        const Alternative& a = result.all[i];
+        Alternative& a = result.all[i];
         if (!a.ok()) {
+            std::uint16_t& to = renumbered[a.message];
+            if (to == Alternative::kFeasible) {
+                to = static_cast<std::uint16_t>(inSweepOrder.size());
+                inSweepOrder.push_back(std::move(result.messages[a.message]));
+            }
+            a.message = to;
             result.infeasible.push_back(i);
             continue;
         }
@@ -283,6 +293,7 @@ Result run(const Sheet& base, const Request& request, Control* control) {
             }
         }
     }
+    result.messages = std::move(inSweepOrder);
     // Ranked by the figure, ties in sweep order; a large sweep sorts its two
     // halves at once and merges them.
     if (request.threads > 1 && keys.size() > 65536) {
