@@ -29,6 +29,7 @@ namespace {
 // factor of the previous calculation without a word.
 constexpr const char* kCostFactorTooLarge =
     "The Price Multiplication Factor (Item 6) is too large to compute with.";
+constexpr const char* kCostFactorName = "Price Multiplication Factor (Item 6)";
 
 constexpr const char* kForcedDraftMetric = "Outlet air temperature > 121 Deg. C.\n"
                                            "Therefore, only forced draft can be used.\n"
@@ -82,6 +83,12 @@ bool Driver::check(const EntryCheck& ck) {
     const std::string& entry = text(ck.field);
     if (entry.empty()) {
         show(ck.missing);
+        return false;
+    }
+    // "1,5" is no duty of 1: a number followed by other characters is
+    // refused rather than read in part.
+    if (hasTextAfterNumber(entry)) {
+        show(notANumberMessage(ck.name, entry));
         return false;
     }
     const std::optional<double> read = readNumber(entry);
@@ -143,6 +150,10 @@ bool Driver::checks(std::size_t first, std::size_t last) {
 
 bool Driver::tail(std::optional<double> factor) {
     SizingCase& c = m_case;
+    if (hasTextAfterNumber(text(Field::PriceFactor))) {
+        show(notANumberMessage(kCostFactorName, text(Field::PriceFactor)));
+        return false;
+    }
     if (!factor) {
         show(kCostFactorTooLarge);
         return false;
