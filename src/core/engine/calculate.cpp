@@ -50,8 +50,8 @@ class Driver {
     // stages and the closing messages.
     bool head();
     bool checks(std::size_t first, std::size_t last);
-    std::optional<double> readPriceFactor() const { return readNumber(text(Field::PriceFactor)); }
-    bool tail(std::optional<double> factor);
+    NumberReading readPriceFactor() const { return readEntryNumber(text(Field::PriceFactor)); }
+    bool tail(const NumberReading& factor);
 
   private:
     const std::string& text(Field f) const { return m_entries.text[f]; }
@@ -87,11 +87,12 @@ bool Driver::check(const EntryCheck& ck) {
     }
     // "1,5" is no duty of 1: a number followed by other characters is
     // refused rather than read in part.
-    if (hasTextAfterNumber(entry)) {
+    const NumberReading reading = readEntryNumber(entry);
+    if (reading.textAfter) {
         show(notANumberMessage(ck.name, entry));
         return false;
     }
-    const std::optional<double> read = readNumber(entry);
+    const std::optional<double> read = reading.value;
     bool ok = false;
     if (const auto* whole = std::get_if<std::int32_t SizingCase::*>(&ck.target)) {
         const std::optional<std::int32_t> rows = read ? roundHalfEvenToInt32(*read) : std::nullopt;
@@ -148,17 +149,17 @@ bool Driver::checks(std::size_t first, std::size_t last) {
     return true;
 }
 
-bool Driver::tail(std::optional<double> factor) {
+bool Driver::tail(const NumberReading& factor) {
     SizingCase& c = m_case;
-    if (hasTextAfterNumber(text(Field::PriceFactor))) {
+    if (factor.textAfter) {
         show(notANumberMessage(kCostFactorName, text(Field::PriceFactor)));
         return false;
     }
-    if (!factor) {
+    if (!factor.value) {
         show(kCostFactorTooLarge);
         return false;
     }
-    c.COSTFACTOR = *factor;
+    c.COSTFACTOR = *factor.value;
 
     c.ERRTHERMAL = " ";
     c.ERRPOWER = " ";

@@ -243,6 +243,16 @@ Scanned scanNumber(std::string_view s) {
 
 } // namespace
 
+NumberReading readEntryNumber(std::string_view text) {
+    if (const std::optional<double> plain = plainDecimal(text)) {
+        return {plain, false};
+    }
+    std::string storage;
+    const std::string_view s = withoutBlanks(text, storage);
+    const Scanned scanned = scanNumber(s);
+    return {scanned.value, scanned.length > 0 && scanned.length < s.size()};
+}
+
 std::optional<double> readNumber(std::string_view text) {
     if (const std::optional<double> plain = plainDecimal(text)) {
         return plain;
@@ -252,13 +262,7 @@ std::optional<double> readNumber(std::string_view text) {
 }
 
 bool hasTextAfterNumber(std::string_view text) {
-    if (plainDecimal(text)) {
-        return false;
-    }
-    std::string storage;
-    const std::string_view s = withoutBlanks(text, storage);
-    const std::size_t length = scanNumber(s).length;
-    return length > 0 && length < s.size();
+    return readEntryNumber(text).textAfter;
 }
 
 std::optional<std::int32_t> roundHalfEvenToInt32(double x) {
