@@ -162,10 +162,11 @@ class SheetTest : public QObject {
              "calc:RecentFile1"},
             {"calc:Text4=Recent", "calc:caption=KELD - r.ini", "questions="});
         row("a recent file gone",
-            {"save:$DIR/g.ini", "calc:CalcMenu1_2", "remove:$DIR/g.ini", "calc:RecentFile1"},
+            {"save:$DIR/g.ini", "calc:CalcMenu1_2", "calc:Text4=Kept", "remove:$DIR/g.ini",
+             "calc:RecentFile1"},
             {"messages=Could not load the file $DIR/g.ini\nIt no longer exists and was taken "
              "off the list of recent files.",
-             "recent files=", "calc:RecentFile1 visible=0"});
+             "recent files=", "calc:RecentFile1 visible=0", "questions=", "calc:Text4=Kept"});
         // The Options: shown in the sheet's units, checked, kept between runs.
         row("options",
             {"answer:seen Text1;seen Text2;Text1=9000;Command1", "calc:CalcMenu_7",

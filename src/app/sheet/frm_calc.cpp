@@ -280,9 +280,6 @@ void frmCalc::openRecentFile(std::size_t index) {
         return;
     }
     const QString path = files[static_cast<qsizetype>(index)];
-    if (!mayDiscardCase()) {
-        return;
-    }
     if (!QFileInfo::exists(path)) {
         m_recent.remove(path);
         showRecentFiles();
@@ -293,7 +290,9 @@ void frmCalc::openRecentFile(std::size_t index) {
                                MessageIcon::None);
         return;
     }
-    openFile(path);
+    if (mayDiscardCase()) {
+        openFile(path);
+    }
 }
 
 void frmCalc::showRecentFiles() {
