@@ -94,10 +94,6 @@ class SheetTest : public QObject {
         row("File, Open, Save fails: nothing changes",
             {edit, "ask:save", "save:$DIR/no/s.ini", "open:$DIR/s.ini", "calc:CalcMenu1_1"},
             {"messages=Could not save the data in file $DIR/no/s.ini", "calc:Text4=Kept"});
-        row("File, Open, Discard: opened",
-            {edit, "write:$DIR/o.ini=Other<TEXT4>\r\n", "ask:discard", "open:$DIR/o.ini",
-             "calc:CalcMenu1_1"},
-            {"calc:Text4=Other", "calc:caption=KELD - o.ini"});
         row("the instructions never ask", {edit, "calc:CalcMenu_3", "pages:PageMenu_2"},
             {"questions=", "calc:Text4=Kept"});
         // The tutorial closes the sheet, whose case a new sheet would not have.
