@@ -64,6 +64,10 @@ class FlowTest : public QObject {
         flow("report closed", report + "report:close", "calc /", 0, {"price=0"});
         flow("report &Exit", report + "report:OutMenu_4", "/", 1);
         flow("report &File &Exit", report + "report:OutMenu1_1", "/", 1);
+        // The sheet waits hidden with a case edited since it was started: the
+        // program asks before it ends, and Cancel brings the sheet back.
+        flow("report &Exit cancelled", report + "ask:cancel report:OutMenu_4", "calc /", 0,
+             {"calc:Text4=Kept", "questions=" + QString(keld::kUnsavedChangesQuestion)});
         flow("instructions start at page 1", tutorial + next3 + "pages:PageMenu_2 calc:CalcMenu_3",
              "pages / calc", 0, {"pages:lblPage=Page 1 of 13"});
         flow("instructions &Previous from page 1", instructions + "pages:PageMenu_3", "calc /", 0,
@@ -74,6 +78,8 @@ class FlowTest : public QObject {
         flow("instructions &Calculations", instructions + "pages:PageMenu_2", "calc /", 0,
              {"calc:Text4=Kept", "price=0"});
         flow("instructions &Exit", instructions + "pages:PageMenu1_1", "/ calc", 1);
+        flow("instructions &Exit cancelled", instructions + "ask:cancel pages:PageMenu1_1",
+             "calc /", 0, {"calc:Text4=Kept"});
     }
     void handOvers() { runRow(true); }
 
@@ -95,6 +101,29 @@ class FlowTest : public QObject {
         QCOMPARE(p.look("pointers") + '|' + p.look("ends") + '|' + p.look("windows"),
                  "arrow,arrow|0|calc /");
         QCOMPARE(p.look("calc:caption") + '|' + p.look("calc:Combo1 count"), "KELD -  |0");
+    }
+
+    // keld FILE.ini: the sheet with the file, no cover; a file that cannot be
+    // loaded is refused as File, Open refuses it, on the default case.
+    void openedFromOutside() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("E-101.ini");
+        writeFile(file, shipped("Files/default.ini").replace("Cooling Water Return", "Outside"));
+        {
+            Program p;
+            p.state.settingsFile = dir.filePath("keld.conf");
+            p.windows.start(file);
+            settle();
+            QCOMPARE(p.look("windows") + '|' + p.look("calc:caption") + '|' + p.look("calc:Text4") +
+                         '|' + p.look("messages") + '|' + p.look("recent files"),
+                     "calc /|KELD - E-101.ini|Outside||" + file);
+        }
+        Program p;
+        p.windows.start(dir.filePath("none.ini"));
+        settle();
+        QCOMPARE(p.look("windows") + '|' + p.look("calc:caption") + '|' + p.look("messages"),
+                 "calc /|KELD - default.ini|Could not load the file " + dir.filePath("none.ini") +
+                     "\nThe file cannot be opened or read.");
     }
 };
 

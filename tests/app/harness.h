@@ -12,16 +12,20 @@
 //                           pressed, "seen Text2" notes a field ("seen inside":
 //                           whether it lies wholly on its screen); then cancelled if open
 //   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
-//   "write:PATH=TEXT"       a file written
+//   "ask:save", "ask:discard", "ask:cancel"  the answer to the next question
+//                           before unsaved changes go (none scripted: discard)
+//   "write:PATH=TEXT"       a file written ("remove:PATH": removed)
 // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
 // "ends", "messages", "pointers" (of each message), "focus", "dropDowns",
 // "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept
-// options" (read back from the settings file), "window:caption", "window:Control" (its text,
+// options" and "recent files" (read back from the settings file),
+// "questions" (asked before unsaved changes go), "window:caption", "window:Control" (its text,
 // or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
 
 #include "app_state.h"
 #include "config/ini.h"
 #include "sheet/frm_options.h"
+#include "sheet/recent_files.h"
 #include "shell/app_windows.h"
 #include "test_platform.h"
 
@@ -136,6 +140,17 @@ struct Program {
             writeFile(what.section('=', 0, 0), what.section('=', 1).toUtf8());
             return;
         }
+        if (where == "remove") {
+            QVERIFY(QFile::remove(what));
+            return;
+        }
+        if (where == "ask") {
+            using Choice = Platform::SaveChoice;
+            platform.saveChoices.push_back(what == "save"     ? Choice::Save
+                                           : what == "cancel" ? Choice::Cancel
+                                                              : Choice::Discard);
+            return;
+        }
         if (where == "answer") {
             answer(what.split(';'));
             return;
@@ -193,7 +208,9 @@ struct Program {
             {"filter", platform.lastFilter},
             {"price", QString::number(state.sheet.userPrice())},
             {"rowsFixed", QString::number(state.sheet.rowsFixed())},
-            {"kept options", keptOptions()}};
+            {"kept options", keptOptions()},
+            {"recent files", RecentFiles(state.settingsFile).files().join(',')},
+            {"questions", platform.questions.join(" | ")}};
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
         }

@@ -33,6 +33,11 @@ class SheetTest : public QObject {
             {"calc:Text5=200", "calc:Text6=700", "calc:Text7=650", "calc:Option3_1",
              "calc:Command1"},
             {"calc:Option3_0=1", "windows=report / calc"});
+        // The rows that Calculate chose are on the sheet, and so in a file saved then.
+        row("rows chosen by Calculate, shown and saved",
+            {"calc:Command1", "report:OutMenu_3", "save:$DIR/c.ini", "calc:CalcMenu1_2",
+             "calc:Text8=4", "open:$DIR/c.ini", "calc:CalcMenu1_1"},
+            {"calc:Text8=5", "calc:caption=KELD - c.ini", "rowsFixed=1"});
         row("a title missing", {"calc:Text4=", "calc:CalcMenu_2"},
             {"windows=calc /", "messages=Input Project Title (Item 1)"});
         // Alternatives runs the sheet's checks first: a case that fails opens nothing.
@@ -64,6 +69,38 @@ class SheetTest : public QObject {
             {"messages=", "price=125000", "seen=125000"});
     }
     void keys() { runRow(false); }
+
+    // Before the case is given up: nothing asked for a case as it was
+    // started, opened or saved; Save, Discard or Cancel for one edited since.
+    void unsavedChanges_data() {
+        stepColumns();
+        const QString asked = keld::kUnsavedChangesQuestion;
+        const QString edit = "calc:Text4=Kept";
+        row("nothing edited: Reset, Open and Exit ask nothing",
+            {"calc:Text4 Return", "calc:CalcMenu_4", "open:cancel", "calc:CalcMenu1_1",
+             "calc:CalcMenu1_3"},
+            {"questions=", "ends=1"});
+        row("Exit, Cancel: nothing changes", {edit, "ask:cancel", "calc:CalcMenu1_3"},
+            {"questions=" + asked, "ends=0", "windows=calc /", "calc:Text4=Kept"});
+        row("the close box, Discard: closed", {edit, "ask:discard", "calc:close"},
+            {"questions=" + asked, "windows=/", "ends=1"});
+        row("Reset, Save: saved, then the default case",
+            {edit, "ask:save", "save:$DIR/s.ini", "calc:CalcMenu_4", "calc:Text4=Default again",
+             "ask:discard", "open:$DIR/s.ini", "calc:CalcMenu1_1"},
+            {"questions=" + asked + " | " + asked, "calc:Text4=Kept", "calc:caption=KELD - s.ini"});
+        row("Reset, Save cancelled: nothing changes",
+            {edit, "ask:save", "save:cancel", "calc:CalcMenu_4"},
+            {"calc:Text4=Kept", "calc:caption=KELD -  ", "messages="});
+        row("File, Open, Save fails: nothing changes",
+            {edit, "ask:save", "save:$DIR/no/s.ini", "open:$DIR/s.ini", "calc:CalcMenu1_1"},
+            {"messages=Could not save the data in file $DIR/no/s.ini", "calc:Text4=Kept"});
+        row("the instructions never ask", {edit, "calc:CalcMenu_3", "pages:PageMenu_2"},
+            {"questions=", "calc:Text4=Kept"});
+        // The tutorial closes the sheet, whose case a new sheet would not have.
+        row("the tutorial asks", {edit, "ask:cancel", "calc:CalcMenu_5"},
+            {"questions=" + asked, "windows=calc /", "calc:Text4=Kept"});
+    }
+    void unsavedChanges() { runRow(false); }
 
     // The user-defined fluid dialog: a refusal keeps it open, a cancel
     // keeps the list as it was, and its values are shown in the units shown.
@@ -106,6 +143,26 @@ class SheetTest : public QObject {
             {"messages=Could not load the file $DIR/bad.ini\nLine 4: the fluid \"Lava\" is not "
              "in the fluid list of the service \"Liquid Cooling\".",
              "calc:Text3=99", "calc:Text4=Cooling Water Return"});
+        row("recent files: newest first, each once, kept",
+            {"save:$DIR/a.ini", "calc:CalcMenu1_2", "save:$DIR/b.ini", "calc:CalcMenu1_2",
+             "open:$DIR/a.ini", "calc:CalcMenu1_1"},
+            {"recent files=$DIR/a.ini,$DIR/b.ini", "calc:RecentFile1=&1 a.ini  ($DIR)",
+             "calc:RecentFile2=&2 b.ini  ($DIR)", "calc:RecentFile3 visible=0"});
+        row("recent files: the last five",
+            {"save:$DIR/1.ini", "calc:CalcMenu1_2", "save:$DIR/2.ini", "calc:CalcMenu1_2",
+             "save:$DIR/3.ini", "calc:CalcMenu1_2", "save:$DIR/4.ini", "calc:CalcMenu1_2",
+             "save:$DIR/5.ini", "calc:CalcMenu1_2", "save:$DIR/6.ini", "calc:CalcMenu1_2"},
+            {"recent files=$DIR/6.ini,$DIR/5.ini,$DIR/4.ini,$DIR/3.ini,$DIR/2.ini"});
+        row("a recent file opened",
+            {"calc:Text4=Recent", "save:$DIR/r.ini", "calc:CalcMenu1_2", "calc:CalcMenu_4",
+             "calc:RecentFile1"},
+            {"calc:Text4=Recent", "calc:caption=KELD - r.ini", "questions="});
+        row("a recent file gone",
+            {"save:$DIR/g.ini", "calc:CalcMenu1_2", "calc:Text4=Kept", "remove:$DIR/g.ini",
+             "calc:RecentFile1"},
+            {"messages=Could not load the file $DIR/g.ini\nIt no longer exists and was taken "
+             "off the list of recent files.",
+             "recent files=", "calc:RecentFile1 visible=0", "questions=", "calc:Text4=Kept"});
         // The Options: shown in the sheet's units, checked, kept between runs.
         row("options",
             {"answer:seen tip-speed;seen noise-distance;tip-speed=9000;noise-limit=85;Command1",
@@ -114,6 +171,11 @@ class SheetTest : public QObject {
             {"seen=10000,100,45.72,30.48",
              "messages=The fan tip speed must be from 25.4 to 60.96 m/s.",
              "kept options=2,1,20,1.1,0.95,0.93,9000,30.48,85,nan,0.1,8000,10,0.08"});
+        row("options: a number with more after it",
+            {"answer:hours=8000 h;Command1", "calc:CalcMenu_7"},
+            {"messages=Running hours per year: \"8000 h\" is not a number. Use a point as the "
+             "decimal mark.",
+             "kept options=2,1,20,1.1,0.95,0.93,10000,30.48,nan,nan,0.1,8000,10,0.08"});
         // A settings file edited by hand: each value that is not a number, of
         // another type or out of its range falls back to its own default.
         row("options kept with bad values",

@@ -1,5 +1,6 @@
 // A seeded soak of the whole program: random user actions over every window,
-// dialogs answered either way. After every action no field and no report
+// dialogs answered either way (the question before unsaved changes are
+// given up too). After every action no field and no report
 // shows NaN or infinity and no dialog is left open. Now and then the sheet's
 // default case gets one random entry, and Calculate either opens a report or
 // refuses with a message that names the field. The seed is fixed;
@@ -25,7 +26,7 @@ const QStringList kTyped = {"",       "0",      "-0",     "12.5",    "95",      
 const std::map<QString, QStringList> kRefusalNames = {
     {"Text3", {"Overall Heat Transfer Coefficient (Item 3)", "Tube Rows (Item 6)"}},
     {"Text4", {"Project Title (Item 1)"}},
-    {"Text5", {"(Item 5)", "Tube Rows (Item 6)"}},
+    {"Text5", {"(Item 5)", "Inlet Air Temperature (Item 6)", "Tube Rows (Item 6)"}},
     {"Text6", {"(Item 5)", "Tube Rows (Item 6)"}},
     {"Text7", {"(Item 5)", "Tube Rows (Item 6)"}},
     {"Text8", {"Tube Rows (Item 6)"}},
@@ -69,6 +70,9 @@ class Soak {
         if (w == "calc" && chance(4)) {
             return probe();
         }
+        using Choice = Platform::SaveChoice;
+        m_program->platform.saveChoices = {
+            std::array{Choice::Save, Choice::Discard, Choice::Cancel}[pick(3)]};
         if (w == "calc" && chance(2)) {
             sheet();
         } else {
@@ -130,6 +134,7 @@ class Soak {
 
     // From the default case, one field typed, Calculate.
     QString probe() {
+        m_program->platform.saveChoices.clear(); // Reset discards what was typed
         act("calc:CalcMenu_4");
         if (chance(3)) {
             act("calc:Option2_1");

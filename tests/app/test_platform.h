@@ -30,6 +30,17 @@ class TestPlatform : public Platform {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
+    // The answer scripted next; Discard where none is, as the program did
+    // before it asked.
+    SaveChoice askToSave(QWidget*, const QString& text) override {
+        questions << text;
+        if (saveChoices.empty()) {
+            return SaveChoice::Discard;
+        }
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
     std::optional<QString> getOpenFileName(QWidget*, const QString&,
                                            const QString& filter) override {
         lastFilter = filter;
@@ -65,6 +76,8 @@ class TestPlatform : public Platform {
     std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QString>> printAnswers;
+    QStringList questions;
+    std::deque<SaveChoice> saveChoices;
     QString lastFilter;
     int endCount = 0;
     int dropDowns = 0;

@@ -26,6 +26,8 @@ TEST(Numbers, ShownAndReadAsTheSheetDoes) {
             got = formatFixed(x, what[5] - '0', what.ends_with(","));
         } else if (what == "plain") {
             got = formatPlainDecimal(x);
+        } else if (what == "after") {
+            got = hasTextAfterNumber(row[1]) ? "yes" : "no";
         } else {
             const std::optional<double> read = readNumber(row[1]);
             EXPECT_EQ(read.has_value(), expected != "none") << row[1];

@@ -175,6 +175,7 @@ struct Session {
             {"Combo1", [&] { return sheet.fluidText(); }},
             {"Combo1#", [&] { return std::to_string(sheet.fluidList().size()); }},
             {"Combo2", [&] { return sheet.materialText(); }},
+            {"unsaved", [&] { return std::to_string(sheet.hasUnsavedChanges()); }},
         };
         if (const auto f = shown.find(what); f != shown.end()) {
             return f->second();
@@ -264,10 +265,11 @@ TEST(OpenFile, UnreadableAndSavedFilesRoundTrip) {
     bool lossy = false;
     EXPECT_NE(s.sheet.projectFile(&lossy).find("A ? B<TEXT4>"), std::string::npos);
     EXPECT_TRUE(lossy);
+    EXPECT_EQ(s.look("unsaved"), "1");
     s.sheet.saved("/home/me/Case 12");
-    EXPECT_EQ(s.look("caption"), "KELD - Case 12");
+    EXPECT_EQ(s.look("caption") + s.look("unsaved"), "KELD - Case 120");
     s.sheet.saveCancelled();
-    EXPECT_EQ(s.look("caption"), "KELD -  ");
+    EXPECT_EQ(s.look("caption") + s.look("unsaved"), "KELD -  0");
 }
 
 // ---------------------------------------------------------------------------

@@ -19,6 +19,7 @@ void checkFormats(double x) {
     const std::string input = FormatInputValue(x);
     const std::optional<double> back = readNumber(input);
     fuzz::check(back.has_value() && std::isfinite(*back), "a field's number reads back", input);
+    fuzz::check(!hasTextAfterNumber(input), "a field's number is all number", input);
 
     const std::string report = FormatReportValue(x);
     fuzz::check(!fuzz::showsNonFinite(report), "a report value is a number", report);
@@ -31,6 +32,7 @@ void checkFormats(double x) {
     const std::string plain = formatPlainDecimal(x);
     const std::optional<double> plainBack = readNumber(plain);
     fuzz::check(plainBack.has_value(), "a plain decimal reads back", plain);
+    fuzz::check(!hasTextAfterNumber(plain), "a plain decimal is all number", plain);
     if (std::isfinite(x)) {
         const double tolerance = std::fabs(x) * 1e-14;
         fuzz::check(std::fabs(*plainBack - x) <= tolerance, "a plain decimal keeps its value",
@@ -72,6 +74,10 @@ std::optional<double> plainNumber(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::optional<double> value = readNumber(text);
+    // Whatever follows a number, another character after it is more of the same.
+    if (hasTextAfterNumber(text)) {
+        fuzz::check(hasTextAfterNumber(std::string(text) + ","), "text after a number stays", text);
+    }
     if (value) {
         fuzz::check(std::isfinite(*value), "a number read is finite", text);
         checkFormats(*value);

@@ -95,9 +95,13 @@ void checkCalculation(Sheet& sheet, std::string_view bytes) {
 // the sheet comes back as it was.
 void openAndCheck(std::string_view bytes) {
     Sheet sheet = started();
-    if (const std::optional<OpenFailure> failure = sheet.openBytes(bytes, "fuzz.ini")) {
+    const std::optional<OpenFailure> failure = sheet.openBytes(bytes, "fuzz.ini");
+    fuzz::check(parseProjectFile(bytes).empty() ==
+                    (failure && failure->reason == OpenFailure::Reason::NoProjectLine),
+                "a file is refused as no project file exactly when it holds no project line");
+    if (failure) {
         fuzz::check(failure->reason != OpenFailure::Reason::CannotRead,
-                    "only a list value stops a load");
+                    "only a list value or a file without a project line stops a load");
         return;
     }
     bool lossy = false;

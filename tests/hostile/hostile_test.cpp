@@ -51,6 +51,9 @@ std::string readProject(const std::string& path) {
     Sheet sheet;
     sheet.startUp(KELD_PROGRAM_DIR, messages);
     if (const auto failure = sheet.openBytes(*bytes, path)) {
+        if (failure->reason == OpenFailure::Reason::NoProjectLine) {
+            return "refused: " + describe(*failure);
+        }
         return std::string("stops at ") +
                (failure->reason == OpenFailure::Reason::UnknownMaterial ? "<COMBO2>" : "<COMBO1>") +
                " " + shortened(failure->value, 20);

@@ -450,8 +450,10 @@ def ins09(k):
     p.title("Project files")
     # the File menu
     y = window(p, 40, 90, 420, 470, "KELD - E-101.ini", ["File", "Calculate"])
-    drop_menu(p, 42, y, [("Open", "Ctrl+O"), ("Save", "Ctrl+S"), ("Exit", "")],
-              24)
+    # the last files opened or saved under Save
+    drop_menu(p, 42, y, [("Open", "Ctrl+O"), ("Save", "Ctrl+S"),
+                         ("1 E-101.ini", ""), ("2 condenser.ini", ""),
+                         ("Exit", "")], 24)
 
     def folder(fx, fy, h, name, files, fill):
         p.poly([(fx, fy + 20), (fx + 90, fy + 20), (fx + 110, fy + 40),
@@ -479,7 +481,7 @@ def ins09(k):
     p.text(80, 676, "KELD - E-101.ini", 24, "bold")
     p.text(420, 676, "unchanged since Open or Save", 24, GREY)
     p.text(80, 724, "KELD - ", 24, "bold")
-    p.text(420, 724, "changed: save before you leave", 24, GREY)
+    p.text(420, 724, "changed: KELD asks before it lets them go", 24, GREY)
     return p
 
 

@@ -1,6 +1,7 @@
 #pragma once
 // The one seam between the program and the toolkit's services that tests must
-// control: message boxes, the file dialogs, the print dialog and printer, and
+// control: message boxes, the question before a case is given up, the file
+// dialogs, the print dialog and printer, and
 // ending the program. The program uses QtPlatform; tests use a double that
 // records every message and answers each dialog as the test scripted it.
 
@@ -23,6 +24,11 @@ class Platform {
 
     // A modal message with an OK button alone and the title "KELD2".
     virtual void showMessage(QWidget* owner, const QString& text, MessageIcon icon) = 0;
+
+    // A modal question with the buttons Save, Discard and Cancel and the
+    // title "KELD2"; closing it is Cancel.
+    enum class SaveChoice { Save, Discard, Cancel };
+    virtual SaveChoice askToSave(QWidget* owner, const QString& text) = 0;
 
     // The open dialog: a file chosen, or none when the user cancelled.
     virtual std::optional<QString> getOpenFileName(QWidget* owner, const QString& folder,

@@ -29,6 +29,22 @@ void QtPlatform::showMessage(QWidget* owner, const QString& text, MessageIcon ic
     box.exec();
 }
 
+Platform::SaveChoice QtPlatform::askToSave(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("KELD2"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    owner && owner->isVisible() ? owner : nullptr);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 std::optional<QString> QtPlatform::getOpenFileName(QWidget* owner, const QString& folder,
                                                    const QString& filter) {
     const QString name = QFileDialog::getOpenFileName(owner, QString(), folder, filter);

@@ -8,6 +8,7 @@ namespace keld::app {
 class QtPlatform : public Platform {
   public:
     void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override;
+    SaveChoice askToSave(QWidget* owner, const QString& text) override;
     std::optional<QString> getOpenFileName(QWidget* owner, const QString& folder,
                                            const QString& filter) override;
     std::optional<QString> getSaveFileName(QWidget* owner, const QString& folder,

@@ -219,6 +219,15 @@ CalcControls buildCalcControls(QMainWindow* window) {
     c.open->setShortcut(QKeySequence::Open);
     c.save = action(file->addAction(QStringLiteral("&Save")), "CalcMenu1_2");
     c.save->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    for (std::size_t i = 0; i < c.recent.size(); ++i) {
+        c.recent[i] = file->addAction(QString());
+        c.recent[i]->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        c.recent[i]->setVisible(false);
+    }
+    c.recentEnd = file->addSeparator();
+    c.recentEnd->setVisible(false);
+    c.file = file;
     c.exit = action(file->addAction(QStringLiteral("&Exit")), "CalcMenu1_3");
     c.calculateMenu = action(bar->addAction(QStringLiteral("&Calculate")), "CalcMenu_2");
     c.instructions = action(bar->addAction(QStringLiteral("&Instructions")), "CalcMenu_3");

@@ -5,7 +5,8 @@
 // "Option1_0" .. "Option1_2" (service), "Option2_0"/"Option2_1" (units),
 // "Option3_0"/"Option3_1" (fan draft), "CalcMenu_1" .. "CalcMenu_6" (menu
 // bar, "CalcMenu_7" the Options, "CalcMenu_8" the Alternatives) and
-// "CalcMenu1_1" .. "CalcMenu1_3" (the File menu).
+// "CalcMenu1_1" .. "CalcMenu1_3" (the File menu), between Save and Exit
+// "RecentFile1" .. "RecentFile5" (the files last opened or saved).
 
 #include "engine/entries.h"
 #include "sheet/sheet.h"
@@ -20,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
+class QMenu;
 class QObject;
 class QPushButton;
 class QRadioButton;
@@ -38,9 +40,13 @@ struct CalcControls {
     std::map<UnitCaption, QLabel*> captions; // Label6, Label16, Label9, Label10, Label7, Label8
     std::vector<QWidget*> tabOrder;          // also the order in which Enter moves the focus
 
-    // The menu: File Open, Save, Exit; Calculate, Instructions, Reset, Tutorial, About.
+    // The menu: File Open, Save, the recent files, Exit; Calculate, Instructions,
+    // Reset, Tutorial, About.
+    QMenu* file = nullptr;
     QAction* open = nullptr;
     QAction* save = nullptr;
+    std::array<QAction*, 5> recent{}; // hidden while they name no file
+    QAction* recentEnd = nullptr;     // the separator after them
     QAction* exit = nullptr;
     QAction* calculateMenu = nullptr;
     QAction* instructions = nullptr;

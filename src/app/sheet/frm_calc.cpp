@@ -15,9 +15,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -56,7 +59,8 @@ void checkOption(const std::array<QRadioButton*, N>& buttons, std::optional<std:
 } // namespace
 
 frmCalc::frmCalc(AppState& state, Platform& platform, WindowFlow& flow, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow) {
+    : QMainWindow(parent), m_state(state), m_platform(platform), m_flow(flow),
+      m_recent(state.settingsFile) {
     setObjectName(QStringLiteral("frmCalc"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Calculation"));
@@ -65,6 +69,7 @@ frmCalc::frmCalc(AppState& state, Platform& platform, WindowFlow& flow, QWidget*
         m_controls.materials->addItem(QString::fromUtf8(m.name));
     }
     connectControls();
+    showRecentFiles();
     Form_Load(Sheet::Start::NewWindow);
     adjustSize();
     centreOnScreen(this);
@@ -105,7 +110,16 @@ void frmCalc::connectControls() {
 
     connect(c.open, &QAction::triggered, this, [this] { load_file(); });
     connect(c.save, &QAction::triggered, this, [this] { save_file(); });
+    for (std::size_t i = 0; i < c.recent.size(); ++i) {
+        connect(c.recent[i], &QAction::triggered, this, [this, i] { openRecentFile(i); });
+    }
+    // Another run of the program may have opened or saved files meanwhile.
+    connect(c.file, &QMenu::aboutToShow, this, [this] { showRecentFiles(); });
     connect(c.exit, &QAction::triggered, this, [this] {
+        if (!mayDiscardCase()) {
+            return;
+        }
+        m_discardAllowed = true;
         m_flow.closeCalc();
         m_flow.exitProgram();
     });
@@ -206,7 +220,24 @@ void frmCalc::Form_Load(Sheet::Start kind) {
 }
 
 void frmCalc::Reset_Form() {
-    Form_Load(Sheet::Start::Reset);
+    if (mayDiscardCase()) {
+        Form_Load(Sheet::Start::Reset);
+    }
+}
+
+bool frmCalc::mayDiscardCase() {
+    if (!sheet().hasUnsavedChanges()) {
+        return true;
+    }
+    switch (m_platform.askToSave(this, QString::fromUtf8(kUnsavedChangesQuestion))) {
+    case Platform::SaveChoice::Save:
+        return save(true);
+    case Platform::SaveChoice::Discard:
+        return true;
+    case Platform::SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -217,39 +248,89 @@ QString frmCalc::filesFolder() const {
 }
 
 void frmCalc::load_file() {
-    const std::optional<QString> chosen =
-        m_platform.getOpenFileName(this, filesFolder(), kIniFilter);
-    if (!chosen) {
+    if (!mayDiscardCase()) {
         return;
     }
+    if (const std::optional<QString> chosen =
+            m_platform.getOpenFileName(this, filesFolder(), kIniFilter)) {
+        openFile(*chosen);
+    }
+}
+
+void frmCalc::openFile(const QString& path) {
     SheetChanges changes;
-    if (const std::optional<OpenFailure> failure = sheet().open(chosen->toStdString(), &changes)) {
+    if (const std::optional<OpenFailure> failure = sheet().open(path.toStdString(), &changes)) {
         // The first line as it always was, then why.
         QString why = qs(describe(*failure));
         why[0] = why[0].toUpper();
         m_platform.showMessage(this,
-                               QStringLiteral("Could not load the file ") + *chosen +
+                               QStringLiteral("Could not load the file ") + path +
                                    QLatin1Char('\n') + why + QLatin1Char('.'),
                                MessageIcon::None);
         return;
     }
     display(changes);
+    m_recent.add(path);
+    showRecentFiles();
 }
 
-void frmCalc::save_file() {
+void frmCalc::openRecentFile(std::size_t index) {
+    const QStringList& files = m_recent.files();
+    if (index >= static_cast<std::size_t>(files.size())) {
+        return;
+    }
+    const QString path = files[static_cast<qsizetype>(index)];
+    if (!QFileInfo::exists(path)) {
+        m_recent.remove(path);
+        showRecentFiles();
+        m_platform.showMessage(this,
+                               QStringLiteral("Could not load the file ") + path +
+                                   QStringLiteral("\nIt no longer exists and was taken off the "
+                                                  "list of recent files."),
+                               MessageIcon::None);
+        return;
+    }
+    if (mayDiscardCase()) {
+        openFile(path);
+    }
+}
+
+void frmCalc::showRecentFiles() {
+    const QStringList& files = m_recent.files();
+    CalcControls& c = m_controls;
+    for (std::size_t i = 0; i < c.recent.size(); ++i) {
+        const auto at = static_cast<qsizetype>(i);
+        c.recent[i]->setVisible(at < files.size());
+        if (at < files.size()) {
+            c.recent[i]->setText(RecentFiles::menuText(at, files[at]));
+            c.recent[i]->setStatusTip(QDir::toNativeSeparators(files[at]));
+        }
+    }
+    c.recentEnd->setVisible(!files.isEmpty());
+}
+
+bool frmCalc::save_file() {
+    return save(false);
+}
+
+bool frmCalc::save(bool fromQuestion) {
     const std::optional<QString> chosen =
         m_platform.getSaveFileName(this, filesFolder(), kIniFilter);
     if (!chosen) {
-        display(sheet().saveCancelled());
-        return;
+        if (!fromQuestion) {
+            display(sheet().saveCancelled());
+        }
+        return false;
     }
     bool lossy = false;
     if (!saveFileAtomically(*chosen, sheet().projectFile(&lossy))) {
         m_platform.showMessage(this, QStringLiteral("Could not save the data in file ") + *chosen,
                                MessageIcon::None);
-        return;
+        return false;
     }
     display(sheet().saved(chosen->toStdString()));
+    m_recent.add(*chosen);
+    showRecentFiles();
     if (lossy) {
         m_platform.showMessage(
             this,
@@ -257,6 +338,7 @@ void frmCalc::save_file() {
                 "Some characters cannot be kept in a project file and were saved as \"?\"."),
             MessageIcon::Exclamation);
     }
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -281,6 +363,10 @@ void frmCalc::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmCalc::closeEvent(QCloseEvent* event) {
+    if (!m_discardAllowed && !mayDiscardCase()) {
+        event->ignore();
+        return;
+    }
     sheet().clearUserPrice();
     QMainWindow::closeEvent(event);
 }
@@ -326,6 +412,11 @@ void frmCalc::Instruction() {
 }
 
 void frmCalc::show_Tutorial() {
+    // Closing the sheet gives its case up: a new sheet starts on the default case.
+    if (!mayDiscardCase()) {
+        return;
+    }
+    m_discardAllowed = true;
     m_flow.closeCalc();
     m_state.tutorial.PageSet = "Brochure";
     m_flow.openPages();

@@ -5,6 +5,7 @@
 
 #include "app_state.h"
 #include "sheet/calc_layout.h"
+#include "sheet/recent_files.h"
 
 #include <QMainWindow>
 
@@ -23,12 +24,22 @@ class frmCalc : public QMainWindow {
 
     void Calculate_Output();
     void load_file();
-    void save_file();
+    // File, Save; true when the case was written.
+    bool save_file();
     void Reset_Form();
     void show_Tutorial();
     void Instruction();
     // "Alternatives…": the design space of the case, once it passes its checks.
     void Alternatives();
+
+    // A project file opened as File, Open opens the file chosen (from the
+    // recent files, or named on the command line).
+    void openFile(const QString& path);
+
+    // Before the case is given up: true when it has no changes that are not
+    // saved, or when the user saved it or chose to discard them; false when
+    // the user cancelled (or the save did not happen), and nothing changed.
+    bool mayDiscardCase();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,6 +56,11 @@ class frmCalc : public QMainWindow {
     void openPriceDialog();
     void openOptions();
     QString filesFolder() const;
+    // File, Save; `fromQuestion`: asked for by the unsaved-changes question,
+    // whose cancelled save changes nothing (not even the caption).
+    bool save(bool fromQuestion);
+    void openRecentFile(std::size_t index);
+    void showRecentFiles();
 
     Sheet& sheet() { return m_state.sheet; }
 
@@ -53,6 +69,9 @@ class frmCalc : public QMainWindow {
     WindowFlow& m_flow;
     CalcControls m_controls;
     SheetKeys* m_keys = nullptr;
+    RecentFiles m_recent;
+    // The user has let the case go: closing the window asks no more.
+    bool m_discardAllowed = false;
 };
 
 } // namespace keld::app

@@ -1,5 +1,6 @@
 #include "sheet/frm_options.h"
 
+#include "engine/validation.h"
 #include "platform/platform.h"
 #include "text/number.h"
 
@@ -144,6 +145,12 @@ void frmOptions::Command1_Click() {
     planning::GivenOptions given{};
     for (const OptionRow& row : planning::optionTable()) {
         const QString text = m_fields[slot(row)]->text();
+        if (text != m_shown[slot(row)] && hasTextAfterNumber(text.toStdString())) {
+            m_platform.showMessage(
+                this, QString::fromStdString(notANumberMessage(row.label, text.toStdString())),
+                MessageIcon::None);
+            return;
+        }
         if (text != m_shown[slot(row)]) {
             given[slot(row)] =
                 text.trimmed().isEmpty() ? NAN : readNumber(text.toStdString()).value_or(NAN);

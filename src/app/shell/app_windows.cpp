@@ -50,6 +50,13 @@ void AppWindows::start() {
     openCover();
 }
 
+void AppWindows::start(const QString& projectFile) {
+    showCalc();
+    if (auto* sheet = qobject_cast<frmCalc*>(m_calc.data())) {
+        sheet->openFile(projectFile);
+    }
+}
+
 template <class Window, class... Args>
 Window* AppWindows::load(QPointer<QWidget>& slot, Args&&... args) {
     ++m_loading;
@@ -138,6 +145,14 @@ void AppWindows::openAbout() {
 void AppWindows::exitProgram() {
     if (m_ended) {
         return;
+    }
+    // The sheet waiting hidden (behind the report or the instructions) asks
+    // before its case goes; cancelled, it comes back.
+    if (auto* sheet = qobject_cast<frmCalc*>(loadedOrNull(m_calc))) {
+        if (!sheet->mayDiscardCase()) {
+            bringUp(sheet);
+            return;
+        }
     }
     m_ended = true;
     m_platform.endProgram();

@@ -25,6 +25,9 @@ class AppWindows : public QObject, public WindowFlow {
 
     // Program start: the cover loads and shows itself.
     void start();
+    // Program start on a project file (keld FILE.ini, a file manager's "Open
+    // with"): the sheet, which opens the file as File, Open would.
+    void start(const QString& projectFile);
 
     void showCalc() override;
     void hideCalc() override;

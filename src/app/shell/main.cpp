@@ -1,4 +1,6 @@
-// The desktop program: it starts on its cover window.
+// The desktop program: it starts on its cover window, or on the calculation
+// sheet with the project file it is given ("keld E-101.ini", as a file
+// manager's "Open with" runs it).
 
 #include "app_state.h"
 #include "config/ini.h"
@@ -7,6 +9,7 @@
 #include "shell/app_windows.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QSettings>
 
@@ -19,6 +22,15 @@ int main(int argc, char** argv) {
     // loaded window closes (a hidden window is still loaded).
     QApplication::setQuitOnLastWindowClosed(false);
 
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription(QStringLiteral(
+        "Estimates the size, fan power, weight and price of an air-cooled heat exchanger."));
+    arguments.addHelpOption();
+    arguments.addPositionalArgument(QStringLiteral("FILE"),
+                                    QStringLiteral("A project file (.ini) to open on the sheet."),
+                                    QStringLiteral("[FILE]"));
+    arguments.process(application);
+
     keld::app::AppState state;
     state.ProgramFolder = keld::executableFolder();
     state.ConfigPath = keld::configPathIn(state.ProgramFolder);
@@ -27,6 +39,11 @@ int main(int argc, char** argv) {
     state.planning = keld::app::loadOptions(state.settingsFile);
     keld::app::QtPlatform platform;
     keld::app::AppWindows windows(state, platform);
-    windows.start();
+    const QStringList files = arguments.positionalArguments();
+    if (files.isEmpty()) {
+        windows.start();
+    } else {
+        windows.start(files.front());
+    }
     return QApplication::exec();
 }

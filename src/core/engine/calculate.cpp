@@ -29,6 +29,7 @@ namespace {
 // factor of the previous calculation without a word.
 constexpr const char* kCostFactorTooLarge =
     "The Price Multiplication Factor (Item 6) is too large to compute with.";
+constexpr const char* kCostFactorName = "Price Multiplication Factor (Item 6)";
 
 constexpr const char* kForcedDraftMetric = "Outlet air temperature > 121 Deg. C.\n"
                                            "Therefore, only forced draft can be used.\n"
@@ -49,8 +50,8 @@ class Driver {
     // stages and the closing messages.
     bool head();
     bool checks(std::size_t first, std::size_t last);
-    std::optional<double> readPriceFactor() const { return readNumber(text(Field::PriceFactor)); }
-    bool tail(std::optional<double> factor);
+    NumberReading readPriceFactor() const { return readEntryNumber(text(Field::PriceFactor)); }
+    bool tail(const NumberReading& factor);
 
   private:
     const std::string& text(Field f) const { return m_entries.text[f]; }
@@ -84,7 +85,14 @@ bool Driver::check(const EntryCheck& ck) {
         show(ck.missing);
         return false;
     }
-    const std::optional<double> read = readNumber(entry);
+    // "1,5" is no duty of 1: a number followed by other characters is
+    // refused rather than read in part.
+    const NumberReading reading = readEntryNumber(entry);
+    if (reading.textAfter) {
+        show(notANumberMessage(ck.name, entry));
+        return false;
+    }
+    const std::optional<double> read = reading.value;
     bool ok = false;
     if (const auto* whole = std::get_if<std::int32_t SizingCase::*>(&ck.target)) {
         const std::optional<std::int32_t> rows = read ? roundHalfEvenToInt32(*read) : std::nullopt;
@@ -141,13 +149,17 @@ bool Driver::checks(std::size_t first, std::size_t last) {
     return true;
 }
 
-bool Driver::tail(std::optional<double> factor) {
+bool Driver::tail(const NumberReading& factor) {
     SizingCase& c = m_case;
-    if (!factor) {
+    if (factor.textAfter) {
+        show(notANumberMessage(kCostFactorName, text(Field::PriceFactor)));
+        return false;
+    }
+    if (!factor.value) {
         show(kCostFactorTooLarge);
         return false;
     }
-    c.COSTFACTOR = *factor;
+    c.COSTFACTOR = *factor.value;
 
     c.ERRTHERMAL = " ";
     c.ERRPOWER = " ";

@@ -6,6 +6,7 @@
 #include "engine/entries.h"
 #include "engine/messages.h"
 #include "engine/sizing_case.h"
+#include "text/number.h"
 
 #include <array>
 #include <optional>
@@ -33,7 +34,7 @@ bool Calculate_Output(const SheetEntries& entries, SizingCase& c, MessageSink& m
 struct PreparedEntries {
     std::optional<std::string> failure; // the message of a check before the tube length
     SizingCase record;                  // as those checks leave it
-    std::optional<double> priceFactor;  // the price factor read
+    NumberReading priceFactor;          // the price factor read
 };
 PreparedEntries prepareEntries(const SheetEntries& entries, const SizingCase& start);
 

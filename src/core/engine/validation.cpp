@@ -21,37 +21,40 @@ constexpr Bound hotInlet() {
 }
 
 const std::array<EntryCheck, 7> kChecks = {{
-    {Field::Coefficient, "Input Overall Heat Transfer Coefficient (Item 3)", Quantity::Coefficient,
+    {Field::Coefficient, "Overall Heat Transfer Coefficient (Item 3)",
+     "Input Overall Heat Transfer Coefficient (Item 3)", Quantity::Coefficient,
      &SizingCase::UOVERALL, at(6), at(200), 1,
      "The Overall Heat Transfer Coefficient (Item 3) is out of range.",
      "Values between 34.1 and 1136 W/(SqM-C) are valid.",
      "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid.", "Btu/(Hr-SqFt-F)", "W/(SqM-C)"},
-    {Field::Duty, "Input Hot Side Heat Duty (Item 5)", Quantity::Duty, &SizingCase::QTOTAL, at(0.1),
-     at(9990), units::kBtuPerHourPerMillion, "The Hot Side Heat Duty (Item 5) is out of range.",
+    {Field::Duty, "Heat Duty (Item 5)", "Input Hot Side Heat Duty (Item 5)", Quantity::Duty,
+     &SizingCase::QTOTAL, at(0.1), at(9990), units::kBtuPerHourPerMillion,
+     "The Hot Side Heat Duty (Item 5) is out of range.",
      "Values between 0.3 and 2920 MW are valid.", "Values between 0.1 and 9990 MMBtu/Hr are valid.",
      "million Btu/hr", "MW"},
-    {Field::AirInlet, "Input Air Inlet Temperature (Item 5)", Quantity::Temperature,
-     &SizingCase::TAIRIN, at(-40), at(200), 1,
+    {Field::AirInlet, "Inlet Air Temperature (Item 6)", "Input Air Inlet Temperature (Item 5)",
+     Quantity::Temperature, &SizingCase::TAIRIN, at(-40), at(200), 1,
      "The Air Inlet Temperature (Item 5) is out of range.",
      "Values between -40 and 94 Deg. C are valid.", "Values between -40 and 200 Deg. F are valid.",
      "\u00B0F", "\u00B0C"},
-    {Field::HotInlet, "Input Hot Fluid Inlet Temperature (Item 5)", Quantity::Temperature,
-     &SizingCase::THOTIN, airInlet(), at(750), 1,
-     "The Hot Fluid Inlet Temperature (Item 5) is out of range.",
+    {Field::HotInlet, "Hot Fluid Inlet Temperature (Item 5)",
+     "Input Hot Fluid Inlet Temperature (Item 5)", Quantity::Temperature, &SizingCase::THOTIN,
+     airInlet(), at(750), 1, "The Hot Fluid Inlet Temperature (Item 5) is out of range.",
      "Values between Tair-in and 398 Deg. C are valid.",
      "Values between Tair-in and 750 Deg. F are valid.", "\u00B0F", "\u00B0C"},
-    {Field::HotOutlet, "Input Hot Fluid Outlet Temperature (Item 5)", Quantity::Temperature,
-     &SizingCase::THOTOUT, airInlet(), hotInlet(), 1,
-     "The Hot Fluid Outlet Temperature (Item 5) is out of range.",
+    {Field::HotOutlet, "Hot Fluid Outlet Temperature (Item 5)",
+     "Input Hot Fluid Outlet Temperature (Item 5)", Quantity::Temperature, &SizingCase::THOTOUT,
+     airInlet(), hotInlet(), 1, "The Hot Fluid Outlet Temperature (Item 5) is out of range.",
      "Values between Tair-in and Thot-in are valid.",
      "Values between Tair-in and Thot-in are valid.", "\u00B0F", "\u00B0C"},
-    {Field::TubeLength, "Input Tube Length (Item 6)", Quantity::Length, &SizingCase::LENGTH, at(8),
-     at(60), 1, "The Tube Length (Item 6) is out of range.",
+    {Field::TubeLength, "Tube Length (Item 6)", "Input Tube Length (Item 6)", Quantity::Length,
+     &SizingCase::LENGTH, at(8), at(60), 1, "The Tube Length (Item 6) is out of range.",
      "Values between 2.44 and 18.28 meter are valid.", "Values between 8 and 60 feet are valid.",
      "ft", "m"},
-    {Field::Rows, "Input Number of Tube Rows (Item 6)", std::nullopt, &SizingCase::NROWS, at(3),
-     at(10), 1, "The Number of Tube Rows (Item 6) is out of range.",
-     "Values between 3 and 10 are valid.", "Values between 3 and 10 are valid.", "", ""},
+    {Field::Rows, "Number of Tube Rows (Item 6)", "Input Number of Tube Rows (Item 6)",
+     std::nullopt, &SizingCase::NROWS, at(3), at(10), 1,
+     "The Number of Tube Rows (Item 6) is out of range.", "Values between 3 and 10 are valid.",
+     "Values between 3 and 10 are valid.", "", ""},
 }};
 
 } // namespace
@@ -125,6 +128,23 @@ std::string acceptedRangeText(const EntryCheck& check, UnitSystem units) {
         return text + ", at most " + formatPlainDecimal(*r.high) + withUnit;
     }
     return text + " and below " + check.high.entryName;
+}
+
+std::string notANumberMessage(std::string_view name, std::string_view text) {
+    // At most 40 characters of the text, none of them cut into its bytes.
+    constexpr std::size_t kShown = 40;
+    std::size_t cut = 0;
+    for (std::size_t chars = 0; cut < text.size() && chars < kShown; ++chars) {
+        do {
+            ++cut;
+        } while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80);
+    }
+    std::string message(name);
+    message += ": \"";
+    message += text.substr(0, cut);
+    message += cut < text.size() ? "...\"" : "\"";
+    message += " is not a number. Use a point as the decimal mark.";
+    return message;
 }
 
 std::string rangeMessage(const EntryCheck& check, UnitSystem units) {

@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <variant>
 
 namespace keld {
@@ -27,6 +29,7 @@ using CheckTarget = std::variant<double SizingCase::*, std::int32_t SizingCase::
 
 struct EntryCheck {
     Field field;
+    const char* name;    // the entry as a refusal names it: "Heat Duty (Item 5)"
     const char* missing; // the message for an empty entry
     // How a Metric entry becomes English; none: the entry has no unit.
     std::optional<units::Quantity> quantity;
@@ -71,6 +74,12 @@ std::string acceptedRangeText(const EntryCheck& check, UnitSystem units);
 
 // The range message of a check for a sheet in these units.
 std::string rangeMessage(const EntryCheck& check, UnitSystem units);
+
+// The refusal of a numeric entry whose number other characters follow
+// (hasTextAfterNumber), by the name of the entry: Heat Duty (Item 5): "1,5"
+// is not a number. Use a point as the decimal mark. A long text is shown by
+// its beginning.
+std::string notANumberMessage(std::string_view name, std::string_view text);
 
 // Whether a value (in English units, the record's) lies within the check's
 // range; entries that a bound refers to are read from the record.

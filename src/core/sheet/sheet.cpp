@@ -5,6 +5,7 @@
 #include "engine/calculate.h"
 #include "engine/fault.h"
 #include "engine/thermal.h"
+#include "engine/validation.h"
 #include "project/project_file.h"
 #include "text/lines.h"
 #include "text/number.h"
@@ -385,6 +386,9 @@ UserFluidDialogTexts Sheet::beginUserFluid(std::size_t service) {
 std::optional<std::string> Sheet::confirmUserFluid(const std::string& name,
                                                    const std::string& coefficient) {
     m_user.USERFLUIDNAME = name;
+    if (hasTextAfterNumber(coefficient)) {
+        return notANumberMessage("Overall Heat Transfer Coefficient", coefficient);
+    }
     const std::optional<double> v = readNumber(coefficient);
     if (v && *v == 0) {
         return std::string("Input Overall Heat Transfer Coefficient");
@@ -437,6 +441,9 @@ std::string Sheet::priceText() const {
 }
 
 std::optional<std::string> Sheet::enterPrice(const std::string& text) {
+    if (!text.empty() && hasTextAfterNumber(text)) {
+        return notANumberMessage("KELD Price", text); // "12,5000" is no price of 12
+    }
     const std::optional<double> price = readNumber(text);
     // A price too large to read is refused like a price of 0.
     if (text.empty() || !price || *price <= 0) {
@@ -483,13 +490,20 @@ SheetChanges Sheet::startUp(const FileContent& content, const std::string& path,
     }
     applyFile(content.bytes, false);
     setFileName(content.status == FileStatus::CannotOpen ? " " : kDefaultCase);
+    m_savedCase = caseLines();
     takeChanges();
     return SheetChanges::everything(); // everything is shown afresh
 }
 
 std::optional<OpenFailure> Sheet::applyFile(std::string_view bytes, bool open) {
     NotInteractive filling(INTERACTIVE);
-    for (const ProjectEntry& e : parseProjectFile(bytes)) {
+    const std::vector<ProjectEntry> entries = parseProjectFile(bytes);
+    // Random bytes or an empty file are no project file: File, Open refuses
+    // them rather than take their name for a case it does not hold.
+    if (open && entries.empty()) {
+        return OpenFailure{OpenFailure::Reason::NoProjectLine, {}, std::nullopt, 0};
+    }
+    for (const ProjectEntry& e : entries) {
         switch (e.line->item) {
         case ProjectItem::Field:
             setText(e.line->field, e.value);
@@ -587,6 +601,7 @@ std::optional<OpenFailure> Sheet::openBytes(std::string_view bytes, const std::s
         return failure;
     }
     loaded.setFileName(fileNameOfPath(path));
+    loaded.m_savedCase = loaded.caseLines();
     *this = std::move(loaded);
     const SheetChanges made = takeChanges();
     if (changes) {
@@ -595,32 +610,41 @@ std::optional<OpenFailure> Sheet::openBytes(std::string_view bytes, const std::s
     return std::nullopt;
 }
 
+std::string Sheet::lineValue(const ProjectLine& line) const {
+    switch (line.item) {
+    case ProjectItem::Field:
+        return m_text[line.field];
+    case ProjectItem::Service:
+        return services()[m_service.value_or(static_cast<std::size_t>(Service::LiquidCooling))]
+            .fileCode;
+    case ProjectItem::Units:
+        return unitsWord(m_units);
+    case ProjectItem::Draft:
+        return draftWord(m_forced);
+    case ProjectItem::Fluid:
+        return fluidText();
+    case ProjectItem::Material:
+        return materialText();
+    }
+    return {};
+}
+
+std::vector<std::string> Sheet::caseLines() const {
+    std::vector<std::string> values;
+    values.reserve(kProjectLines.size());
+    for (const ProjectLine& line : kProjectLines) {
+        values.push_back(lineValue(line));
+    }
+    return values;
+}
+
 std::string Sheet::projectFile(bool* lossy) const {
-    return writeProjectFile(
-        [&](const ProjectLine& line) -> std::string {
-            switch (line.item) {
-            case ProjectItem::Field:
-                return m_text[line.field];
-            case ProjectItem::Service:
-                return services()[m_service.value_or(
-                                      static_cast<std::size_t>(Service::LiquidCooling))]
-                    .fileCode;
-            case ProjectItem::Units:
-                return unitsWord(m_units);
-            case ProjectItem::Draft:
-                return draftWord(m_forced);
-            case ProjectItem::Fluid:
-                return fluidText();
-            case ProjectItem::Material:
-                return materialText();
-            }
-            return {};
-        },
-        lossy);
+    return writeProjectFile([this](const ProjectLine& line) { return lineValue(line); }, lossy);
 }
 
 SheetChanges Sheet::saved(const std::string& path) {
     setFileName(fileNameOfPath(path));
+    m_savedCase = caseLines();
     return takeChanges();
 }
 
@@ -644,9 +668,26 @@ SheetEntries Sheet::entries() const {
 
 bool Sheet::calculate(MessageSink& messages, SheetChanges* changes) {
     const bool ok = Calculate_Output(entries(), m_record, messages);
-    if (ok && isTrue(m_record.DRAFT) && !m_forced) {
-        m_forced = true;
-        m_changes.draft = true;
+    const bool draftForced = ok && isTrue(m_record.DRAFT) && !m_forced;
+    const std::string chosenRows =
+        ok && !isTrue(m_record.ROWSFIXED) ? std::to_string(m_record.NROWS) : std::string();
+    const bool rowsChosen = !chosenRows.empty() && chosenRows != m_text[Field::Rows];
+    if (draftForced || rowsChosen) {
+        // The sheet's own display of what the calculation chose, no edit: no
+        // reaction runs, the file name stays, the rows stay the sizing's to
+        // choose, and a case without changes still has none.
+        const bool hadChanges = hasUnsavedChanges();
+        if (draftForced) {
+            m_forced = true;
+            m_changes.draft = true;
+        }
+        if (rowsChosen) {
+            m_text[Field::Rows] = chosenRows;
+            m_changes.text[Field::Rows] = true;
+        }
+        if (!hadChanges) {
+            m_savedCase = caseLines();
+        }
     }
     const SheetChanges made = takeChanges();
     if (changes) {
@@ -661,6 +702,8 @@ std::string describe(const OpenFailure& failure) {
     switch (failure.reason) {
     case OpenFailure::Reason::CannotRead:
         return "the file cannot be opened or read";
+    case OpenFailure::Reason::NoProjectLine:
+        return "the file holds no line of a project file";
     case OpenFailure::Reason::UnknownMaterial:
         return line + "the material " + value + " is not in the list of tube and header materials";
     case OpenFailure::Reason::FluidNotInList:

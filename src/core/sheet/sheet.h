@@ -26,6 +26,8 @@
 
 namespace keld {
 
+struct ProjectLine;
+
 // The user-defined fluid of each service and the working values shared with
 // the fluid dialog.
 struct UserFluids {
@@ -89,12 +91,18 @@ struct OpenFailure {
         CannotRead,      // the file cannot be opened or read
         FluidNotInList,  // the fluid line names no entry of the service's list
         UnknownMaterial, // the material line names no material of the list
+        NoProjectLine,   // not a single line of the file is a project file's line
     };
     Reason reason;
     std::string value;                  // the value refused (the path, when unreadable)
     std::optional<std::size_t> service; // the service selected at the fluid line
     std::size_t line = 0;               // the line of the file refused
 };
+
+// What the sheet asks before it gives up a case that has changes not saved
+// (Exit, Reset, File, Open, closing the window): Save, Discard or Cancel.
+inline constexpr const char* kUnsavedChangesQuestion =
+    "The case has changes that are not saved. Save them?";
 
 // Why a file was refused, in a sentence: "line 16: the fluid \"Ammonia\" is
 // not in the fluid list of the service \"Liquid Cooling\" but of
@@ -127,6 +135,12 @@ class Sheet {
 
     // The window caption: the configured title, " - " and the file name.
     std::string caption(const std::string& configPath) const;
+
+    // Whether the case differs from what was last started, reset, opened or
+    // saved: what File, Save would write now is not what it was then. What
+    // Calculate shows of its own choices (the rows it chose, the draft it
+    // forced) is no change of the user's.
+    bool hasUnsavedChanges() const { return caseLines() != m_savedCase; }
 
     // ---- Start-up and Reset: the user-defined fluids and the lists are
     // reset, English units and forced draft set, and the default case
@@ -192,7 +206,9 @@ class Sheet {
 
     // ---- Calculate: the entries checked, the bundle sized and estimated into
     // the record; true when the report opens. When the outlet-air rule forces
-    // the draft, the sheet selects Forced as well, so that the sheet, the
+    // the draft, the sheet selects Forced as well, and when the sizing chose
+    // the rows, the rows field shows the count chosen (the rows stay the
+    // sizing's to choose), so that the sheet, a file saved from it, the
     // record and every later report agree; `changes` says so.
     bool calculate(MessageSink& messages, SheetChanges* changes = nullptr);
     // What a calculation reads of the sheet.
@@ -217,6 +233,10 @@ class Sheet {
     void setFileName(std::string name);
     void selectFluid(std::optional<std::size_t> position);
 
+    // The value of each line of a project file written now, one after another.
+    std::string lineValue(const ProjectLine& line) const;
+    std::vector<std::string> caseLines() const;
+
     // Applies a project file's lines with INTERACTIVE 0. For File, Open a
     // fluid or material that is not in its list stops it.
     std::optional<OpenFailure> applyFile(std::string_view bytes, bool open);
@@ -234,6 +254,8 @@ class Sheet {
     bool FLUIDCHOSEN = false;
     SizingCase m_record;
     SheetChanges m_changes;
+    // The case as it was last started, reset, opened or saved.
+    std::vector<std::string> m_savedCase;
 };
 
 } // namespace keld

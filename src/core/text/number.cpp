@@ -19,24 +19,28 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The digits of base `base` that follow a two-character prefix ("&H", "&O").
+std::size_t radixDigits(std::string_view s, int base) {
+    std::size_t i = 2;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        const bool hex = (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (!(isDigit(c) && c - '0' < base) && !(base == 16 && hex)) {
+            break;
+        }
+    }
+    return i - 2;
+}
+
 // "&H..." and "&O...": digits of the base after the prefix; four digits or
 // fewer are a 16-bit value, more a 32-bit one, both two's complement.
 std::optional<double> readRadix(std::string_view s, int base) {
     std::uint64_t value = 0;
     std::size_t digits = 0;
-    for (std::size_t i = 2; i < s.size(); ++i) {
+    const std::size_t end = 2 + radixDigits(s, base);
+    for (std::size_t i = 2; i < end; ++i) {
         const char c = s[i];
-        int d = -1;
-        if (isDigit(c)) {
-            d = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            d = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            d = c - 'A' + 10;
-        }
-        if (d < 0 || d >= base) {
-            break;
-        }
+        const int d = isDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(d);
         if (value > 0xFFFFFFFFull) {
             return std::nullopt;
@@ -118,32 +122,38 @@ std::optional<double> plainDecimal(std::string_view t) {
     return negative ? -value : value;
 }
 
-} // namespace
-
-std::optional<double> readNumber(std::string_view text) {
-    if (const std::optional<double> plain = plainDecimal(text)) {
-        return plain;
+// The text without the blanks that the sheet ignores; `storage` holds it
+// where there were any (most texts have none).
+std::string_view withoutBlanks(std::string_view text, std::string& storage) {
+    if (std::none_of(text.begin(), text.end(), isIgnoredBlank)) {
+        return text;
     }
-    // Blanks are taken out only where there are any: most texts have none.
-    std::string stripped;
-    std::string_view s = text;
-    if (std::any_of(text.begin(), text.end(), isIgnoredBlank)) {
-        stripped.reserve(text.size());
-        for (char c : text) {
-            if (!isIgnoredBlank(c)) {
-                stripped.push_back(c);
+    storage.reserve(text.size());
+    for (char c : text) {
+        if (!isIgnoredBlank(c)) {
+            storage.push_back(c);
+        }
+    }
+    return storage;
+}
+
+// The number at the start of a text without blanks, and how many of the
+// text's characters it takes: 0 for a text without a leading number, which
+// reads as 0.
+struct Scanned {
+    std::optional<double> value;
+    std::size_t length = 0;
+};
+
+Scanned scanNumber(std::string_view s) {
+    if (s.size() >= 2 && s[0] == '&') {
+        for (const int base : {16, 8}) {
+            if ((s[1] | 0x20) == (base == 16 ? 'h' : 'o')) {
+                const std::size_t digits = radixDigits(s, base);
+                return {readRadix(s, base), digits > 0 ? 2 + digits : 0};
             }
         }
-        s = stripped;
-    }
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') {
-            return readRadix(s, 16);
-        }
-        if (s[1] == 'O' || s[1] == 'o') {
-            return readRadix(s, 8);
-        }
-        return 0.0;
+        return {0.0, 0};
     }
 
     std::size_t i = 0;
@@ -182,7 +192,7 @@ std::optional<double> readNumber(std::string_view text) {
         }
     }
     if (mantissaDigits == 0) {
-        return 0.0;
+        return {0.0, 0};
     }
     const std::size_t mantissaEnd = i;
     std::size_t end = mantissaEnd;
@@ -207,11 +217,11 @@ std::optional<double> readNumber(std::string_view text) {
         }
     }
     if (!seenNonZero) {
-        return negative ? -0.0 : 0.0;
+        return {negative ? -0.0 : 0.0, end};
     }
     if (const std::optional<double> quick =
             shortDecimal(s.substr(mantissaStart, mantissaEnd - mantissaStart), exponent)) {
-        return negative ? -*quick : *quick;
+        return {negative ? -*quick : *quick, end};
     }
     order = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
 
@@ -221,14 +231,38 @@ std::optional<double> readNumber(std::string_view text) {
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range || !std::isfinite(value)) {
         if (order > 0) {
-            return std::nullopt;
+            return {std::nullopt, end};
         }
         value = 0.0;
     } else if (ec != std::errc()) {
-        return 0.0;
+        return {0.0, end};
     }
     (void)ptr;
-    return negative ? -value : value;
+    return {negative ? -value : value, end};
+}
+
+} // namespace
+
+NumberReading readEntryNumber(std::string_view text) {
+    if (const std::optional<double> plain = plainDecimal(text)) {
+        return {plain, false};
+    }
+    std::string storage;
+    const std::string_view s = withoutBlanks(text, storage);
+    const Scanned scanned = scanNumber(s);
+    return {scanned.value, scanned.length > 0 && scanned.length < s.size()};
+}
+
+std::optional<double> readNumber(std::string_view text) {
+    if (const std::optional<double> plain = plainDecimal(text)) {
+        return plain;
+    }
+    std::string storage;
+    return scanNumber(withoutBlanks(text, storage)).value;
+}
+
+bool hasTextAfterNumber(std::string_view text) {
+    return readEntryNumber(text).textAfter;
 }
 
 std::optional<std::int32_t> roundHalfEvenToInt32(double x) {

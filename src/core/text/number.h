@@ -22,6 +22,19 @@ namespace keld {
 // arithmetic fault and keeps its previous value.
 std::optional<double> readNumber(std::string_view text);
 
+// Whether other characters follow the leading number of a text, blanks
+// apart: "1,5" (a comma for the decimal point), "12.5abc", "2e", "&H1G".
+// readNumber takes the number and drops the rest; an entry that is checked
+// is refused instead. A text without a leading number has nothing after it.
+bool hasTextAfterNumber(std::string_view text);
+
+// Both in one reading, for an entry that is checked.
+struct NumberReading {
+    std::optional<double> value; // as readNumber reads it
+    bool textAfter = false;      // as hasTextAfterNumber says
+};
+NumberReading readEntryNumber(std::string_view text);
+
 // The whole number nearest to x, halves to the even neighbour (2.5 gives 2,
 // 3.5 gives 4); no value when the result does not fit a 32-bit integer.
 std::optional<std::int32_t> roundHalfEvenToInt32(double x);
