@@ -43,10 +43,10 @@ int report(const std::string& programFolder, const CaseRun& run, const SingleOpt
     if (single.pdfFile.empty()) {
         out << reportForTerminal(text);
     } else if (!writePdf(single.pdfFile, text,
-                         {reportDocumentTitle(run.sheet->record()),
-                          single.paper == "a4"       ? Paper::A4
-                          : single.paper == "letter" ? Paper::Letter
-                                                     : Paper::Locale})) {
+                         {reportDocumentTitle(run.sheet->record()), single.paper == "a4" ? Paper::A4
+                                                                    : single.paper == "letter"
+                                                                        ? Paper::Letter
+                                                                        : Paper::Locale})) {
         err << "keld-size: --pdf: could not write " << single.pdfFile << "\n";
         return 2;
     }
