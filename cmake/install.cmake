@@ -123,9 +123,10 @@ endif()
 
 # The Debian package: cpack in the build folder. Two builds of one commit
 # give the same package byte for byte: every time in it is the time of the
-# last commit (cmake/cpack_project.cmake sets SOURCE_DATE_EPOCH, which CPack
-# honours), CPack sorts the archive's entries and owns them by root, the
-# installation fixes every mode, and the binaries hold no build path.
+# last commit (cmake/cpack_project.cmake sets SOURCE_DATE_EPOCH), dpkg-deb
+# packs the archive again with fixed modes, sorted entries owned by root
+# (cmake/cpack_dpkg_deb.cmake: CPack's own takes modes from the umask), and
+# the binaries hold no build path.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME keld)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -136,6 +137,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_project.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack_dpkg_deb.cmake)
 set(CPACK_KELD_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KELD_MAINTAINER}")

@@ -132,9 +132,9 @@ package_epoch() { # source
 
 # The entries of a tar archive (on standard input, not through a pipe, so
 # that its failures count): each stamped with the package's time, owned by
-# root, with one of the modes a package gives; with "sorted", in the order of
-# their names' bytes.
-check_entries() { # what stamp [sorted]
+# root, with one of the modes a package gives, and in dpkg-deb's order: by
+# the bytes of their names, symbolic links last.
+check_entries() { # what stamp
     local listing
     listing=$(TZ=UTC tar -tv --full-time) || {
         fail "$1: not a tar archive"
@@ -147,8 +147,9 @@ check_entries() { # what stamp [sorted]
     [ -z "$bad" ] || fail "$1: entries not owned by root:"$'\n'"$bad"
     bad=$(awk '$1 !~ /^(-rw-r--r--|-rwxr-xr-x|drwxr-xr-x|lrwxrwxrwx)$/' <<<"$listing")
     [ -z "$bad" ] || fail "$1: entries with another mode:"$'\n'"$bad"
-    [ "${3:-}" != sorted ] || awk '{ print $6 }' <<<"$listing" | LC_ALL=C sort -c 2>/dev/null ||
-        fail "$1: entries not in sorted order"
+    local order
+    order=$(awk '{ print (/^l/ ? "2 " : "1 ") $6 }' <<<"$listing")
+    [ "$order" = "$(LC_ALL=C sort <<<"$order")" ] || fail "$1: entries not in dpkg-deb's order"
 }
 
 package() {
@@ -210,17 +211,17 @@ package() {
     [ "$newest" = "$version" ] || fail "the metainfo's newest release is '$newest', not $version"
 
     # Reproducible: one time stamp for everything, entries owned by root with
-    # fixed modes, the files in sorted order (CPack writes the control
-    # archive's two in an order of its own), and no build path in any file.
+    # fixed modes in a fixed order, members rw-r--r-- whatever the umask, and
+    # no build path in any file.
     local epoch stamp
     epoch=$(package_epoch "$source")
     stamp=$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
-    check_entries "data archive" "$stamp" sorted < <(dpkg-deb --fsys-tarfile "$deb")
+    check_entries "data archive" "$stamp" < <(dpkg-deb --fsys-tarfile "$deb")
     check_entries "control archive" "$stamp" < <(dpkg-deb --ctrl-tarfile "$deb")
     local members
     members=$(TZ=UTC ar tv "$deb" | awk -v stamp="$(date -u -d "@$epoch" '+%b %-d %H:%M %Y')" \
-        '$4 " " $5 " " $6 " " $7 != stamp')
-    [ -z "$members" ] || fail "ar members not stamped $stamp UTC: $members"
+        '$1 != "rw-r--r--" || $2 != "0/0" || $4 " " $5 " " $6 " " $7 != stamp')
+    [ -z "$members" ] || fail "ar members not rw-r--r--, root's and stamped $stamp UTC: $members"
     local traces
     traces=$(grep -rlaF -e "$source" -e "$build" "$root")
     [ -z "$traces" ] || fail "files naming the source or build folder: $traces"
