@@ -18,7 +18,7 @@ foreach(_keld_deb IN LISTS CPACK_PACKAGE_FILES)
     execute_process(COMMAND find "${_keld_tree}" ${_keld_step} {} +
                     COMMAND_ERROR_IS_FATAL ANY)
   endforeach()
-  execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip -z9 --build "${_keld_tree}"
+  execute_process(COMMAND dpkg-deb --root-owner-group -Zgzip --build "${_keld_tree}"
                           "${_keld_deb}"
                   OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE_RECURSE "${_keld_tree}")

@@ -11,8 +11,8 @@
 
 include(GNUInstallDirs)
 
-# Every folder the installation makes is rwxr-xr-x whatever the umask of the
-# one who builds, so that the package is the same on every machine.
+# Every folder the installation makes is rwxr-xr-x, whatever the umask of the
+# one who installs.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # Installing (and so cpack) does not build the whole tree first: the package

@@ -51,7 +51,8 @@ checked_tests() {
 release_package() {
     cmake --preset release >/dev/null
     cmake --build --preset release -j"${jobs}" --target keld_install_files
-    ctest --preset release -L package
+    # Verbose: the log shows lintian's findings and the package's SHA-256.
+    ctest --preset release -L package --verbose
 }
 
 fuzz() {
