@@ -120,13 +120,13 @@ manpage() {
 }
 
 # The time every file of the package carries, as cmake/cpack_project.cmake
-# chooses it: SOURCE_DATE_EPOCH, else the last commit, else the newest
-# release's day.
+# chooses it: SOURCE_DATE_EPOCH, else the last commit, else noon of the
+# newest release's day.
 package_epoch() { # source
     if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
         echo "$SOURCE_DATE_EPOCH"
     elif ! git -C "$1" log -1 --format=%ct 2>/dev/null; then
-        date -u -d "$(sed -n 's/^## .* (\(.*\))$/\1/p' "$1/CHANGELOG.md" | head -n 1)" +%s
+        date -u -d "$(sed -n 's/^## .* (\(.*\))$/\1/p' "$1/CHANGELOG.md" | head -n 1) 12:00" +%s
     fi
 }
 
