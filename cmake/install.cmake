@@ -5,10 +5,19 @@
 # Pictures/). It is installed as <prefix>/lib/keld; <prefix>/bin holds
 # relative symbolic links to the executables, which find their folder through
 # their real path. The desktop entry, icons and AppStream metainfo go to
-# <prefix>/share with the desktop program; the manual page of keld-size to
-# <prefix>/share/man.
+# <prefix>/share with the desktop program; the manual pages to
+# <prefix>/share/man; the copyright file and the changelog to
+# <prefix>/share/doc/keld.
 
 include(GNUInstallDirs)
+
+# Every folder the installation makes is rwxr-xr-x, whatever the umask of the
+# one who installs.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Installing (and so cpack) does not build the whole tree first: the package
+# needs only the target keld_install_files, not the tests and benchmarks.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 # The program folder is private to the programs, so it goes to lib/keld as it
 # is, not to CMAKE_INSTALL_LIBDIR: that one is lib/<multiarch> or lib64 on some
@@ -42,32 +51,67 @@ foreach(_program IN LISTS _keld_programs)
   install(FILES ${_keld_link_dir}/${_program} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
-# The manual page, compressed at build time (-n: no name or time stamp, so the
-# package builds the same each time).
-set(_keld_man_source ${PROJECT_SOURCE_DIR}/packaging/keld-size.1)
-find_program(KELD_GZIP gzip)
-if(KELD_GZIP)
-  set(_keld_man ${CMAKE_CURRENT_BINARY_DIR}/man/keld-size.1.gz)
-  add_custom_command(OUTPUT ${_keld_man}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
-    COMMAND ${CMAKE_COMMAND} -E copy ${_keld_man_source} ${CMAKE_CURRENT_BINARY_DIR}/man/keld-size.1
-    COMMAND ${KELD_GZIP} -n -9 -f ${CMAKE_CURRENT_BINARY_DIR}/man/keld-size.1
-    DEPENDS ${_keld_man_source}
-    COMMENT "Compressing the manual page of keld-size"
+# The documents, made at build time from the repository's own files by
+# packaging/package_docs.sh, so that nothing is written twice: the Debian
+# changelog from CHANGELOG.md, the copyright file from LICENSE, the metainfo
+# with the releases of CHANGELOG.md (the newest must be the project's
+# version). The manual pages and the changelog are compressed with gzip -n:
+# no name or time stamp, so the package builds the same each time.
+set(KELD_MAINTAINER "KELD developers <keld@example.invalid>")
+find_program(KELD_BASH bash REQUIRED)
+find_program(KELD_GZIP gzip REQUIRED)
+set(_keld_docs ${CMAKE_CURRENT_BINARY_DIR}/package-docs)
+file(MAKE_DIRECTORY ${_keld_docs})
+set(_keld_docs_script ${PROJECT_SOURCE_DIR}/packaging/package_docs.sh)
+set(_keld_changelog ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
+set(_keld_metainfo_template ${PROJECT_SOURCE_DIR}/packaging/io.github.keld.metainfo.xml.in)
+# keld_document(OUTPUT SHELL_COMMAND DEPENDS...): bash runs SHELL_COMMAND
+# with $1, $2, ... the files it depends on, in their order, and its standard
+# output becomes OUTPUT once it has succeeded.
+function(keld_document output command)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${KELD_BASH} -c "set -euo pipefail; ${command} > \"$0.new\"; mv \"$0.new\" \"$0\""
+            ${output} ${ARGN}
+    DEPENDS ${ARGN}
     VERBATIM)
-  add_custom_target(keld_manpage ALL DEPENDS ${_keld_man})
-else()
-  message(STATUS "gzip not found: the manual page of keld-size is installed uncompressed")
-  set(_keld_man ${_keld_man_source})
+endfunction()
+
+set(_keld_man_pages keld-size)
+if(TARGET keld)
+  list(APPEND _keld_man_pages keld)
 endif()
-install(FILES ${_keld_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(_keld_documents)
+foreach(_page IN LISTS _keld_man_pages)
+  keld_document(${_keld_docs}/${_page}.1.gz "${KELD_GZIP} -n -9 -c \"$1\""
+                ${PROJECT_SOURCE_DIR}/packaging/${_page}.1)
+  install(FILES ${_keld_docs}/${_page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  list(APPEND _keld_documents ${_keld_docs}/${_page}.1.gz)
+endforeach()
+keld_document(${_keld_docs}/changelog.gz
+  "${KELD_BASH} \"$1\" changelog \"$2\" ${PROJECT_VERSION} '${KELD_MAINTAINER}' | ${KELD_GZIP} -n -9"
+  ${_keld_docs_script} ${_keld_changelog})
+keld_document(${_keld_docs}/copyright "${KELD_BASH} \"$1\" copyright \"$2\" \"$3\""
+  ${_keld_docs_script} ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/packaging/copyright.in)
+keld_document(${_keld_docs}/io.github.keld.metainfo.xml
+  "${KELD_BASH} \"$1\" metainfo \"$2\" ${PROJECT_VERSION} \"$3\""
+  ${_keld_docs_script} ${_keld_changelog} ${_keld_metainfo_template})
+list(APPEND _keld_documents ${_keld_docs}/changelog.gz ${_keld_docs}/copyright
+     ${_keld_docs}/io.github.keld.metainfo.xml)
+add_custom_target(keld_docs ALL DEPENDS ${_keld_documents})
+install(FILES ${_keld_docs}/copyright ${_keld_docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/keld)
+
+# Everything the installation takes from the build; cmake --build --target
+# keld_install_files builds no more than the package needs.
+add_custom_target(keld_install_files)
+add_dependencies(keld_install_files ${_keld_programs} keld_docs)
 
 # The desktop entry, icons and metainfo describe the desktop program, so they
 # come with it only: without it they would be a menu entry that cannot start.
 if(TARGET keld)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/keld.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.keld.metainfo.xml
+  install(FILES ${_keld_docs}/io.github.keld.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/icons/keld.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -77,16 +121,26 @@ if(TARGET keld)
   endforeach()
 endif()
 
-# The Debian package: cpack -G DEB in the build folder.
+# The Debian package: cpack in the build folder. Two builds of one commit
+# give the same package byte for byte: every time in it is the time of the
+# last commit (cmake/cpack_project.cmake sets SOURCE_DATE_EPOCH), dpkg-deb
+# packs the archive again with fixed modes, sorted entries owned by root
+# (cmake/cpack_dpkg_deb.cmake: CPack's own takes modes from the umask), and
+# the binaries hold no build path.
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME keld)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "KELD developers")
-set(CPACK_PACKAGE_CONTACT "KELD developers <keld@example.invalid>")
+set(CPACK_PACKAGE_CONTACT "${KELD_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "planning-stage estimate of air-cooled heat exchangers")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack_project.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack_dpkg_deb.cmake)
+set(CPACK_KELD_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "KELD developers <keld@example.invalid>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KELD_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps (dpkg-dev) finds the Debian packages of the libraries the
