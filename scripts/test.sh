@@ -12,9 +12,18 @@
 #      appstreamcli and for what makes it reproducible;
 #   5. the fuzz build (clang, libFuzzer) and the fuzz smoke tests, a few
 #      seconds of fuzzing each from the committed seed corpus.
-# Each stage's time is printed at the end.
+# Each stage's time is printed at the end. A test that is skipped fails the
+# run, as a failed test does: a skip hides what it would have checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# The golden files are compared here, never rewritten: that is
+# tools/regenerate_golden.sh's work, whose diff is read before committing.
+if [ -n "${KELD_REGENERATE+set}" ]; then
+    echo "test.sh: KELD_REGENERATE is set, which would rewrite the golden files instead of" \
+         "comparing them. Unset it; rewrite them with bash tools/regenerate_golden.sh." >&2
+    exit 2
+fi
 
 jobs="$(nproc)"
 times=()
@@ -45,21 +54,42 @@ checked_build() {
     cmake --build --preset asan -j"${jobs}"
 }
 
+# Runs ctest with the given arguments for a build folder's preset, then fails
+# when a test was skipped: ctest's own skips in its summary, QtTest's SKIP and
+# GoogleTest's SKIPPED in the tests' output (which ctest keeps in
+# LastTest.log and counts as passed).
+tests_without_skips() {
+    local preset="$1"
+    shift
+    local summary="build/${preset}/Testing/summary.txt"
+    mkdir -p "build/${preset}/Testing"
+    ctest --preset "${preset}" "$@" | tee "${summary}"
+    local skipped
+    skipped=$( (grep -E '\*\*\*Skipped' "${summary}" || true
+                grep -E '^SKIP   :|\[  SKIPPED \] [A-Za-z]' \
+                     "build/${preset}/Testing/Temporary/LastTest.log" || true) | sort -u)
+    if [ -n "${skipped}" ]; then
+        echo "test.sh: tests were skipped in build/${preset}; a skip counts as a failure:" >&2
+        echo "${skipped}" >&2
+        return 1
+    fi
+}
+
 checked_tests() {
-    ctest --preset asan -j"${jobs}"
+    tests_without_skips asan -j"${jobs}"
 }
 
 release_package() {
     cmake --preset release >/dev/null
     cmake --build --preset release -j"${jobs}" --target keld_install_files
     # Verbose: the log shows lintian's findings and the package's SHA-256.
-    ctest --preset release -L package --verbose
+    tests_without_skips release -L package --verbose
 }
 
 fuzz() {
     cmake --preset fuzz >/dev/null
     cmake --build --preset fuzz -j"${jobs}"
-    ctest --preset fuzz -j"${jobs}"
+    tests_without_skips fuzz -j"${jobs}"
 }
 
 total_start=$SECONDS

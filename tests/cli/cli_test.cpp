@@ -6,12 +6,15 @@
 #include "table_file.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -48,6 +51,90 @@ TEST(KeldSize, ExitStatusTellsHowTheRunEnded) {
         const std::string args = row.size() > 1 ? row[1] : "";
         EXPECT_EQ(keldSize(args).status, std::stoi(row.at(0))) << args;
     }
+}
+
+nlohmann::json jsonOf(const std::string& args) {
+    return nlohmann::json::parse(keldSize("--json " + args).out);
+}
+
+// The rows of keld-size's CSV, each a map from the header's names to the
+// cells (the test files' texts hold no commas or quotes).
+std::vector<std::map<std::string, std::string>> csvRows(const std::string& args) {
+    std::istringstream in(keldSize("--csv " + args).out);
+    std::vector<std::string> names;
+    std::vector<std::map<std::string, std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> cells;
+        std::istringstream fields(line);
+        for (std::string cell; std::getline(fields, cell, ',');) {
+            cells.push_back(cell);
+        }
+        if (names.empty()) {
+            names = cells;
+            continue;
+        }
+        std::map<std::string, std::string>& row = rows.emplace_back();
+        for (std::size_t i = 0; i < cells.size() && i < names.size(); ++i) {
+            row[names[i]] = cells[i];
+        }
+    }
+    return rows;
+}
+
+double number(const std::map<std::string, std::string>& row, const std::string& name) {
+    return std::stod(row.at(name));
+}
+
+// What the golden files hold, as promises that a golden file rewritten by
+// mistake would break: the planning options leave the estimate as it is;
+// the energy cost grows with the energy price; a Metric table is the
+// English one converted by the report's factors; --auto-rows chooses 4 rows
+// for the condensing case; the sweep's CSV, ranking and materials.
+TEST(KeldSize, OutputsKeepTheirPromises) {
+    const nlohmann::json plain = jsonOf("condensing_metric.ini");
+    const nlohmann::json options =
+        jsonOf("--tip-speed 40 --noise-distance 100 --energy-price 0.3 --hours 5000 --years 15 "
+               "--rate 0.1 --fewest-fans 3 --fan-clearance 0.5 --largest-fan 4 --motor-margin 1.3 "
+               "--drive-efficiency 1 --motor-efficiency 0.8 --noise-limit 70 "
+               "--near-field-limit 90 condensing_metric.ini");
+    EXPECT_EQ(options.at("case"), plain.at("case"));
+    EXPECT_NE(options.at("fans"), plain.at("fans"));
+    const double energy = plain.at("ownership").at("energyCostPerYear");
+    const double dearer =
+        jsonOf("--energy-price 0.15 condensing_metric.ini").at("ownership").at("energyCostPerYear");
+    EXPECT_NEAR(dearer / energy, 1.5, 1e-12);
+    EXPECT_EQ(jsonOf("--auto-rows condensing_metric.ini").at("case").at("NROWS"), 4);
+
+    const auto english = csvRows("liquid_english.ini");
+    const auto metric = csvRows("--units METRIC liquid_english.ini");
+    ASSERT_EQ(english.size(), 1u);
+    ASSERT_EQ(metric.size(), 1u);
+    const struct {
+        const char* english;
+        const char* metric;
+        double factor;
+    } converted[] = {{"width_ft", "width_m", 0.3048},
+                     {"fan_power_hp", "fan_power_kw", 0.7457},
+                     {"weight_lb", "weight_kg", 0.4536},
+                     {"duty_mmbtu_hr", "duty_mw", 0.2931},
+                     {"price_usd", "price_usd", 1}};
+    for (const auto& c : converted) {
+        EXPECT_NEAR(number(metric[0], c.metric), number(english[0], c.english) * c.factor,
+                    1e-9 * number(metric[0], c.metric))
+            << c.metric;
+    }
+
+    const auto swept = csvRows("--sweep --rank NOISE --materials all liquid_english.ini");
+    ASSERT_EQ(swept.size(), 2160u); // 8 row counts, 27 lengths, 10 materials
+    std::set<std::string> materials;
+    for (std::size_t k = 0; k < swept.size(); ++k) {
+        materials.insert(swept[k].at("material"));
+        if (k > 0 && !swept[k].at("rank").empty()) {
+            EXPECT_LE(number(swept[k - 1], "sound_pressure_dba"),
+                      number(swept[k], "sound_pressure_dba"));
+        }
+    }
+    EXPECT_EQ(materials.size(), 10u);
 }
 
 // data/sweep_lengths.tsv: the lengths of a sweep from ranges and lists.

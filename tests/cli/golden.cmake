@@ -3,7 +3,8 @@
 # with the committed file GOLDEN and its exit status with STATUS:
 #   cmake -DKELD_SIZE=... -DGOLDEN=... -DSTATUS=n "-DARGS=a|b|c" -DWORK=... -DOUT=... -P golden.cmake
 # With KELD_REGENERATE=1 in the environment the committed file is rewritten
-# from the output (check the change with git diff before committing it).
+# from the output: tools/regenerate_golden.sh does so and shows the diff to
+# read before committing; the test command refuses to run with it set.
 set(ENV{SOURCE_DATE_EPOCH} 1764979200) # 2025-12-06, 00:00 UTC
 set(ENV{LC_ALL} C)
 string(REPLACE "|" ";" args "${ARGS}")

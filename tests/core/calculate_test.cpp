@@ -46,13 +46,6 @@ TEST(CalculateOutput, FirstFailingCheckShowsItsMessage) {
     }
 }
 
-TEST(CalculateOutput, EmptyTitleStopsFirstEvenWithEverythingMissing) {
-    SizingCase c = test::freshCase();
-    test::Messages m;
-    EXPECT_FALSE(Calculate_Output(SheetEntries{}, c, m));
-    EXPECT_EQ(m.texts, std::vector<std::string>{"Input Project Title (Item 1)"});
-}
-
 // After a failed check the record keeps the fields read before it, the
 // failing field's value just read (in English units) and the earlier results.
 TEST(CalculateOutput, FailedCheckKeepsWhatWasRead) {

@@ -101,9 +101,18 @@ struct Session {
     //   "price 125000"     OK in the price dialog
     //   "reset"            Reset
     //   "calculate"        Calculate
+    //   "adopt 6;42;7"     an alternative of the design space taken: rows,
+    //                      tube length as typed, material's list position
     void act(const std::string& text) {
         const Step s = parse(text);
-        if (s.verb == "key") {
+        if (s.verb == "adopt") {
+            std::stringstream in(s.name);
+            std::string rows, length, material;
+            std::getline(in, rows, ';');
+            std::getline(in, length, ';');
+            std::getline(in, material, ';');
+            after(sheet.adopt(std::stoi(rows), length, std::stoul(material)));
+        } else if (s.verb == "key") {
             after(sheet.keyTyped(field(s.name)));
         } else if (s.verb == "click") {
             after(sheet.clickRows());
