@@ -21,7 +21,8 @@
 // "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept
 // options" and "recent files" (read back from the settings file),
 // "questions" (asked before unsaved changes go), "window:caption", "window:Control" (its text,
-// or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
+// or 1 and 0 for an option), "window:Control property" ("calc:Combo1 count") and
+// "report line:Label" (the report's line that starts so).
 
 #include "app_state.h"
 #include "config/ini.h"
@@ -220,6 +221,9 @@ struct Program {
             {"questions", platform.questions.join(" | ")}};
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
+        } else if (what.startsWith("report line:")) { // from the label on, one blank apart
+            const QRegularExpression line("^" + QRegularExpression::escape(what.mid(12)));
+            return look("report:txtOutputText").split('\n').filter(line).value(0).simplified();
         }
         // A control's property: the one named, else its text, list entry,
         // page text or whether it is selected.
@@ -244,7 +248,7 @@ struct Program {
         const planning::Options kept = loadOptions(state.settingsFile);
         QStringList values;
         for (const planning::OptionRow& row : planning::optionTable()) {
-            values << QString::number(kept[row.id]);
+            values << QString::number(kept[row.id], 'g', 12);
         }
         return values.join(',');
     }

@@ -163,14 +163,31 @@ class SheetTest : public QObject {
             {"messages=Could not load the file $DIR/g.ini\nIt no longer exists and was taken "
              "off the list of recent files.",
              "recent files=", "calc:RecentFile1 visible=0", "questions=", "calc:Text4=Kept"});
-        // The Options: shown in the sheet's units, checked, kept between runs.
+        // The Options: shown in the sheet's units, checked, kept between runs
+        // and taken by the next report; their defaults those of the units
+        // shown; a field left as it was opened kept exactly (10000.0000001
+        // ft/min shows as 50.8 m/s).
         row("options",
             {"answer:seen tip-speed;seen noise-distance;tip-speed=9000;noise-limit=85;Command1",
              "calc:CalcMenu_7", "calc:Option2_1",
-             "answer:seen tip-speed;seen noise-distance;tip-speed=62;Command1", "calc:CalcMenu_7"},
+             "answer:seen tip-speed;seen noise-distance;tip-speed=62;Command1", "calc:CalcMenu_7",
+             "calc:Command1"},
             {"seen=10000,100,45.72,30.48",
-             "messages=The fan tip speed must be from 25.4 to 60.96 m/s.",
-             "kept options=2,1,20,1.1,0.95,0.93,9000,30.48,85,nan,0.1,8000,10,0.08"});
+             "messages=The fan tip speed must be from 25.4 to 60.96 m/s. | All calculation "
+             "completed without error.",
+             "kept options=2,1,20,1.1,0.95,0.93,9000,30.48,85,nan,0.1,8000,10,0.08",
+             "report line:Fan tip speed=Fan tip speed (ft/min | m/s) 9,000 45.7"});
+        row("options: Defaults",
+            {"answer:tip-speed=9000;noise-limit=85;Command1", "calc:CalcMenu_7", "calc:Option2_1",
+             "answer:Command3;seen tip-speed;seen noise-limit;seen noise-distance;Command1",
+             "calc:CalcMenu_7"},
+            {"seen=50.8,,30", "kept options=2,0.984251968504,20.0131233596,1.1,0.95,0.93,"
+                              "10000,30,nan,nan,0.1,8000,10,0.08"});
+        row("options: a field untouched",
+            {"answer:tip-speed=10000.0000001;Command1", "calc:CalcMenu_7", "calc:Option2_1",
+             "answer:seen tip-speed;noise-limit=85;Command1", "calc:CalcMenu_7"},
+            {"seen=50.8",
+             "kept options=2,1,20,1.1,0.95,0.93,10000.0000001,30.48,85,nan,0.1,8000,10,0.08"});
         row("options: a number with more after it",
             {"answer:hours=8000 h;Command1", "calc:CalcMenu_7"},
             {"messages=Running hours per year: \"8000 h\" is not a number. Use a point as the "
