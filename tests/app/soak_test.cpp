@@ -1,14 +1,15 @@
 // A seeded soak of the whole program: random user actions over every window
-// (the Options and the Alternatives, Print and Save as PDF among them),
-// dialogs answered either way (the question before unsaved changes are
-// given up too). After every action no field, no table cell and no report
-// shows NaN or infinity and no dialog is left open. Now and then the sheet's
+// and dialog (the Options, the Alternatives and Save as PDF among them), each
+// answered either way. After every action no field, no table cell and no
+// report shows NaN or infinity and no dialog is left open. Now and then the sheet's
 // default case gets one random entry, and Calculate either opens a report or
 // refuses with a message that names the field. The seed is fixed;
 // KELD_SOAK_SEED=<seed> runs (or replays) another, KELD_SOAK_ACTIONS=<n> sets
 // the number of actions.
 
 #include "harness.h"
+
+#include "alternatives/frm_alternatives.h"
 
 #include <random>
 
@@ -169,9 +170,9 @@ class Soak {
                          shown.join(" | ");
     }
 
-    // Every field and text box of every window shows only numbers that are
-    // numbers; no dialog is left open.
-    static QString fault() {
+    // Every field and text box of every window, and the table of each
+    // sweep, shows only numbers that are numbers; no dialog is left open.
+    QString fault() {
         static const QRegularExpression nonFinite("\\b(nan|inf|infinity)\\b",
                                                   QRegularExpression::CaseInsensitiveOption);
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -179,7 +180,10 @@ class Soak {
                 const char* text = qobject_cast<QPlainTextEdit*>(c) ? "plainText" : "text";
                 QStringList shown{c->property(text).toString()};
                 const auto* table = qobject_cast<QTableView*>(c);
-                for (int row = 0; table != nullptr && row < table->model()->rowCount(); ++row) {
+                const auto* sweep = qobject_cast<frmAlternatives*>(top);
+                const bool fresh = table != nullptr && sweep != nullptr &&
+                                   sweep->result() != std::exchange(m_scanned, sweep->result());
+                for (int row = 0; fresh && row < table->model()->rowCount(); ++row) {
                     for (int column = 0; column < table->model()->columnCount(); ++column) {
                         shown << table->model()->index(row, column).data().toString();
                     }
@@ -214,6 +218,7 @@ class Soak {
     std::mt19937_64 m_rng;
     QString m_files;
     std::unique_ptr<Program> m_program;
+    const keld::sweep::Result* m_scanned = nullptr; // the last sweep whose table was looked at
     QTimer m_watch;
 };
 
