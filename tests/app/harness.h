@@ -8,10 +8,9 @@
 //   "calc:Text6=181"        typed over a field's text (pasted where it is more than
 //                           ASCII), or a list entry chosen
 //   "calc:Text4 Ctrl+P"     one key in a control
-//   "answer:Text1=5;Command1"  the modal dialog that the next step opens (a
-//                           failure if none opens): fields filled, buttons pressed,
-//                           "seen Text2" notes a field ("seen inside": whether it
-//                           lies wholly on its screen); then cancelled if open
+//   "answer:Text1=5;Command1"  the dialog that the next step opens (none: a failure):
+//                           fields filled, buttons pressed, "seen Text2" notes a field ("seen
+//                           inside": whether it lies wholly on its screen); then cancelled if open
 //   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
 //   "ask:save", "ask:discard", "ask:cancel"  the answer to the next question
 //                           before unsaved changes go (none scripted: discard)

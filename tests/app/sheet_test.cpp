@@ -146,10 +146,9 @@ class SheetTest : public QObject {
             {"messages=Could not load the file $DIR/g.ini\nIt no longer exists and was taken "
              "off the list of recent files.",
              "recent files=", "calc:RecentFile1 visible=0", "questions=", "calc:Text4=Kept"});
-        // The Options: shown in the sheet's units, checked, kept between runs
-        // and taken by the next report; their defaults those of the units
-        // shown; a field left as it was opened kept exactly (10000.0000001
-        // ft/min shows as 50.8 m/s).
+        // The Options: shown in the sheet's units, checked, kept between runs,
+        // taken by the next report; Defaults of the units shown; a field left
+        // as opened kept exactly (10000.0000001 ft/min shows as 50.8 m/s).
         row("options",
             {"answer:seen tip-speed;seen noise-distance;tip-speed=9000;noise-limit=85;Command1",
              "calc:CalcMenu_7", "calc:Option2_1",
