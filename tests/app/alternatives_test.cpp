@@ -133,7 +133,8 @@ class AlternativesTest : public QObject {
         QCOMPARE(p.look("alternatives:txtStep") + '|' + p.look("alternatives:cboRank"), "2|Weight");
     }
 
-    // Closing leaves the sheet as it was; a CSV that cannot be written says so.
+    // Closing leaves the sheet as it was; a CSV that cannot be written says so;
+    // the Options reach the next sweep (no fan meets a noise limit of 40 dB(A)).
     void closedAndExported() {
         Program p;
         frmAlternatives* w = openSwept(p);
@@ -148,6 +149,11 @@ class AlternativesTest : public QObject {
         QCOMPARE(p.look("windows"), "calc /");
         QCOMPARE(p.state.sheet.projectFile(), before);
         QCOMPARE(p.look("calc:caption"), "KELD - default.ini");
+        p.act("answer:noise-limit=40;Command1");
+        p.act("calc:CalcMenu_7");
+        p.act("calc:CalcMenu_8");
+        QVERIFY(swept(p));
+        QCOMPARE(p.look("alternatives:lblStatus"), "216 alternatives: 0 feasible, 216 infeasible.");
     }
 };
 

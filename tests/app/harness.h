@@ -8,9 +8,9 @@
 //   "calc:Text6=181"        typed over a field's text (pasted where it is more than
 //                           ASCII), or a list entry chosen
 //   "calc:Text4 Ctrl+P"     one key in a control
-//   "answer:Text1=5;Command1"  the next modal dialog: fields filled, buttons
-//                           pressed, "seen Text2" notes a field ("seen inside":
-//                           whether it lies wholly on its screen); then cancelled if open
+//   "answer:Text1=5;Command1"  the dialog that the next step opens (none: a failure):
+//                           fields filled, buttons pressed, "seen Text2" notes a field ("seen
+//                           inside": whether it lies wholly on its screen); then cancelled if open
 //   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
 //   "ask:save", "ask:discard", "ask:cancel"  the answer to the next question
 //                           before unsaved changes go (none scripted: discard)
@@ -20,7 +20,8 @@
 // "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept
 // options" and "recent files" (read back from the settings file),
 // "questions" (asked before unsaved changes go), "window:caption", "window:Control" (its text,
-// or 1 and 0 for an option) and "window:Control property" ("calc:Combo1 count").
+// or 1 and 0 for an option), "window:Control property" ("calc:Combo1 count") and
+// "report line:Label" (the report's line that starts so).
 
 #include "app_state.h"
 #include "config/ini.h"
@@ -53,6 +54,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace keld::app::test {
 
@@ -152,7 +154,9 @@ struct Program {
             return;
         }
         if (where == "answer") {
-            answer(what.split(';'));
+            QVERIFY2(m_answer.isEmpty(), qPrintable("no dialog came for " + m_answer));
+            m_answer = step;
+            QTimer::singleShot(0, &m_answering, [this, step] { answer(step); });
             return;
         }
         QWidget* w = window(where);
@@ -180,6 +184,9 @@ struct Program {
             QTest::mouseClick(qobject_cast<QWidget*>(target), Qt::LeftButton);
         }
         settle();
+        const QString unanswered = std::exchange(m_answer, QString());
+        QVERIFY2(unanswered.isEmpty(),
+                 qPrintable("no dialog came for " + unanswered + " (" + step + " opened none)"));
     }
 
     QString look(const QString& what) const {
@@ -213,6 +220,9 @@ struct Program {
             {"questions", platform.questions.join(" | ")}};
         if (const auto n = named.find(what); n != named.end()) {
             return n->second;
+        } else if (what.startsWith("report line:")) { // from the label on, one blank apart
+            const QRegularExpression line("^" + QRegularExpression::escape(what.mid(12)));
+            return look("report:txtOutputText").split('\n').filter(line).value(0).simplified();
         }
         // A control's property: the one named, else its text, list entry,
         // page text or whether it is selected.
@@ -237,7 +247,7 @@ struct Program {
         const planning::Options kept = loadOptions(state.settingsFile);
         QStringList values;
         for (const planning::OptionRow& row : planning::optionTable()) {
-            values << QString::number(kept[row.id]);
+            values << QString::number(kept[row.id], 'g', 12);
         }
         return values.join(',');
     }
@@ -269,31 +279,37 @@ struct Program {
             e->insert(value);
         }
     }
-    // Once the next modal dialog is open (it is looked for again while not).
-    void answer(const QStringList& actions, int tries = 500) {
-        QTimer::singleShot(0, qApp, [actions, tries, this] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (dialog == nullptr && tries > 0) {
-                answer(actions, tries - 1);
+    // Once the next modal dialog is open (looked for again while not, until
+    // the step that should open it is over).
+    void answer(const QString& step) {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (m_answer != step || dialog == nullptr) {
+            if (m_answer == step) {
+                QTimer::singleShot(0, &m_answering, [this, step] { answer(step); });
             }
-            for (const QString& a : actions + QStringList{"Command2"}) {
-                if (dialog == nullptr) {
-                    break;
-                } else if (a == "seen inside") { // the dialog wholly on its screen
-                    seen << QString::number(
-                        dialog->screen()->availableGeometry().contains(dialog->frameGeometry()));
-                } else if (a.startsWith("seen ")) {
-                    seen << dialog->findChild<QLineEdit*>(a.mid(5))->text();
-                } else if (!dialog->isVisible()) {
-                    break;
-                } else if (a.contains('=')) {
-                    dialog->findChild<QLineEdit*>(a.section('=', 0, 0))->setText(a.section('=', 1));
-                } else {
-                    dialog->findChild<QPushButton*>(a)->click();
-                }
+            return;
+        }
+        m_answer.clear();
+        for (const QString& a : step.section(':', 1).split(';') + QStringList{"Command2"}) {
+            auto* field = dialog->findChild<QLineEdit*>(a.section('=', 0, 0).remove("seen "));
+            auto* button = dialog->findChild<QPushButton*>(a);
+            if (a == "seen inside") { // the dialog wholly on its screen
+                seen << QString::number(
+                    dialog->screen()->availableGeometry().contains(dialog->frameGeometry()));
+            } else if (!a.startsWith("seen ") && !dialog->isVisible()) {
+                break;
+            } else if (field == nullptr && button == nullptr) {
+                dialog->close();
+                QFAIL(qPrintable("no " + a + " in the dialog for " + step));
+            } else if (a.startsWith("seen ")) {
+                seen << field->text();
+            } else {
+                field != nullptr ? field->setText(a.section('=', 1)) : button->click();
             }
-        });
+        }
     }
+    QString m_answer;    // the answer step waiting for its dialog
+    QObject m_answering; // its timers, gone with the program
 };
 
 // A table of rows: the steps, then what is shown ("name=value"); "$DIR" is

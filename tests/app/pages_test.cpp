@@ -65,13 +65,10 @@ class PagesTest : public QObject {
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("shown");
         const QString next = "pages:PageMenu_4";
-        const QString page2 = "Page 2 of 3|Title 2|Heading 2|Text of page 2. |10";
         QTest::newRow("first of three")
             << 3 << QStringList{} << "Page 1 of 3|Title 1|Heading 1|Text of page 1. |10";
         QTest::newRow("last of three")
             << 3 << QStringList{next, next} << "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00";
-        QTest::newRow("back from the last")
-            << 3 << QStringList{next, next, "pages:PageMenu_3"} << page2;
         QTest::newRow("a set without pages") << 0 << QStringList{} << "Page 1|Tutorial|||00";
     }
     void paging() {

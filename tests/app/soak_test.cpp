@@ -1,13 +1,15 @@
-// A seeded soak of the whole program: random user actions over every window,
-// dialogs answered either way (the question before unsaved changes are
-// given up too). After every action no field and no report
-// shows NaN or infinity and no dialog is left open. Now and then the sheet's
+// A seeded soak of the whole program: random user actions over every window
+// and dialog (the Options, the Alternatives and Save as PDF among them), each
+// answered either way. After every action no field, no table cell and no
+// report shows NaN or infinity and no dialog is left open. Now and then the sheet's
 // default case gets one random entry, and Calculate either opens a report or
 // refuses with a message that names the field. The seed is fixed;
 // KELD_SOAK_SEED=<seed> runs (or replays) another, KELD_SOAK_ACTIONS=<n> sets
 // the number of actions.
 
 #include "harness.h"
+
+#include "alternatives/frm_alternatives.h"
 
 #include <random>
 
@@ -41,9 +43,13 @@ const std::map<QString, QStringList> kItems = {
      {"PageMenu1_1", "PageMenu_2", "PageMenu_3", "PageMenu_4", "PageMenu_5", "PageMenu_6"}},
     {"zoom", {"close", "GraphMenu"}},
     {"about", {"close", "cmdOK", "deactivate"}},
-    {"report", {"OutMenu_4", "OutMenu_2", "OutMenu_3", "close"}},
+    {"report", {"OutMenu_4", "OutMenu_2", "OutMenu1_2", "OutMenu_3", "close"}},
     {"calc",
-     {"CalcMenu1_3", "CalcMenu_2", "CalcMenu_3", "CalcMenu_4", "CalcMenu_5", "CalcMenu_6"}}};
+     {"CalcMenu1_3", "CalcMenu_2", "CalcMenu_3", "CalcMenu_4", "CalcMenu_5", "CalcMenu_6",
+      "CalcMenu_7", "CalcMenu_8"}},
+    {"alternatives",
+     {"cmdClose", "close", "cmdSweep", "cmdCancel", "cmdExport", "chkAllMaterials", "chkUsualOnly",
+      "cboRank=Evaluated cost", "cboRank=Sound pressure", "txtFrom", "txtTo", "txtStep"}}};
 
 class Soak {
   public:
@@ -77,9 +83,13 @@ class Soak {
             sheet();
         } else {
             const QStringList& items = kItems.at(w);
-            m_program->platform.printAnswers = {chance(2) ? std::optional(m_files + "/r.pdf")
-                                                          : std::nullopt};
-            act(w + ":" + (chance(40) ? items[0] : items[1 + pick(items.size() - 1)]));
+            const QString item = chance(40) ? items[0] : items[1 + pick(items.size() - 1)];
+            // Print, Save as PDF and Export: a file, a folder, or cancelled.
+            act("print:" + file({"r.pdf", "cancel"}));
+            act("save:" + file({"r.pdf", "a.csv", "folder.ini", "cancel"}));
+            act(w + ":" + item + (item.startsWith("txt") ? "=" + typed() : QString()));
+            m_program->platform.printAnswers.clear();
+            m_program->platform.saveAnswers.clear();
         }
         return fault();
     }
@@ -97,6 +107,10 @@ class Soak {
         return chance(4) ? QString::number(std::uniform_real_distribution(-50.0, 800.0)(m_rng), 'g',
                                            1 + pick(8))
                          : kTyped[pick(kTyped.size())];
+    }
+    QString file(const QStringList& names) { // in the soak's folder, or "cancel"
+        const QString name = names[pick(names.size())];
+        return name == "cancel" ? name : m_files + "/" + name;
     }
     void act(const QString& step) {
         last = step;
@@ -123,11 +137,9 @@ class Soak {
         } else if (what == 8) {
             act("calc:Text4 Ctrl+P");
         } else { // File, Open or Save: a file, none, a folder, or cancelled
-            const QString answer =
-                QStringList{"case.ini", "none.ini", "folder.ini", "cancel"}[pick(4)];
             const bool open = chance(2);
             act((open ? "open:" : "save:") +
-                (answer == "cancel" ? answer : m_files + "/" + answer));
+                file({"case.ini", "none.ini", "folder.ini", "cancel"}));
             act(open ? "calc:CalcMenu1_1" : "calc:CalcMenu1_2");
         }
     }
@@ -158,15 +170,25 @@ class Soak {
                          shown.join(" | ");
     }
 
-    // Every field and text box of every window shows only numbers that are
-    // numbers; no dialog is left open.
-    static QString fault() {
+    // Every field and text box of every window, and the table of each
+    // sweep, shows only numbers that are numbers; no dialog is left open.
+    QString fault() {
         static const QRegularExpression nonFinite("\\b(nan|inf|infinity)\\b",
                                                   QRegularExpression::CaseInsensitiveOption);
         for (QWidget* top : QApplication::topLevelWidgets()) {
             for (QWidget* c : top->findChildren<QWidget*>()) {
                 const char* text = qobject_cast<QPlainTextEdit*>(c) ? "plainText" : "text";
-                if (nonFinite.match(c->property(text).toString()).hasMatch()) {
+                QStringList shown{c->property(text).toString()};
+                const auto* table = qobject_cast<QTableView*>(c);
+                const auto* sweep = qobject_cast<frmAlternatives*>(top);
+                const bool fresh = table != nullptr && sweep != nullptr &&
+                                   sweep->result() != std::exchange(m_scanned, sweep->result());
+                for (int row = 0; fresh && row < table->model()->rowCount(); ++row) {
+                    for (int column = 0; column < table->model()->columnCount(); ++column) {
+                        shown << table->model()->index(row, column).data().toString();
+                    }
+                }
+                if (nonFinite.match(shown.join('|')).hasMatch()) {
                     return c->objectName() + " shows NaN or infinity";
                 }
             }
@@ -175,17 +197,19 @@ class Soak {
         return modal != nullptr ? "a dialog stayed open: " + modal->objectName() : QString();
     }
 
-    // Whatever modal dialog is open is answered, either way; one that an OK
-    // refused is cancelled then.
+    // Whatever modal dialog is open is answered, either way (the Options now
+    // and then with their defaults); one that an OK refused is cancelled then.
     void answerModal() {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             for (auto* e : modal->findChildren<QLineEdit*>()) {
                 e->setText(chance(2) ? typed() : e->text());
             }
             last += " / " + modal->objectName();
-            for (const char* button : {chance(3) ? "Command2" : "Command1", "Command2"}) {
-                if (modal->isVisible()) {
-                    modal->findChild<QPushButton*>(button)->click();
+            for (const char* name : {chance(3) ? "Command3" : "none", // the Options' Defaults
+                                     chance(3) ? "Command2" : "Command1", "Command2"}) {
+                auto* button = modal->findChild<QPushButton*>(name);
+                if (button != nullptr && modal->isVisible()) {
+                    button->click();
                 }
             }
         }
@@ -194,6 +218,7 @@ class Soak {
     std::mt19937_64 m_rng;
     QString m_files;
     std::unique_ptr<Program> m_program;
+    const keld::sweep::Result* m_scanned = nullptr; // the last sweep whose table was looked at
     QTimer m_watch;
 };
 
