@@ -66,7 +66,7 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
         m_flow.exitProgram();
     };
     connect(action(file->addAction(QStringLiteral("Save as &PDF\u2026")), "OutMenu1_2"),
-            &QAction::triggered, this, [this] { SaveAsPdf(); });
+            &QAction::triggered, this, [this] { saveAsPdf(); });
     connect(action(file->addAction(QStringLiteral("&Exit")), "OutMenu1_1"), &QAction::triggered,
             this, exitProgram);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -74,7 +74,7 @@ frmCalcOutput::frmCalcOutput(AppState& state, Platform& platform, WindowFlow& fl
     action(edit->menuAction(), "OutMenu_5");
     QAction* copy = action(edit->addAction(QStringLiteral("&Copy")), "OutMenu2_1");
     copy->setShortcut(QKeySequence::Copy);
-    connect(copy, &QAction::triggered, this, [this] { CopyReport(); });
+    connect(copy, &QAction::triggered, this, [this] { copyReport(); });
     QAction* print = action(menuBar()->addAction(QStringLiteral("&Print")), "OutMenu_2");
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] { PrintReport(); });
@@ -137,7 +137,7 @@ void frmCalcOutput::PrintReport() {
         MessageIcon::Exclamation);
 }
 
-void frmCalcOutput::CopyReport() {
+void frmCalcOutput::copyReport() {
     if (m_text->textCursor().hasSelection()) {
         m_text->copy();
         return;
@@ -147,7 +147,7 @@ void frmCalcOutput::CopyReport() {
     QGuiApplication::clipboard()->setText(text);
 }
 
-void frmCalcOutput::SaveAsPdf() {
+void frmCalcOutput::saveAsPdf() {
     const std::optional<QString> chosen = askNewFileName(
         m_platform, this, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (!chosen) {

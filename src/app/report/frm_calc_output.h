@@ -32,9 +32,9 @@ class frmCalcOutput : public QMainWindow {
     void PrintReport();
     // Edit, "&Copy" (Ctrl+C): the text selected, or the whole report when
     // nothing is, as plain text for a mail or a spreadsheet.
-    void CopyReport();
+    void copyReport();
     // File, "Save as PDF…": the report as Print lays it out, in a file.
-    void SaveAsPdf();
+    void saveAsPdf();
     QString reportText() const;
 
   protected:

@@ -128,7 +128,7 @@ void frmCalc::connectControls() {
     connect(c.reset, &QAction::triggered, this, [this] { Reset_Form(); });
     connect(c.tutorial, &QAction::triggered, this, [this] { show_Tutorial(); });
     connect(c.options, &QAction::triggered, this, [this] { openOptions(); });
-    connect(c.alternatives, &QAction::triggered, this, [this] { Alternatives(); });
+    connect(c.alternatives, &QAction::triggered, this, [this] { alternatives(); });
     connect(c.about, &QAction::triggered, this, [this] { m_flow.openAbout(); });
 
     SheetKeys::Hooks hooks;
@@ -382,7 +382,7 @@ void frmCalc::Calculate_Output() {
     }
 }
 
-void frmCalc::Alternatives() {
+void frmCalc::alternatives() {
     // The sheet's own checks first, on a copy: a case that fails shows its
     // message as Calculate would, and no sweep starts.
     Sheet trial = sheet();

@@ -30,7 +30,7 @@ class frmCalc : public QMainWindow {
     void show_Tutorial();
     void Instruction();
     // "Alternatives…": the design space of the case, once it passes its checks.
-    void Alternatives();
+    void alternatives();
 
     // A project file opened as File, Open opens the file chosen (from the
     // recent files, or named on the command line).
