@@ -18,38 +18,29 @@
 namespace keld::planning {
 namespace {
 
-const OptionRow& rowOfFlag(const std::string& flag) {
-    const auto& table = optionTable();
-    const auto row = std::find_if(table.begin(), table.end(),
-                                  [&](const OptionRow& o) { return o.flag == flag; });
-    EXPECT_NE(row, table.end()) << flag;
-    return row == table.end() ? table.front() : *row;
-}
-
-// "E:fewest-fans=1 largest-fan=29": options given in English (E) or Metric (M) units.
-Options optionsOf(const std::string& given) {
-    if (given == "-") {
-        return Options();
-    }
-    const UnitSystem units = given.starts_with("M:") ? UnitSystem::Metric : UnitSystem::English;
+// "E:fewest-fans=1 largest-fan=29": options given in English (E) or Metric
+// (M) units, by their flags.
+OptionsOrMessage given(const std::string& text) {
     GivenOptions values{};
-    std::istringstream pairs(given.substr(2));
+    std::istringstream pairs(text.substr(2));
     for (std::string pair; pairs >> pair;) {
-        const std::size_t eq = pair.find('=');
-        values[static_cast<std::size_t>(rowOfFlag(pair.substr(0, eq)).id)] =
-            std::stod(pair.substr(eq + 1));
+        const std::string flag = pair.substr(0, pair.find('='));
+        const auto& t = optionTable();
+        const auto row = std::find_if(t.begin(), t.end(), [&](auto& o) { return o.flag == flag; });
+        values.at(row == t.end() ? kOptionCount : static_cast<std::size_t>(row->id)) =
+            std::stod(pair.substr(flag.size() + 1));
     }
-    const OptionsOrMessage o = optionsFrom(values, units);
-    EXPECT_FALSE(o.message) << given;
-    return o.options;
+    return optionsFrom(values, text.starts_with("M:") ? UnitSystem::Metric : UnitSystem::English);
 }
 
 // data/fan_layouts.tsv: bays, fans and their diameter at the rules' boundaries.
 TEST(FanLayout, AtTheRulesBoundaries) {
     for (const auto& r : test::readTable(KELD_TEST_TABLES "/fan_layouts.tsv")) {
         SCOPED_TRACE(r.at(0));
+        const OptionsOrMessage o = given(r.at(3));
+        ASSERT_FALSE(o.message) << *o.message;
         const std::optional<FanLayout> l =
-            layoutFans(std::stod(r.at(1)), std::stod(r.at(2)), optionsOf(r.at(3)));
+            layoutFans(std::stod(r.at(1)), std::stod(r.at(2)), o.options);
         if (r.at(4) == "none") {
             EXPECT_FALSE(l);
             continue;
@@ -238,11 +229,7 @@ TEST(CostOfOwnership, PresentValueOfTheEnergy) {
 // English (E) or Metric (M) case; the table names options by their flag.
 TEST(Options, ChecksAtTheirLimits) {
     for (const auto& r : test::readTable(KELD_TEST_TABLES "/options.tsv")) {
-        const UnitSystem units = r.at(0) == "E" ? UnitSystem::English : UnitSystem::Metric;
-        GivenOptions given{};
-        given[static_cast<std::size_t>(rowOfFlag(r.at(1)).id)] = std::stod(r.at(2));
-        EXPECT_EQ(optionsFrom(given, units).message.value_or(""), r.size() > 3 ? r[3] : "")
-            << r[1] << " " << r[2];
+        EXPECT_EQ(given(r.at(0)).message.value_or(""), r.size() > 1 ? r[1] : "") << r[0];
     }
 }
 
@@ -276,15 +263,12 @@ TEST(Sweep, AlternativesEqualSingleRuns) {
         }
         const SizingCase& c = one.record();
         const Plan plan = planCase(c, Options());
-        EXPECT_EQ(a.figures.width, c.XWIDTH);
-        EXPECT_EQ(a.figures.faceArea, c.AFACE);
-        EXPECT_EQ(a.figures.fanPower, c.HORSEPOWER);
-        EXPECT_EQ(a.figures.weight, c.WEIGHTTOTAL);
-        EXPECT_EQ(a.figures.price, c.COSTTOTAL);
-        EXPECT_EQ(a.figures.evaluatedCost, plan.ownership->evaluatedCost);
-        EXPECT_EQ(a.figures.soundPressure, plan.fans->soundPressureDbA);
-        EXPECT_EQ(a.figures.fans, plan.fans->layout->fans);
-        EXPECT_EQ(a.figures.fanDiameterFt, plan.fans->layout->diameterFt);
+        const sweep::AlternativeFigures& f = a.figures;
+        EXPECT_EQ(std::tuple(f.width, f.faceArea, f.fanPower, f.weight, f.price),
+                  std::tuple(c.XWIDTH, c.AFACE, c.HORSEPOWER, c.WEIGHTTOTAL, c.COSTTOTAL));
+        EXPECT_EQ(std::tuple(f.evaluatedCost, f.soundPressure, f.fans, f.fanDiameterFt),
+                  std::tuple(plan.ownership->evaluatedCost, plan.fans->soundPressureDbA,
+                             plan.fans->layout->fans, plan.fans->layout->diameterFt));
     }
     for (std::size_t k = 1; k < r.ranked.size(); ++k) {
         EXPECT_LE(r.all[r.ranked[k - 1]].figures.price, r.all[r.ranked[k]].figures.price);
@@ -364,25 +348,17 @@ TEST(Sweep, TwoThreadsGiveWhatOneGives) {
     ASSERT_EQ(two.all.size(), one.all.size());
     EXPECT_GT(one.ranked.size(), 65536u); // sorted in two halves at once
     EXPECT_GE(one.messages.size(), 2u);   // merged from both threads' own lists
-    EXPECT_EQ(two.messages, one.messages);
-    EXPECT_EQ(two.ranked, one.ranked);
-    EXPECT_EQ(two.infeasible, one.infeasible);
-    EXPECT_EQ(two.cheapest, one.cheapest);
-    EXPECT_EQ(two.lightest, one.lightest);
-    EXPECT_EQ(two.leastPower, one.leastPower);
-    EXPECT_EQ(two.leastEvaluated, one.leastEvaluated);
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < one.all.size(); ++i) {
-        const sweep::Alternative& a = one.all[i];
-        const sweep::Alternative& b = two.all[i];
-        const bool same =
-            a.message == b.message && a.rows == b.rows && a.material == b.material &&
-            a.lengthIndex == b.lengthIndex &&
-            (!a.ok() || std::memcmp(&a.figures.width, &b.figures.width,
-                                    offsetof(sweep::AlternativeFigures, nearField)) == 0);
-        differing += same ? 0 : 1;
-    }
-    EXPECT_EQ(differing, 0u);
+    EXPECT_EQ(std::tie(two.messages, two.ranked, two.infeasible),
+              std::tie(one.messages, one.ranked, one.infeasible));
+    EXPECT_EQ(std::tie(two.cheapest, two.lightest, two.leastPower, two.leastEvaluated),
+              std::tie(one.cheapest, one.lightest, one.leastPower, one.leastEvaluated));
+    const auto same = [](const sweep::Alternative& a, const sweep::Alternative& b) {
+        return a.message == b.message && a.rows == b.rows && a.material == b.material &&
+               a.lengthIndex == b.lengthIndex &&
+               (!a.ok() || std::memcmp(&a.figures.width, &b.figures.width,
+                                       offsetof(sweep::AlternativeFigures, nearField)) == 0);
+    };
+    EXPECT_TRUE(std::equal(one.all.begin(), one.all.end(), two.all.begin(), same));
 }
 
 } // namespace
