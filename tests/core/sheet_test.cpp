@@ -146,11 +146,6 @@ struct Session {
             {"ROWSFIXED", flag(r.ROWSFIXED)},
             {"ENGLISH", flag(r.ENGLISH)},
             {"DRAFT", flag(r.DRAFT)},
-            {"Label6", unitCaption(UnitCaption::Coefficient, u)},
-            {"Label7", unitCaption(UnitCaption::AirInlet, u)},
-            {"Label8", unitCaption(UnitCaption::TubeLength, u)},
-            {"Label10", unitCaption(UnitCaption::HotOutlet, u)},
-            {"Label16", unitCaption(UnitCaption::Duty, u)},
             {"caption", sheet.caption(kData + "/KELD4WIN.INI")},
             {"messages", joined(messages.texts, " | ")},
             {"seen", joined(seen, ";")},
@@ -161,6 +156,10 @@ struct Session {
             {"Combo1#", std::to_string(sheet.fluidList().size())},
             {"Combo2", sheet.materialText()},
             {"unsaved", std::to_string(sheet.hasUnsavedChanges())}};
+        for (const UnitCaption caption : kUnitCaptions) {
+            shown["Labels"] +=
+                (shown["Labels"].empty() ? "" : "|") + std::string(unitCaption(caption, u));
+        }
         for (std::size_t i = 0; i < 3; ++i) {
             shown["entry " + std::to_string(i)] = sheet.userFluids().entry[i];
             shown["stored " + std::to_string(i)] = str(sheet.userFluids().coefficient[i]);
