@@ -5,6 +5,7 @@
 #include "sheet/sheet.h"
 #include "sheet_fixtures.h"
 #include "table_file.h"
+#include "text/number.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,6 @@ std::string joined(const std::vector<std::string>& all, const std::string& betwe
         out += (out.empty() ? "" : between) + one;
     }
     return out;
-}
-
-std::string str(double x) {
-    std::ostringstream out;
-    out << x;
-    return out.str();
 }
 
 // A sheet started on the shipped default case, or on another one; the steps
@@ -150,8 +145,8 @@ struct Session {
             {"messages", joined(messages.texts, " | ")},
             {"seen", joined(seen, ";")},
             {"drafts", joined(drafts, ";") + (sheet.forced() ? ", forced" : "")},
-            {"COSTUSER", str(r.COSTUSER)},
-            {"MATERIALFACTOR", str(r.MATERIALFACTOR)},
+            {"COSTUSER", formatPlainDecimal(r.COSTUSER)},
+            {"MATERIALFACTOR", formatPlainDecimal(r.MATERIALFACTOR)},
             {"Combo1", sheet.fluidText()},
             {"Combo1#", std::to_string(sheet.fluidList().size())},
             {"Combo2", sheet.materialText()},
@@ -162,7 +157,8 @@ struct Session {
         }
         for (std::size_t i = 0; i < 3; ++i) {
             shown["entry " + std::to_string(i)] = sheet.userFluids().entry[i];
-            shown["stored " + std::to_string(i)] = str(sheet.userFluids().coefficient[i]);
+            shown["stored " + std::to_string(i)] =
+                formatPlainDecimal(sheet.userFluids().coefficient[i]);
         }
         return shown.at(what);
     }
