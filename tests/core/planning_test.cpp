@@ -46,10 +46,8 @@ TEST(FanLayout, AtTheRulesBoundaries) {
             continue;
         }
         ASSERT_TRUE(l);
-        EXPECT_EQ(l->bays, std::stoll(r.at(4)));
-        EXPECT_EQ(l->fansPerBay, std::stoll(r.at(5)));
-        EXPECT_EQ(l->fans, l->bays * l->fansPerBay);
-        EXPECT_EQ(l->diameterFt, std::stoi(r.at(6)));
+        EXPECT_EQ(std::tuple(l->bays, l->fansPerBay, l->diameterFt),
+                  std::tuple(std::stoll(r.at(4)), std::stoll(r.at(5)), std::stoi(r.at(6))));
         EXPECT_NEAR(l->plenumDepthFt, std::stod(r.at(7)), 1e-6);
         EXPECT_NEAR(l->coverage, std::stod(r.at(8)), 1e-6);
     }
@@ -82,18 +80,14 @@ TEST(Plan, EveryFigureWorkedByHand) {
     const FanLayout& l = *f.layout;
     // 36 ft is exactly 1.8 bay widths: one fan would do, two is the fewest.
     // 2·pi·d²/4 >= 0.4·20·36 = 288 gives d = 14 (13: 265.5); 14 + 1 <= 18.
-    EXPECT_EQ(l.bays, 1);
-    EXPECT_EQ(l.fansPerBay, 2);
-    EXPECT_EQ(l.diameterFt, 14);
-    EXPECT_DOUBLE_EQ(l.bayWidthFt, 20);
-    EXPECT_DOUBLE_EQ(l.plotLengthFt, 18);
+    EXPECT_EQ(std::tuple(l.bays, l.fansPerBay, l.diameterFt, l.bayWidthFt, l.plotLengthFt),
+              std::tuple(1, 2, 14, 20.0, 18.0));
     EXPECT_NEAR(l.coverage, 0.427606, 1e-6); // 307.88 / 720
     EXPECT_DOUBLE_EQ(l.plenumDepthFt, 2);    // (18 − 14) / 2
     EXPECT_NEAR(f.fanDiameterM, 4.2672, 1e-12);
     EXPECT_NEAR(f.rpm, 227.364, 1e-3); // 10,000 / (14 pi)
     // 20 hp a fan; 20 · 1.10 / 0.95 = 23.16 hp takes a 25 hp motor.
-    EXPECT_DOUBLE_EQ(f.shaftPowerPerFanHp, 20);
-    EXPECT_EQ(f.motorRating, 25);
+    EXPECT_EQ(std::tuple(f.shaftPowerPerFanHp, f.motorRating), std::tuple(20.0, 25.0));
     // PWL = 56 + 30 log 10 + 10 log 20 = 99.010; two fans 102.021; at 30.48 m:
     // 102.021 − 20 log 30.48 − 8 = 64.340. 1 m below a fan: 14 ft = 4.2672 m
     // sweeps 14.301 sq m (more than 2 pi): 99.010 − 11.554 = 87.457.
@@ -189,39 +183,35 @@ TEST(Plan, WithoutAFinishedBundleOrALayout) {
 // Standard motor ratings: a power exactly on a rating takes it, a hair above
 // takes the next; above the largest there is none. 22 kW is 29.50248 hp.
 TEST(Motors, StandardRatings) {
-    struct Row {
-        double neededHp;
-        UnitSystem units;
-        std::optional<double> rating;
-    };
-    constexpr UnitSystem kE = UnitSystem::English;
-    constexpr UnitSystem kM = UnitSystem::Metric;
-    for (const Row r : {Row{25, kE, 25}, Row{25.001, kE, 30}, Row{0.2, kE, 1}, Row{300, kE, 300},
-                        Row{300.01, kE, std::nullopt}, Row{29.5024, kM, 22}, Row{29.51, kM, 30},
-                        Row{335.3, kM, std::nullopt}}) {
-        EXPECT_EQ(standardMotorRating(r.neededHp, r.units), r.rating) << r.neededHp;
+    constexpr UnitSystem kE = UnitSystem::English, kM = UnitSystem::Metric;
+    for (const auto& [hp, units, rating] : {std::tuple{25.0, kE, std::optional(25.0)},
+                                            {25.001, kE, 30.0},
+                                            {0.2, kE, 1.0},
+                                            {300.0, kE, 300.0},
+                                            {300.01, kE, std::nullopt},
+                                            {29.5024, kM, 22.0},
+                                            {29.51, kM, 30.0},
+                                            {335.3, kM, std::nullopt}}) {
+        EXPECT_EQ(standardMotorRating(hp, units), rating) << hp;
     }
 }
 
 // 100 hp through a drive of 0.95 and a motor of 0.93 draws 74.57 / 0.8835 =
 // 84.403 kW; 8,000 h at 0.10 US$: 67,522.35 US$ a year.
 TEST(CostOfOwnership, PresentValueOfTheEnergy) {
-    struct Row {
-        double rate;
-        int years;
-        double presentValue;
-    };
     SizingCase c = handWorked();
     c.HORSEPOWER = 100;
-    for (const Row r : {Row{0.08, 10, 453080.49}, Row{0, 10, 675223.54}, Row{1e-300, 10, 675223.54},
-                        Row{1, 1, 33761.18}}) {
+    for (const auto& [rate, years, presentValue] : {std::tuple{0.08, 10, 453080.49},
+                                                    {0.0, 10, 675223.54},
+                                                    {1e-300, 10, 675223.54},
+                                                    {1.0, 1, 33761.18}}) {
         Options o;
-        o.set(Option::Rate, r.rate);
-        o.set(Option::Years, r.years);
+        o.set(Option::Rate, rate);
+        o.set(Option::Years, years);
         const std::optional<Ownership> w = costOfOwnership(c, o);
         ASSERT_TRUE(w);
         EXPECT_NEAR(w->energyCostPerYear, 67522.35, 1e-2);
-        EXPECT_NEAR(w->energyPresentValue, r.presentValue, 0.01) << r.rate;
+        EXPECT_NEAR(w->energyPresentValue, presentValue, 0.01) << rate;
     }
 }
 

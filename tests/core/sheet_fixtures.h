@@ -41,8 +41,7 @@ inline SizingCase freshCase(bool english = true) {
     return c;
 }
 
-class Messages : public MessageSink {
-  public:
+struct Messages : MessageSink {
     void showMessage(std::string_view text, MessageIcon icon) override {
         texts.emplace_back(text);
         icons.push_back(icon);

@@ -53,9 +53,9 @@ struct Session {
             return;
         }
         const std::size_t service = *changes.userFluidDialog;
-        const UserFluidDialogTexts shown = sheet.beginUserFluid(service);
-        std::string name = shown.name;
-        std::string coefficient = shown.coefficient;
+        UserFluidDialogTexts shown = sheet.beginUserFluid(service);
+        std::string& name = shown.name;
+        std::string& coefficient = shown.coefficient;
         bool accepted = false;
         while (!accepted && !answers.empty()) {
             const std::string a = answers.front();
@@ -183,9 +183,6 @@ TEST(Sheet, ShowsWhatTheUserExpects) {
         s.expect({arrow + 1, row.end()});
     }
 }
-
-// ---------------------------------------------------------------------------
-// Project files.
 
 const std::string kExample = "100<TEXT1>\r\n150<TEXT2>\r\n125<TEXT3>\r\n"
                              "Cooling Water Return<TEXT4>\r\n95<TEXT5>\r\n180<TEXT6>\r\n"

@@ -22,7 +22,6 @@ TEST(Stages, WorkedExampleToItsPrintedFigures) {
     SizingCase c = test::freshCase();
     test::Messages m;
     ASSERT_TRUE(Calculate_Output(test::workedExample(), c, m));
-    EXPECT_EQ(c.ERRTHERMAL, " ");
     std::map<std::string, double> figures;
     forEachField(c, [&](const char* name, const auto& field) {
         if constexpr (std::is_arithmetic_v<std::decay_t<decltype(field)>>) {
