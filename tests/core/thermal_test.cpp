@@ -70,8 +70,8 @@ TEST(FindRoot, SaysWhyItFoundNoRoot) {
     c.PHOT = 1.0 / 3 + 0.000001;
     const RootResult unbracketed = FindRoot([&](double x) { return ResidualHotMin(c, x); },
                                             kBracketLow, kBracketHigh, kSolverTolerance);
-    EXPECT_EQ(unbracketed.status, RootStatus::NotBracketed);
-    EXPECT_EQ(unbracketed.root, kBracketHigh);
+    EXPECT_EQ(std::pair(unbracketed.status, unbracketed.root),
+              std::pair(RootStatus::NotBracketed, kBracketHigh));
     EXPECT_EQ(rootFailure(unbracketed.status),
               "Error in root calculation, root must be bracketed.\n"
               "Reset calculations sheet and try again.\n"
@@ -79,8 +79,7 @@ TEST(FindRoot, SaysWhyItFoundNoRoot) {
     // A step at 0 with no tolerance left: the bracket halves every round and
     // never gets within a relative tolerance of 0. No sheet entries reach this.
     const RootResult endless = FindRoot([](double x) { return x < 0 ? -1.0 : 1.0; }, -1, 1, 0);
-    EXPECT_EQ(endless.status, RootStatus::TooManyRounds);
-    EXPECT_EQ(endless.rounds, 100);
+    EXPECT_EQ(std::pair(endless.status, endless.rounds), std::pair(RootStatus::TooManyRounds, 100));
     EXPECT_EQ(rootFailure(endless.status),
               "Maximum iterations exceeded.\n"
               "Reset calculations sheet and try again.\n"
