@@ -13,8 +13,7 @@
 namespace keld {
 namespace {
 
-// data/validation.tsv: one entry changed, the message of the first check that
-// fails, or the completion.
+// data/validation.tsv: one entry changed, the first failure's message.
 TEST(CalculateOutput, FirstFailingCheckShowsItsMessage) {
     for (const auto& row : test::readTable(KELD_TEST_TABLES "/validation.tsv")) {
         SCOPED_TRACE(row[0]);
@@ -115,8 +114,7 @@ TEST(CalculateOutput, StageFaultStopsWithItsMessage) {
 // The stages that no entries can make fault, on records set up by hand: the
 // target keeps its value and the message names the statement.
 TEST(Stages, FanPowerAndWeightFaults) {
-    SizingCase c;
-    c.NROWS = 0; // no fan-power or weight table row: a division by zero
+    SizingCase c; // 0 rows: no fan-power or weight table row, a division by zero
     c.ATUBEBARETOTAL = 1000;
     c.HORSEPOWER = 12;
     EXPECT_EQ(EstimateHorsepower(c),

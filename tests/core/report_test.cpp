@@ -123,9 +123,8 @@ TEST(ShippedData, DefaultCaseReportsCompletely) {
     EXPECT_EQ(report.find('<'), std::string::npos);
 }
 
-// data/page_limits.tsv: every limit an instruction page names is one the
-// sheet accepts (on the worked example, in Metric units on a Metric sheet,
-// with both temperatures at the ends of their ranges), and its tooltip names it.
+// data/page_limits.tsv: every limit a page names is one the sheet accepts
+// (both temperatures at the ends of their ranges), as its tooltip says.
 TEST(ShippedData, PagesNameTheLimitsTheSheetAccepts) {
     for (const auto& l : test::readTable(KELD_TEST_TABLES "/page_limits.tsv")) {
         SCOPED_TRACE(l.at(1));
