@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace keld {
 namespace {
 
@@ -34,20 +31,15 @@ TEST(ReadIni, LongValuesAreCutTo254Characters) {
     EXPECT_EQ(readIniText("[B]\nk=" + accented, "B", "k", ""), accented.substr(0, 254 * 2));
 }
 
+// A configured name with backslashes and another case is the file on disk.
 TEST(DataPath, BackslashesAndCaseResolveOnThisSystem) {
-    namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "keld_datapath_test";
-    fs::remove_all(root);
-    fs::create_directories(root / "Pages");
-    std::ofstream(root / "Pages" / "p1.txt") << "x";
-    EXPECT_EQ(dataPath(root.string(), "PAGES\\P1.TXT"), (root / "Pages" / "p1.txt").string());
-    EXPECT_EQ(dataPath(root.string(), "Pages/missing.txt"),
-              (root / "Pages" / "missing.txt").string());
-    EXPECT_EQ(dataPath(root.string(), ""), root.string());
-    fs::remove_all(root);
+    const std::string data = KELD_DATA_DIR;
+    EXPECT_EQ(dataPath(data, "PAGES\\INS01.TXT"), data + "/Pages/ins01.txt");
+    EXPECT_EQ(dataPath(data, "Pages/missing.txt"), data + "/Pages/missing.txt");
+    EXPECT_EQ(dataPath(data, ""), data);
 }
 
-// Project files are Windows-1252 text.
+// Project files are Windows-1252 text. (A character it lacks: sheet_rules.tsv.)
 TEST(Cp1252, EveryByteRoundTrips) {
     std::string all;
     for (int b = 1; b < 256; ++b) {
@@ -57,8 +49,6 @@ TEST(Cp1252, EveryByteRoundTrips) {
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all), &lossy), all);
     EXPECT_FALSE(lossy);
     EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC"); // the euro sign
-    EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC \xE4\xB8\xAD", &lossy), "\x80 ?");
-    EXPECT_TRUE(lossy);
 }
 
 } // namespace

@@ -125,9 +125,7 @@ TEST(Stages, PhysicalSanityOverRandomCases) {
         });
         EXPECT_GE(c.COSTTOTAL, 50000);
         EXPECT_TRUE(isTrue(c.ROWSFIXED) || (c.NROWS != 3 && c.NROWS != 7 && c.NROWS != 9));
-        // A fan layout, where there is one, keeps every rule: bays of at most
-        // 30 ft, at least two fans, each with its ring inside its plot,
-        // covering 40 % of the face.
+        // A fan layout, where there is one, keeps the rules of fan_layouts.tsv.
         const planning::Plan p = planning::planCase(c, {});
         ASSERT_TRUE(p.fans && p.air && p.ownership) << i;
         if (const std::optional<planning::FanLayout>& l = p.fans->layout) {
