@@ -55,8 +55,7 @@ TEST(CalculateOutput, FailedCheckKeepsWhatWasRead) {
     EXPECT_DOUBLE_EQ(metric.UOVERALL, 79.95848);
 }
 
-// The service is the first option selected; with none selected the record's
-// is kept.
+// The service is the first option selected; with none, the record's is kept.
 TEST(CalculateOutput, ServiceIsTheFirstSelectedOptionOrKept) {
     SizingCase c = test::freshCase();
     test::Messages m;
@@ -71,8 +70,7 @@ TEST(CalculateOutput, ServiceIsTheFirstSelectedOptionOrKept) {
 }
 
 // Air leaving above 121 °C forces the draft in the record, once; a record
-// without a draft counts as induced. (In English units, from the sheet's
-// induced draft: sheet_rules.tsv, "outlet air forces the draft".)
+// without a draft counts as induced. (In °F: sheet_rules.tsv, "outlet air".)
 TEST(CalculateOutput, OutletAirAbove250ForcesTheDraft) {
     SheetEntries e = test::workedExample(false);
     e.text[Field::HotInlet] = "370";

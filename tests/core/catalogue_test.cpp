@@ -1,5 +1,4 @@
-// The fluid lists' coefficients as the sheet shows them, and the entry texts
-// of the user-defined fluids.
+// The fluid lists' coefficients as the sheet shows them; user-defined names.
 
 #include "catalogue/catalogue.h"
 #include "table_file.h"

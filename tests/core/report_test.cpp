@@ -93,9 +93,8 @@ TEST(PageText, LinesWithoutTagsAreJoinedByABlank) {
     EXPECT_EQ(page.caption, "Cap");
 }
 
-// Template lines joined with nothing between them, the last caption of any
-// line; a value inserted by a tag goes through the markup too. Without a
-// template: its message, and no report.
+// Template lines joined with nothing between, the last caption of any line, a
+// tag's value through the markup too; without a template, its message only.
 TEST(BuildReport, LinesJoinedAndValuesThroughTheMarkup) {
     SizingCase c = reportCase();
     c.TITLE = "Plant <old> A<BR>B";

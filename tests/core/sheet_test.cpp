@@ -143,10 +143,9 @@ struct Session {
         } else if (name == "Option3") {
             after(sheet.chooseDraft(value == "0"));
         } else if (name == "Combo1") {
-            const auto& list = sheet.fluidList();
-            const auto at = std::find(list.begin(), list.end(), value);
-            ASSERT_NE(at, list.end()) << value;
-            after(sheet.chooseFluid(static_cast<std::size_t>(at - list.begin())));
+            const auto at = std::ranges::find(sheet.fluidList(), value);
+            ASSERT_NE(at, sheet.fluidList().end()) << value;
+            after(sheet.chooseFluid(static_cast<std::size_t>(at - sheet.fluidList().begin())));
         } else if (name == "Combo2") {
             after(sheet.chooseMaterial(*findMaterial(value)));
         } else {
@@ -159,7 +158,6 @@ struct Session {
             return sheet.text(field(what));
         }
         const SizingCase& r = sheet.record();
-        const UnitSystem u = sheet.units();
         const auto flag = [](Flag f) { return f ? std::to_string(*f) : std::string("unset"); };
         std::map<std::string, std::string> shown = {
             {"ROWSFIXED", flag(r.ROWSFIXED)},
@@ -186,8 +184,8 @@ struct Session {
             shown["line " + std::to_string(++n)] = line.substr(0, line.find('\r'));
         }
         for (const UnitCaption caption : kUnitCaptions) {
-            shown["Labels"] +=
-                (shown["Labels"].empty() ? "" : "|") + std::string(unitCaption(caption, u));
+            shown["Labels"] += (shown["Labels"].empty() ? "" : "|") +
+                               std::string(unitCaption(caption, sheet.units()));
         }
         for (std::size_t i = 0; i < 3; ++i) {
             shown["entry " + std::to_string(i)] = sheet.userFluids().entry[i];

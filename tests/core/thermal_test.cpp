@@ -34,9 +34,8 @@ TEST(Stages, WorkedExampleToItsPrintedFigures) {
     }
 }
 
-// The first row whose index bound lies above the row index (none: the last),
-// at each bound; fixed rows take their own velocity (rows chosen: the worked
-// example).
+// The first row whose index bound lies above the index (none: the last), at
+// each bound; rows fixed take their own velocity (rows chosen: worked_example).
 TEST(Rows, FirstMatchingRowWinsAndFixedRowsTakeTheirVelocity) {
     for (const auto& [index, rows, velocity] : {std::tuple{0.4499, 4, 650},
                                                 {0.45, 5, 600},
