@@ -1,5 +1,4 @@
-// The fluid lists' coefficients as the sheet shows them, and the entry texts
-// of the user-defined fluids.
+// The fluid lists' coefficients as the sheet shows them; user-defined names.
 
 #include "catalogue/catalogue.h"
 #include "table_file.h"
@@ -11,7 +10,8 @@
 namespace keld {
 namespace {
 
-// data/coefficients.tsv: the range and the coefficient used for a fluid.
+// data/coefficients.tsv: the range and the coefficient used for a fluid;
+// none beyond the user-defined entry.
 TEST(Catalogue, CoefficientsAsTheSheetShowsThem) {
     const std::array<double, 3> user = {0, 50, 75};
     for (const auto& row : test::readTable(KELD_TEST_TABLES "/coefficients.tsv")) {
@@ -26,22 +26,20 @@ TEST(Catalogue, CoefficientsAsTheSheetShowsThem) {
                   row.at(3) + " " + row.at(4) + " " + row.at(5))
             << row[0] << " " << row[1] << " " << row[2];
     }
+    EXPECT_FALSE(coefficientTexts(Service::Condensing, 15, user, UnitSystem::English));
 }
 
-TEST(Catalogue, UserDefinedEntryTextAndName) {
-    EXPECT_FALSE(
-        coefficientTexts(Service::Condensing, 15, {}, UnitSystem::English)); // beyond the list
-    EXPECT_EQ(userEntryText(Service::GasCooling, ""), "User Defined Gas: ");
-    EXPECT_EQ(userEntryText(Service::LiquidCooling, "Brine"), "User Defined Liquid: Brine");
+// The name in a user-defined entry's text, after the entry's own words
+// counted in characters, not bytes. (The entries' texts: sheet_rules.tsv.)
+TEST(Catalogue, UserDefinedName) {
     EXPECT_EQ(userNameFromEntry(Service::LiquidCooling, "User Defined Liquid: Brine"), "Brine");
     EXPECT_EQ(userNameFromEntry(Service::GasCooling, "User Defined Gas: "), "");
     EXPECT_FALSE(userNameFromEntry(Service::GasCooling, "User Defined Gas"));
-    // characters, not bytes: an entry with accented letters before the name
     EXPECT_EQ(userNameFromEntry(Service::GasCooling, "\xC3\xA9ser Defined Gas: Caf\xC3\xA9"),
               "Caf\xC3\xA9");
-    EXPECT_FALSE(userNameFromEntry(
-        Service::GasCooling,
-        "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
+    EXPECT_FALSE(userNameFromEntry(Service::GasCooling,
+                                   "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                   "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"));
 }
 
 } // namespace
