@@ -8,28 +8,19 @@
 
 #include <QChartView>
 #include <QLineSeries>
-#include <QProgressBar>
 #include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
 
 namespace {
 
-frmAlternatives* swept(Program& p) {
+// The window after the steps, once its sweep is done.
+frmAlternatives* swept(Program& p, const QStringList& steps) {
+    p.run(steps);
     auto* w = qobject_cast<frmAlternatives*>(p.window("alternatives"));
     const bool done =
         w != nullptr && QTest::qWaitFor([w] { return w->result() && !w->sweeping(); }, 60000);
     return done ? w : nullptr;
-}
-
-frmAlternatives* openSwept(Program& p) {
-    p.startOnSheet();
-    p.act("calc:CalcMenu_8");
-    return swept(p);
-}
-
-QChart* chartOf(frmAlternatives* w) {
-    return w->findChild<QChartView*>("chtAlternatives")->chart();
 }
 
 } // namespace
@@ -41,17 +32,20 @@ class AlternativesTest : public QObject {
     // A curve per row count, the best marked where the cheapest row lies;
     // a point is found from anywhere near it on its curve: hovering shows
     // its figures, double-clicking takes exactly its rows and length to the
-    // sheet, which shows them again.
-    void pointTaken() {
+    // sheet, which shows them again. The table: lengths with the step's
+    // decimals, the note whole, a row taken by a double click.
+    void taken() {
         Program p;
-        frmAlternatives* w = openSwept(p);
+        p.startOnSheet();
+        frmAlternatives* w = swept(p, {"calc:CalcMenu_8"});
         QVERIFY(w != nullptr);
-        const QList<QAbstractSeries*> series = chartOf(w)->series();
+        const QList<QAbstractSeries*> series =
+            w->findChild<QChartView*>("chtAlternatives")->chart()->series();
         QCOMPARE(series.size(), 9);
         auto* best = qobject_cast<QScatterSeries*>(series.back());
         QVERIFY(best != nullptr && best->count() == 1);
         auto* table = w->findChild<QTableView*>("tblAlternatives");
-        const auto cell = [&](int row, int column) {
+        const auto cell = [&table](int row, int column) {
             return table->model()->index(row, column).data().toString();
         };
         // The default case's cheapest: 4 rows, 58 ft tubes, 175,146 US$.
@@ -66,30 +60,20 @@ class AlternativesTest : public QObject {
         QVERIFY(QToolTip::text().startsWith("Best: 4 rows, 58 ft"));
         emit fourRows->doubleClicked(QPointF(41.2, 260000)); // nearest: 42 ft
         settle();
-        QCOMPARE(p.look("windows"), "calc /");
-        QCOMPARE(p.look("calc:Text8") + '|' + p.look("calc:Text11") + '|' + p.look("rowsFixed"),
-                 "4|42|1");
-    }
+        p.run({"?windows=calc /", "?calc:Text8=4", "?calc:Text11=42", "?rowsFixed=1"});
 
-    // The table: lengths with the step's decimals, the note whole, a row
-    // taken by a double click.
-    void rowTaken() {
-        Program p;
-        frmAlternatives* w = openSwept(p);
+        w = swept(p, {"calc:CalcMenu_8"});
         QVERIFY(w != nullptr);
-        auto* table = w->findChild<QTableView*>("tblAlternatives");
+        table = w->findChild<QTableView*>("tblAlternatives");
         table->sortByColumn(2, Qt::DescendingOrder); // the longest tubes first
-        const QModelIndex longest = table->model()->index(0, 2);
-        QCOMPARE(longest.data().toString(), "60");
+        QCOMPARE(cell(0, 2), "60");
         const int note = table->model()->columnCount() - 1;
-        int widest = 0;
         for (int row = 0; row < table->model()->rowCount(); ++row) {
-            widest = std::max(widest, table->fontMetrics().horizontalAdvance(
-                                          table->model()->index(row, note).data().toString()));
+            QVERIFY(table->columnWidth(note) >=
+                    table->fontMetrics().horizontalAdvance(cell(row, note)));
         }
-        QVERIFY(table->columnWidth(note) >= widest);
-        const QString rows = table->model()->index(0, 1).data().toString();
-        emit table->doubleClicked(longest);
+        const QString rows = cell(0, 1);
+        emit table->doubleClicked(table->model()->index(0, 2));
         settle();
         QCOMPARE(p.look("calc:Text8") + '|' + p.look("calc:Text11"), rows + "|60");
     }
@@ -97,63 +81,45 @@ class AlternativesTest : public QObject {
     // The controls: ranking, every material, unusual proportions left out,
     // a range that gives no lengths, a cancelled sweep that leaves the
     // fields as the shown sweep was asked; the counts grouped by thousands
-    // and the length axis in round steps.
+    // and the length axis in round steps. A CSV that cannot be written says
+    // so; closing leaves the sheet as it was; the Options reach the next
+    // sweep (no fan meets a noise limit of 40 dB(A)).
     void controls() {
         Program p;
-        frmAlternatives* w = openSwept(p);
+        p.startOnSheet();
+        const std::string before = p.state.sheet.projectFile();
+        frmAlternatives* w = swept(p, {"calc:CalcMenu_8"});
         QVERIFY(w != nullptr);
-        QCOMPARE(p.look("alternatives:lblStatus"), "216 alternatives: 216 feasible, 0 infeasible.");
-        const auto* x = qobject_cast<QValueAxis*>(chartOf(w)->axes(Qt::Horizontal).front());
+        p.act("?alternatives:lblStatus=216 alternatives: 216 feasible, 0 infeasible.");
+        const auto* x = qobject_cast<QValueAxis*>(
+            w->findChild<QChartView*>("chtAlternatives")->chart()->axes(Qt::Horizontal).front());
         QCOMPARE(QString("%1 to %2 in %3").arg(x->min()).arg(x->max()).arg(x->tickCount() - 1),
                  "0 to 70 in 7"); // 8 to 60 ft by 2, in steps of 10 ft
-        p.act("alternatives:chkAllMaterials");
-        QVERIFY(swept(p));
-        QCOMPARE(p.look("alternatives:lblStatus"),
-                 "2,160 alternatives: 2,160 feasible, 0 infeasible.");
-        p.act("alternatives:chkUsualOnly");
-        QVERIFY(swept(p));
-        QCOMPARE(p.look("alternatives:lblStatus"),
-                 "2,160 alternatives: 1,420 feasible, 740 infeasible.");
-        p.act("alternatives:cboRank=Weight");
-        QVERIFY(swept(p));
-        const keld::sweep::Result& r = *w->result();
-        QCOMPARE(r.ranked.front(), *r.lightest);
-        p.act("alternatives:txtStep=0");
-        p.act("alternatives:cmdSweep");
-        QCOMPARE(p.look("alternatives:lblStatus"),
-                 "Tube lengths: a range needs FROM not above TO and a STEP above 0.");
-        QCOMPARE(w->findChild<QProgressBar*>("prgSweep")->value(), 0);
-        p.act("alternatives:txtStep=0.001");
-        p.act("alternatives:cmdSweep");
+        QVERIFY(swept(p, {"alternatives:chkAllMaterials"}));
+        p.act("?alternatives:lblStatus=2,160 alternatives: 2,160 feasible, 0 infeasible.");
+        QVERIFY(swept(p, {"alternatives:chkUsualOnly"}));
+        p.act("?alternatives:lblStatus=2,160 alternatives: 1,420 feasible, 740 infeasible.");
+        QVERIFY(swept(p, {"alternatives:cboRank=Weight"}));
+        QCOMPARE(w->result()->ranked.front(), *w->result()->lightest);
+        p.run({"alternatives:txtStep=0", "alternatives:cmdSweep",
+               "?alternatives:lblStatus=Tube lengths: a range needs FROM not above TO and a STEP "
+               "above 0.",
+               "?alternatives:prgSweep value=0", "alternatives:txtStep=0.001",
+               "alternatives:cmdSweep"});
         QVERIFY(w->sweeping());
-        QCOMPARE(w->findChild<QProgressBar*>("prgSweep")->value(), 0);
-        p.act("alternatives:cmdCancel");
+        p.run({"?alternatives:prgSweep value=0", "alternatives:cmdCancel"});
         QTRY_COMPARE(p.look("alternatives:lblStatus"), "Cancelled.");
         QCOMPARE(w->result()->all.size(), std::size_t{2160});
-        QCOMPARE(p.look("alternatives:txtStep") + '|' + p.look("alternatives:cboRank"), "2|Weight");
-    }
-
-    // Closing leaves the sheet as it was; a CSV that cannot be written says so;
-    // the Options reach the next sweep (no fan meets a noise limit of 40 dB(A)).
-    void closedAndExported() {
-        Program p;
-        frmAlternatives* w = openSwept(p);
-        QVERIFY(w != nullptr);
-        const std::string before = p.state.sheet.projectFile();
         QTemporaryDir dir;
-        p.act("save:" + dir.path() + "/no folder/a.csv");
-        p.act("alternatives:cmdExport");
-        QCOMPARE(p.look("messages"),
-                 "Could not save the alternatives in file " + dir.path() + "/no folder/a.csv");
-        p.act("alternatives:cmdClose");
-        QCOMPARE(p.look("windows"), "calc /");
+        p.run(
+            {"?alternatives:txtStep=2", "?alternatives:cboRank=Weight",
+             "save:" + dir.path() + "/no folder/a.csv", "alternatives:cmdExport",
+             "?messages=Could not save the alternatives in file " + dir.path() + "/no folder/a.csv",
+             "alternatives:cmdClose", "?windows=calc /", "?calc:caption=KELD - default.ini",
+             "answer:noise-limit=40;Command1", "calc:CalcMenu_7"});
         QCOMPARE(p.state.sheet.projectFile(), before);
-        QCOMPARE(p.look("calc:caption"), "KELD - default.ini");
-        p.act("answer:noise-limit=40;Command1");
-        p.act("calc:CalcMenu_7");
-        p.act("calc:CalcMenu_8");
-        QVERIFY(swept(p));
-        QCOMPARE(p.look("alternatives:lblStatus"), "216 alternatives: 0 feasible, 216 infeasible.");
+        QVERIFY(swept(p, {"calc:CalcMenu_8"}));
+        p.act("?alternatives:lblStatus=216 alternatives: 0 feasible, 216 infeasible.");
     }
 };
 

@@ -30,18 +30,17 @@ struct PageSet {
         program.windows.openPages();
         return program;
     }
-    // The label, the caption, the heading, the text, and whether Next and
-    // Calculations (which needs a report template) are enabled.
+    // The label, the caption, the heading, the text, whether Next and
+    // Calculations (which needs a report template) are enabled, and the
+    // messages so far.
     QString shown() const {
         QStringList all;
         for (const char* what : {"lblPage", "caption", "lblSectTitle", "txtPageText"}) {
             all << program.look(QString("pages:") + what);
         }
         return all.join('|') + '|' + program.look("pages:PageMenu_4 enabled") +
-               program.look("pages:PageMenu_2 enabled");
+               program.look("pages:PageMenu_2 enabled") + '|' + program.look("messages");
     }
-
-    QByteArray ini;
     // A picture in PNG, whatever the name's extension.
     void picture(const QString& name, QSize size, QColor colour) const {
         QImage image(size, QImage::Format_RGB32);
@@ -49,6 +48,7 @@ struct PageSet {
         QVERIFY(image.save(folder.filePath(name), "PNG"));
     }
 
+    QByteArray ini;
     QTemporaryDir folder;
     Program program{folder.path()};
 };
@@ -59,53 +59,34 @@ class PagesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Paging through a set.
+    // Paging through a set. A page whose text file cannot be opened is shown
+    // without its text and heading, after the message (under the normal
+    // pointer, although the page is loading), and the pages go on.
     void paging_data() {
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QStringList>("moves");
-        QTest::addColumn<QString>("shown");
-        const QString next = "pages:PageMenu_4";
-        QTest::newRow("first of three")
-            << 3 << QStringList{} << "Page 1 of 3|Title 1|Heading 1|Text of page 1. |10";
-        QTest::newRow("last of three")
-            << 3 << QStringList{next, next} << "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00";
-        QTest::newRow("a set without pages") << 0 << QStringList{} << "Page 1|Tutorial|||00";
-    }
-    void paging() {
-        QFETCH(int, pages);
-        QFETCH(QStringList, moves);
-        QFETCH(QString, shown);
-        PageSet set("Instructions", pages);
-        Program& p = set.open();
-        for (const QString& move : moves) {
-            p.act(move);
-        }
-        QCOMPARE(set.shown(), shown);
-        QCOMPARE(p.look("messages") + p.look("windows"), "pages /");
-    }
-
-    // A page whose text file cannot be opened is shown without its text and
-    // heading, after the message (under the normal pointer, although the page
-    // is loading), and the pages go on.
-    void pageFileThatCannotBeOpened_data() {
         QTest::addColumn<QByteArray>("page2");
         QTest::newRow("missing file") << QByteArray("Page2=Pages\\gone.txt\r\n");
         QTest::newRow("no Page2 key") << QByteArray("Page2=\r\n");
         QTest::newRow("a folder") << QByteArray("Page2=Pages\r\n");
     }
-    void pageFileThatCannotBeOpened() {
+    void paging() {
         QFETCH(QByteArray, page2);
         PageSet set("Instructions", 3);
         set.ini.replace("Page2=Pages\\page2.txt\r\n", page2);
         Program& p = set.open();
+        QCOMPARE(set.shown(), "Page 1 of 3|Title 1|Heading 1|Text of page 1. |10|");
         p.act("pages:PageMenu_4");
-        QCOMPARE(p.look("messages"), "Could not open Page File #2");
+        const QString message = "Could not open Page File #2";
+        QCOMPARE(set.shown() + p.look("pointers"), "Page 2 of 3|Title 1|||10|" + message + "arrow");
         QCOMPARE(p.platform.messages.front().icon, keld::MessageIcon::Exclamation);
-        QCOMPARE(p.look("pointers"), "arrow");
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(set.shown() + p.look("ends"), "Page 2 of 3|Title 1|||100");
         p.act("pages:PageMenu_4");
-        QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00");
+        QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00|" + message);
+        QCOMPARE(p.look("windows") + p.look("ends"), "pages /0");
+    }
+    void noPages() {
+        PageSet set("Instructions", 0);
+        const Program& p = set.open();
+        QCOMPARE(p.look("windows") + '|' + set.shown(), "pages /|Page 1|Tutorial|||00|");
     }
 
     // "Pict" n: stretched to the frame unless its scale is 0, in the page and
@@ -133,11 +114,9 @@ class PagesTest : public QObject {
         QCOMPARE(p.control<QLabel>("zoom", "imgGraphFile")->width() > 120, stretched);
         QCOMPARE(p.look("zoom:caption"), "0");
         const QImage first = picture()->pixmap().toImage();
-        p.act("zoom:GraphMenu");
-        p.act("pages:PageMenu_4");
+        p.run({"zoom:GraphMenu", "pages:PageMenu_4"});
         QCOMPARE(picture()->pixmap().toImage(), first);
-        QCOMPARE(set.shown() + p.look("messages"),
-                 "Page 2 of 2|Title 2|Heading 2|Text of page 2. |01");
+        QCOMPARE(set.shown(), "Page 2 of 2|Title 2|Heading 2|Text of page 2. |01|");
     }
 };
 
