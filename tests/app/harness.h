@@ -134,20 +134,12 @@ struct Program {
         if (step.startsWith('?')) {
             const QString name = step.mid(1).section('=', 0, 0);
             QCOMPARE(name + '=' + look(name), step.mid(1));
-        } else if (where == "open" || where == "save" || where == "print") {
-            (where == "open"   ? platform.openAnswers
-             : where == "save" ? platform.saveAnswers
-                               : platform.printAnswers)
-                .push_back(what == "cancel" ? std::nullopt : std::optional<QString>(what));
+        } else if (QStringList{"open", "save", "print", "ask"}.contains(where)) {
+            platform.answers[where] << what;
         } else if (where == "write") {
             writeFile(what.section('=', 0, 0), what.section('=', 1).toUtf8());
         } else if (where == "remove") {
             QVERIFY(QFile::remove(what));
-        } else if (where == "ask") {
-            using Choice = Platform::SaveChoice;
-            platform.saveChoices.push_back(what == "save"     ? Choice::Save
-                                           : what == "cancel" ? Choice::Cancel
-                                                              : Choice::Discard);
         } else if (where == "answer") {
             QVERIFY2(m_answer.isEmpty(), qPrintable("no dialog came for " + m_answer));
             m_answer = step;

@@ -93,9 +93,8 @@ class SoakTest : public QObject {
         if (w == "calc" && chance(4)) {
             return probe();
         }
-        using Choice = Platform::SaveChoice;
-        m_program->platform.saveChoices = {
-            std::array{Choice::Save, Choice::Discard, Choice::Cancel}[pick(3)]};
+        m_program->platform.answers["ask"] =
+            QStringList{"save", "discard", "cancel"}.mid(pick(3), 1);
         if (w == "calc" && chance(2)) {
             sheet();
         } else {
@@ -105,8 +104,8 @@ class SoakTest : public QObject {
             act("print:" + file({"r.pdf", "cancel"}));
             act("save:" + file({"r.pdf", "a.csv", "folder.ini", "cancel"}));
             act(w + ":" + item + (item.startsWith("txt") ? "=" + typed() : QString()));
-            m_program->platform.printAnswers.clear();
-            m_program->platform.saveAnswers.clear();
+            m_program->platform.answers["print"].clear();
+            m_program->platform.answers["save"].clear();
         }
         return fault();
     }
@@ -156,7 +155,7 @@ class SoakTest : public QObject {
 
     // From the default case, one field typed, Calculate.
     QString probe() {
-        m_program->platform.saveChoices.clear(); // Reset discards what was typed
+        m_program->platform.answers["ask"].clear(); // Reset discards what was typed
         act("calc:CalcMenu_4");
         if (chance(3)) {
             act("calc:Option2_1");

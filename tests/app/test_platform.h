@@ -9,7 +9,7 @@
 #include <QCursor>
 #include <QPrinter>
 
-#include <deque>
+#include <map>
 #include <vector>
 
 namespace keld::app::test {
@@ -30,30 +30,30 @@ class TestPlatform : public Platform {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    // The answer scripted next; Discard where none is, as the program did
-    // before it asked.
+    // The answers scripted next, by what asks: "open", "save" and "print" a
+    // path or "cancel", "ask" (before unsaved changes go) "save", "discard" or
+    // "cancel". None scripted: cancelled; the question Discard, as the program
+    // did before it asked.
     SaveChoice askToSave(QWidget*, const QString& text) override {
         questions << text;
-        if (saveChoices.empty()) {
-            return SaveChoice::Discard;
-        }
-        const SaveChoice choice = saveChoices.front();
-        saveChoices.pop_front();
-        return choice;
+        const QString a = answers["ask"].isEmpty() ? "discard" : answers["ask"].takeFirst();
+        return a == "save"     ? SaveChoice::Save
+               : a == "cancel" ? SaveChoice::Cancel
+                               : SaveChoice::Discard;
     }
     std::optional<QString> getOpenFileName(QWidget*, const QString&,
                                            const QString& filter) override {
         lastFilter = filter;
-        return next(openAnswers);
+        return next("open");
     }
     std::optional<QString> getSaveFileName(QWidget*, const QString&,
                                            const QString& filter) override {
         lastFilter = filter;
-        return next(saveAnswers);
+        return next("save");
     }
     // A PDF printer writing to the scripted file; none when none is scripted.
     std::unique_ptr<QPrinter> choosePrinter(QWidget*) override {
-        const std::optional<QString> pdf = next(printAnswers);
+        const std::optional<QString> pdf = next("print");
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFileName(pdf.value_or(QString())); // a PDF printer
         return pdf ? std::move(printer) : nullptr;
@@ -73,24 +73,17 @@ class TestPlatform : public Platform {
     }
 
     std::vector<ShownMessage> messages;
-    std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
-    std::deque<std::optional<QString>> saveAnswers;
-    std::deque<std::optional<QString>> printAnswers;
+    std::map<QString, QStringList> answers;
     QStringList questions;
-    std::deque<SaveChoice> saveChoices;
     QString lastFilter;
     int endCount = 0;
     int dropDowns = 0;
     bool modalLoop = false;
 
   private:
-    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<QString> a = answers.front();
-        answers.pop_front();
-        return a;
+    std::optional<QString> next(const QString& asking) {
+        const QString a = answers[asking].isEmpty() ? "cancel" : answers[asking].takeFirst();
+        return a == "cancel" ? std::nullopt : std::optional<QString>(a);
     }
 };
 
