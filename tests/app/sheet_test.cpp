@@ -1,9 +1,14 @@
 // The calculation sheet driven through its controls. The sheet's rules are
 // the core's to test; here, that what the user does with the controls
 // reaches them, that their outcome is shown, and the sheet's own keyboard
-// habits, dialogs and files.
+// habits, dialogs and files, and File, Save where the file cannot be written.
 
 #include "harness.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class SheetTest : public QObject {
     Q_OBJECT
@@ -174,6 +179,69 @@ class SheetTest : public QObject {
              "?kept options=3,1,20,1.1,0.95,0.93,10000,30.48,nan,80,0.25,8000,10,0.05"});
     }
     void projectFiles() { runRow(false); }
+
+    // File, Save where the file cannot be written: a folder the user may not
+    // write to, a full disk (a file size limit cuts the write short as a full
+    // disk does, for any user), and a name that stands for a pipe or a folder.
+    // Each shows "Could not save the data in file " and the path, and leaves
+    // what was there as it was, with no stray file beside it.
+    void failedSaveKeepsWhatWasThere_data() {
+        QTest::addColumn<QString>("trouble");
+        QTest::newRow("read-only folder") << "read-only";
+        QTest::newRow("full disk: writes cut short") << "full";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a folder") << "folder";
+    }
+    void failedSaveKeepsWhatWasThere() {
+        QFETCH(QString, trouble);
+        QTemporaryDir root;
+        // The user nobody must reach the folder.
+        QFile::setPermissions(root.path(), QFile::permissions(root.path()) |
+                                               QFileDevice::ReadOther | QFileDevice::ExeOther);
+        const QString folder = root.filePath("folder");
+        const QString path = folder + "/case.ini";
+        QVERIFY(QDir().mkpath(folder));
+        if (trouble == "pipe") {
+            QCOMPARE(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+        } else if (trouble == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            writeFile(path, "An existing case, kept as it is\r\n");
+        }
+        const auto owner = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+        QFile::setPermissions(folder, trouble == "read-only"
+                                          ? owner | QFileDevice::ReadOther | QFileDevice::ExeOther
+                                          : owner | QFileDevice::WriteOwner);
+        // The names in the folder, and what the case holds if it is a file.
+        const auto listing = [&folder, &path] {
+            QFile file(path);
+            const bool read = QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly);
+            return QDir(folder)
+                       .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                       .join(',') +
+                   '|' + (read ? file.readAll() : QByteArray());
+        };
+        const QString before = listing();
+
+        Program p;
+        p.startOnSheet();
+        p.run({"calc:Text4=A case that cannot be saved", "save:" + path});
+        // As the user nobody (root may write anywhere), or with a file size limit.
+        const bool nobody = trouble == "read-only" && geteuid() == 0;
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{16, limit.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(!nobody || seteuid(65534) == 0);
+        setrlimit(RLIMIT_FSIZE, trouble == "full" ? &small : &limit);
+        p.act("calc:CalcMenu1_2");
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!nobody || seteuid(0) == 0);
+        QFile::setPermissions(folder, owner | QFileDevice::WriteOwner);
+        p.act("?messages=Could not save the data in file " + path);
+        QCOMPARE(p.platform.messages.front().icon, keld::MessageIcon::None);
+        QCOMPARE(listing(), before);
+    }
 };
 
 KELD_TEST_CLASS(SheetTest)
