@@ -150,7 +150,7 @@ struct Program {
     }
 
     // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
-    // "ends", "messages", "pointers" (of each message), "focus", "dropDowns",
+    // "ends", "messages", "icons" and "pointers" (of each), "focus", "dropDowns",
     // "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept
     // options" and "recent files" (read back from the settings file),
     // "questions" (asked before unsaved changes go), "window:caption",
@@ -168,15 +168,12 @@ struct Program {
             }
             return (shown.join(' ') + " / " + hidden.join(' ')).trimmed();
         }
-        QStringList pointers;
-        for (const ShownMessage& m : platform.messages) {
-            pointers << (m.pointer == Qt::ArrowCursor ? "arrow" : "other");
-        }
         const QWidget* focus = QApplication::focusWidget();
         const std::map<QString, QString> named = {
             {"ends", QString::number(platform.endCount)},
-            {"messages", platform.texts().join(" | ")},
-            {"pointers", pointers.join(',')},
+            {"messages", platform.messages.join(" | ")},
+            {"icons", platform.icons.join(',')},
+            {"pointers", platform.pointers.join(',')},
             {"focus", focus != nullptr ? focus->objectName() : "none"},
             {"dropDowns", QString::number(platform.dropDowns)},
             {"seen", seen.join(',')},

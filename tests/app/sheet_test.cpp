@@ -238,8 +238,7 @@ class SheetTest : public QObject {
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY(!nobody || seteuid(0) == 0);
         QFile::setPermissions(folder, owner | QFileDevice::WriteOwner);
-        p.act("?messages=Could not save the data in file " + path);
-        QCOMPARE(p.platform.messages.front().icon, keld::MessageIcon::None);
+        p.run({"?messages=Could not save the data in file " + path, "?icons=none"});
         QCOMPARE(listing(), before);
     }
 };

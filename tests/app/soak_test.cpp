@@ -163,9 +163,9 @@ class SoakTest : public QObject {
         const auto field = std::next(kRefusalNames.begin(), pick(kRefusalNames.size()));
         const QString typing = "calc:" + field->first + "=" + typed();
         act(typing);
-        const std::size_t before = m_program->platform.messages.size();
+        const qsizetype before = m_program->platform.messages.size();
         act("calc:Command1");
-        const QStringList shown = m_program->platform.texts().mid(static_cast<int>(before));
+        const QStringList shown = m_program->platform.messages.mid(before);
         if (m_program->window("report") != nullptr) {
             ++m_reports;
             return shown.value(0) == "All calculation completed without error." ? fault()

@@ -1,7 +1,6 @@
 #pragma once
 // The platform double of the window tests (and of the desktop benchmarks):
-// records every message with the mouse pointer it was shown with, and
-// answers the next dialog as the test scripted it.
+// records every message, and answers the next dialog as the test scripted it.
 
 #include "platform/platform.h"
 
@@ -10,21 +9,18 @@
 #include <QPrinter>
 
 #include <map>
-#include <vector>
 
 namespace keld::app::test {
 
-struct ShownMessage {
-    QString text;
-    MessageIcon icon;
-    Qt::CursorShape pointer; // the arrow where no pointer is set for the program
-};
-
 class TestPlatform : public Platform {
   public:
+    // Every message, with its icon and the mouse pointer it was shown with
+    // (the arrow where none is set for the program).
     void showMessage(QWidget*, const QString& text, MessageIcon icon) override {
         const QCursor* pointer = QApplication::overrideCursor();
-        messages.push_back({text, icon, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
+        messages << text;
+        icons << (icon == MessageIcon::Exclamation ? "exclamation" : "none");
+        pointers << (pointer == nullptr || pointer->shape() == Qt::ArrowCursor ? "arrow" : "other");
         if (modalLoop) { // as the message box's own event loop would
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -64,15 +60,9 @@ class TestPlatform : public Platform {
     // Counted only: a real pop-up would take the keyboard from the test.
     void openDropDown(QComboBox*) override { ++dropDowns; }
 
-    QStringList texts() const {
-        QStringList list;
-        for (const ShownMessage& m : messages) {
-            list << m.text;
-        }
-        return list;
-    }
-
-    std::vector<ShownMessage> messages;
+    QStringList messages;
+    QStringList icons;
+    QStringList pointers;
     std::map<QString, QStringList> answers;
     QStringList questions;
     QString lastFilter;
