@@ -68,9 +68,10 @@ class ReportTest : public QObject {
     // face the machine gave, in a window wide enough for its lines; Copy
     // takes the whole report, or the selection. Printed (here to a PDF
     // printer) and saved as PDF, every word of the report, line by line, with
-    // the project's title and item as the document's title. A printer that
-    // cannot be opened is said so, as a PDF file that cannot be written; a
-    // cancel does nothing.
+    // the project's title and item as the document's title, none outside
+    // margins of 15 mm (the report's widest line neither), "Page n of N" at
+    // the foot of every page. A printer that cannot be opened is said so, as
+    // a PDF file that cannot be written; a cancel does nothing.
     void shownAndPrinted() {
         Program p;
         p.startOnSheet();
@@ -103,6 +104,19 @@ class ReportTest : public QObject {
             const Printed printed = ::printed(dir.filePath(pdf));
             QCOMPARE(printed.title, "Cooling Water Return - E-101");
             QCOMPARE(printed.body, report);
+            const double margin = 15 / 25.4 * 72;
+            const QRectF inside =
+                QRectF(QPointF(0, 0), printed.page).adjusted(margin, margin, -margin, -margin);
+            for (const QRectF& box : printed.words) {
+                QVERIFY2(inside.contains(box), qPrintable(QString::number(box.top())));
+            }
+            QVERIFY(printed.feet.size() >= 2);
+            for (qsizetype page = 1; page <= printed.feet.size(); ++page) {
+                QCOMPARE(printed.feet[page - 1],
+                         QString("Page %1 of %2").arg(page).arg(printed.feet.size()));
+            }
+            // The empty line before the report.
+            QVERIFY(printed.words.front().top() >= inside.top() + printed.words.front().height());
         }
 
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
@@ -117,47 +131,11 @@ class ReportTest : public QObject {
                  QStringList({"printed.pdf", "saved.pdf"}));
     }
 
-    // The print layout on a PDF writer: every line of the report in order,
-    // none outside margins of 15 mm (a line of the report's full width
-    // neither), "Page n of N" at the foot of every page, the title given,
-    // on the paper of the locale (Letter in the United States; keld-size's
-    // PDF test holds en_US).
-    void pageLayout_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QSizeF>("points");
-        QTest::newRow("es_US") << "es_US" << QSizeF(612, 792);
-        QTest::newRow("C") << "C.UTF-8" << QSizeF(595, 842);
-    }
-    void pageLayout() {
-        QFETCH(QString, locale);
-        QFETCH(QSizeF, points);
-        QStringList report;
-        for (int n = 1; n <= 150; ++n) {
-            report << QString("Line %1").arg(n);
-        }
-        report << QString(77, 'M');
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("layout.pdf");
-        QVERIFY(keld::print::writeReportPdf(pdf, report.join("\r\n"), "Title - Item",
-                                            keld::print::paperOfLocale(locale)));
-        const Printed printed = ::printed(pdf);
-        QCOMPARE(printed.title, "Title - Item");
-        QCOMPARE(printed.page, points);
-        const double margin = 15 / 25.4 * 72;
-        const QRectF inside =
-            QRectF(QPointF(0, 0), points).adjusted(margin, margin, -margin, -margin);
-        for (const QRectF& word : printed.words) {
-            QVERIFY2(inside.contains(word), qPrintable(QString::number(word.top())));
-        }
-        QVERIFY(printed.feet.size() >= 2);
-        for (qsizetype page = 1; page <= printed.feet.size(); ++page) {
-            QCOMPARE(printed.feet[page - 1],
-                     QString("Page %1 of %2").arg(page).arg(printed.feet.size()));
-        }
-        QCOMPARE(printed.body, report);
-        // The report's empty first line.
-        const QRectF first = printed.words.front();
-        QVERIFY(first.top() >= inside.top() + first.height());
+    // The paper of the locale: Letter in the United States, A4 elsewhere
+    // (keld-size's PDF test holds what each measures, and en_US).
+    void paperOfTheLocale() {
+        QCOMPARE(keld::print::paperOfLocale("es_US"), keld::print::Paper::Letter);
+        QCOMPARE(keld::print::paperOfLocale("C.UTF-8"), keld::print::Paper::A4);
     }
 };
 
