@@ -169,6 +169,12 @@ struct Program {
             return (shown.join(' ') + " / " + hidden.join(' ')).trimmed();
         }
         const QWidget* focus = QApplication::focusWidget();
+        const planning::Options kept =
+            loadOptions(state.settingsFile); // as the next start reads them
+        QStringList options;
+        for (const planning::OptionRow& row : planning::optionTable()) {
+            options << QString::number(kept[row.id], 'g', 12); // in canonical units
+        }
         const std::map<QString, QString> named = {
             {"ends", QString::number(platform.endCount)},
             {"messages", platform.messages.join(" | ")},
@@ -180,7 +186,7 @@ struct Program {
             {"filter", platform.lastFilter},
             {"price", QString::number(state.sheet.userPrice())},
             {"rowsFixed", QString::number(state.sheet.rowsFixed())},
-            {"kept options", keptOptions()},
+            {"kept options", options.join(',')},
             {"recent files", RecentFiles(state.settingsFile).files().join(',')},
             {"questions", platform.questions.join(" | ")}};
         if (const auto n = named.find(what); n != named.end()) {
@@ -203,16 +209,6 @@ struct Program {
                            : c != nullptr            ? c->property(property)
                                                      : QVariant("nothing");
         return v.typeId() == QMetaType::Bool ? QString::number(v.toBool()) : v.toString();
-    }
-
-    // The planning options as the next start would read them, in canonical units.
-    QString keptOptions() const {
-        const planning::Options kept = loadOptions(state.settingsFile);
-        QStringList values;
-        for (const planning::OptionRow& row : planning::optionTable()) {
-            values << QString::number(kept[row.id], 'g', 12);
-        }
-        return values.join(',');
     }
 
     AppState state;
