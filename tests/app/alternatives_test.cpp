@@ -50,8 +50,7 @@ class AlternativesTest : public QObject {
         };
         // The default case's cheapest: 4 rows, 58 ft tubes, 175,146 US$.
         QCOMPARE(cell(0, 1) + ' ' + cell(0, 2), "4 58");
-        QCOMPARE(best->at(0).x(), 58.0);
-        QCOMPARE(qRound(best->at(0).y()), 175146);
+        QCOMPARE(best->at(0).toPoint(), QPoint(58, 175146));
         auto* fourRows = qobject_cast<QLineSeries*>(series.at(1));
         QCOMPARE(fourRows->name(), "4 rows");
         emit fourRows->hovered(QPointF(57.3, 176000), true);

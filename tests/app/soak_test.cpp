@@ -78,10 +78,9 @@ class SoakTest : public QObject {
   private:
     // One action on one of the visible windows; a fault found, or none.
     QString step() {
-        QStringList windows; // the visible ones
-        if (m_program) {
-            windows = m_program->look("windows").section('/', 0, 0).split(' ', Qt::SkipEmptyParts);
-        }
+        QStringList windows =
+            m_program ? m_program->look("windows").section('/', 0, 0).split(' ', Qt::SkipEmptyParts)
+                      : QStringList(); // the visible ones
         if (windows.isEmpty() || m_program->platform.endCount > 0) {
             m_program.reset();
             settle();
