@@ -14,7 +14,8 @@ class SheetTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void controls_data() {
+    // Each row's steps on a sheet as started, what is shown on the way.
+    void rows_data() {
         stepColumn();
         // Only a key that types a character tells the sheet of it.
         row("a key in the title", {"calc:Text4 Left", "?calc:caption=KELD - default.ini",
@@ -35,14 +36,10 @@ class SheetTest : public QObject {
         row("a title missing: Calculate and Alternatives",
             {"calc:Text4=", "calc:CalcMenu_2", "calc:CalcMenu_8", "?windows=calc /",
              "?messages=Input Project Title (Item 1) | Input Project Title (Item 1)"});
-    }
-    void controls() { runRow(false); }
 
-    // Enter moves on as Tab does; Tab into a group of options lands on the
-    // option selected; a service option that takes the focus opens the
-    // fluid list; the shortcuts.
-    void keys_data() {
-        stepColumn();
+        // Enter moves on as Tab does; Tab into a group of options lands on the
+        // option selected; a service option that takes the focus opens the
+        // fluid list; the shortcuts.
         row("Enter", {"calc:Text12 Return", "?focus=Text6", "calc:Text8 Return", "?focus=Combo2",
                       "calc:Text3 Return", "?focus=Option3_0"});
         row("Tab onto a service", {"calc:Option2_1 Tab", "?focus=Option1_2", "?dropDowns=1"});
@@ -60,13 +57,9 @@ class SheetTest : public QObject {
             {"answer:Text1=125000;Command1", "calc:Text9 Ctrl+P",
              "answer:seen Text1;Text1=5;Command2", "calc:Text6 Ctrl+P",
              "?messages=", "?price=125000", "?seen=125000"});
-    }
-    void keys() { runRow(false); }
 
-    // Before the case is given up: nothing asked for a case as it was
-    // started, opened or saved; Save, Discard or Cancel for one edited since.
-    void unsavedChanges_data() {
-        stepColumn();
+        // Before the case is given up: nothing asked for a case as it was
+        // started, opened or saved; Save, Discard or Cancel for one edited since.
         const QString asked = keld::kUnsavedChangesQuestion;
         const QString edit = "calc:Text4=Kept";
         row("nothing edited: Reset, Open and Exit ask nothing",
@@ -89,27 +82,20 @@ class SheetTest : public QObject {
         row("the instructions never ask, the tutorial asks",
             {edit, "calc:CalcMenu_3", "pages:PageMenu_2", "?questions=", "ask:cancel",
              "calc:CalcMenu_5", "?questions=" + asked, "?windows=calc /", "?calc:Text4=Kept"});
-    }
-    void unsavedChanges() { runRow(false); }
 
-    // The user-defined fluid dialog: a refusal keeps it open, a cancel
-    // keeps the list as it was, and its values are shown in the units shown.
-    void fluidDialog_data() {
-        stepColumn();
-        row("refused, then cancelled",
+        // The user-defined fluid dialog: a refusal keeps it open, a cancel
+        // keeps the list as it was, and its values are shown in the units shown.
+        row("a fluid of the user's refused, then cancelled",
             {"calc:Option1_1", "answer:Text1=X;Text2=300;Command1;Command2",
              "calc:Combo1=User Defined Gas", "?calc:Combo1=HC Gas @ 15 to 50 psig and dp = 1 psi",
              "?messages=The Overall Heat Transfer Coefficient is out of range.\n"
              "Values between 6 and 200 Btu/(Hr-SqFt-F) are valid."});
-        row("working values shown in Metric",
+        row("a fluid of the user's in Metric",
             {"calc:Option1_2", "answer:Text1=Brine;Text2=75;Command1",
              "calc:Combo1=User Defined Liquid", "calc:Option2_1", "answer:seen Text1;seen Text2",
              "calc:Combo1=User Defined Liquid: Brine", "?seen=Brine,425.87"});
-    }
-    void fluidDialog() { runRow(false); }
 
-    void projectFiles_data() {
-        stepColumn();
+        // Project files.
         row("saved as typed, opened again after a reset",
             {"calc:Option2_1", "calc:Option3_1", "calc:Text4=Kept \u00e9", "save:$DIR/Case 12",
              "calc:CalcMenu1_2", "calc:CalcMenu_4", "open:$DIR/Case 12", "calc:CalcMenu1_1",
@@ -122,7 +108,7 @@ class SheetTest : public QObject {
              "?calc:caption=KELD - a.ini"});
         // Why a file is refused is the core's to test; here, that the sheet
         // says so on a second line and keeps the user's unsaved entries.
-        row("refused",
+        row("a file refused",
             {"write:$DIR/bad.ini=3<TEXT3>\r\nNew "
              "title<TEXT4>\r\nLIQUID<OPTION1>\r\nLava<COMBO1>\r\n",
              "calc:Text3=99", "open:$DIR/bad.ini", "calc:CalcMenu1_1",
@@ -178,7 +164,7 @@ class SheetTest : public QObject {
              "noiseLimitDbA=200\nnearFieldLimitDbA=80\nfewestFans=3\n",
              "?kept options=3,1,20,1.1,0.95,0.93,10000,30.48,nan,80,0.25,8000,10,0.05"});
     }
-    void projectFiles() { runRow(false); }
+    void rows() { runRow(false); }
 
     // File, Save where the file cannot be written: a folder the user may not
     // write to, a full disk (a file size limit cuts the write short as a full
