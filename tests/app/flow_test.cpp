@@ -183,62 +183,51 @@ class FlowTest : public QObject {
 
     // Paging through a set. A page whose text file cannot be opened is shown
     // without its text and heading, after the message (under the normal
-    // pointer, although the page is loading), and the pages go on.
-    void paging_data() {
+    // pointer, although the page is loading), and the pages go on. "Pict" n:
+    // stretched to the frame unless its scale is 0, in the page and in the
+    // zoom window alike; a picture that cannot be loaded leaves the previous
+    // one, silently. The zoom window's caption is the configured TitleBar,
+    // "0" without one, as every window's.
+    void pages_data() {
         QTest::addColumn<QByteArray>("page2");
-        QTest::newRow("missing file") << QByteArray("Page2=Pages\\gone.txt\r\n");
-        QTest::newRow("no Page2 key") << QByteArray("Page2=\r\n");
-        QTest::newRow("a folder") << QByteArray("Page2=Pages\r\n");
+        QTest::addColumn<QByteArray>("pict1");
+        QTest::addColumn<bool>("stretched");
+        QTest::newRow("page file missing, picture alone")
+            << QByteArray("Page2=Pages\\gone.txt\r\n") << QByteArray("fig.png") << true;
+        QTest::newRow("no Page2 key, picture at scale 0")
+            << QByteArray("Page2=\r\n") << QByteArray("fig.png,0") << false;
+        QTest::newRow("page file a folder, picture at scale 2")
+            << QByteArray("Page2=Pages\r\n") << QByteArray("fig.png,2") << true;
     }
-    void paging() {
+    void pages() {
         QFETCH(QByteArray, page2);
-        PageSet set("Instructions", 3);
-        set.ini.replace("Page2=Pages\\page2.txt\r\n", page2);
+        QFETCH(QByteArray, pict1);
+        QFETCH(bool, stretched);
+        PageSet set("Brochure", 3, "Pict1=" + pict1 + "\r\n[Calculations]\r\nOutput=r.txt\r\n");
+        set.ini.replace("Pict1=pict1.png\r\n", "").replace("Page2=Pages\\page2.txt\r\n", page2);
+        set.picture("fig.png", QSize(120, 80), Qt::darkGreen);
+        writeFile(set.folder.filePath("pict2.png"), "no picture at all");
         Program& p = set.open();
-        QCOMPARE(set.shown(), "Page 1 of 3|Title 1|Heading 1|Text of page 1. |10|");
-        p.act("pages:PageMenu_4");
+        QCOMPARE(set.shown(), "Page 1 of 3|Title 1|Heading 1|Text of page 1. |11|");
+        const auto picture = [&p] { return p.control<QLabel>("pages", "IMGPAGEBMP"); };
+        QCOMPARE(picture()->size(), stretched ? frmPages::pictureFrame() : QSize(120, 80));
+        p.run({"pages:PageMenu_5", "?zoom:caption=0"});
+        QCOMPARE(p.control<QLabel>("zoom", "imgGraphFile")->width() > 120, stretched);
+        const QImage first = picture()->pixmap().toImage();
+        p.run({"zoom:GraphMenu", "pages:PageMenu_4"});
+        QCOMPARE(picture()->pixmap().toImage(), first);
         const QString message = "Could not open Page File #2";
         QCOMPARE(set.shown() + p.look("pointers") + p.look("icons"),
-                 "Page 2 of 3|Title 1|||10|" + message + "arrowexclamation");
+                 "Page 2 of 3|Title 1|||11|" + message + "arrowexclamation");
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         p.act("pages:PageMenu_4");
-        QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |00|" + message);
+        QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |01|" + message);
         QCOMPARE(p.look("windows") + p.look("ends"), "pages /0");
     }
     void noPages() {
         PageSet set("Instructions", 0);
         const Program& p = set.open();
         QCOMPARE(p.look("windows") + '|' + set.shown(), "pages /|Page 1|Tutorial|||00|");
-    }
-
-    // "Pict" n: stretched to the frame unless its scale is 0, in the page and
-    // in the zoom window alike; a picture that cannot be loaded leaves the
-    // previous one, silently. The zoom window's caption is the configured
-    // TitleBar, "0" without one, as every window's.
-    void pictures_data() {
-        QTest::addColumn<QByteArray>("entry");
-        QTest::addColumn<bool>("stretched");
-        QTest::newRow("name alone") << QByteArray("fig.png") << true;
-        QTest::newRow("scale 0") << QByteArray("fig.png,0") << false;
-        QTest::newRow("scale 2") << QByteArray("fig.png,2") << true;
-    }
-    void pictures() {
-        QFETCH(QByteArray, entry);
-        QFETCH(bool, stretched);
-        PageSet set("Brochure", 2, "Pict1=" + entry + "\r\n[Calculations]\r\nOutput=r.txt\r\n");
-        set.ini.replace("Pict1=pict1.png\r\n", "");
-        set.picture("fig.png", QSize(120, 80), Qt::darkGreen);
-        writeFile(set.folder.filePath("pict2.png"), "no picture at all");
-        Program& p = set.open();
-        const auto picture = [&p] { return p.control<QLabel>("pages", "IMGPAGEBMP"); };
-        QCOMPARE(picture()->size(), stretched ? frmPages::pictureFrame() : QSize(120, 80));
-        p.act("pages:PageMenu_5");
-        QCOMPARE(p.control<QLabel>("zoom", "imgGraphFile")->width() > 120, stretched);
-        QCOMPARE(p.look("zoom:caption"), "0");
-        const QImage first = picture()->pixmap().toImage();
-        p.run({"zoom:GraphMenu", "pages:PageMenu_4"});
-        QCOMPARE(picture()->pixmap().toImage(), first);
-        QCOMPARE(set.shown(), "Page 2 of 2|Title 2|Heading 2|Text of page 2. |01|");
     }
 };
 
