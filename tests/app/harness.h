@@ -14,7 +14,7 @@
 //   "ask:save", "ask:discard", "ask:cancel"  the answer to the next question
 //                           before unsaved changes go (none scripted: discard)
 //   "write:PATH=TEXT"       a file written ("remove:PATH": removed)
-//   "?NAME=VALUE"           what look(NAME) shows, compared
+//   "?NAME=VALUE"           what look(NAME) shows, compared ("~NAME=VALUE": waited for)
 
 #include "app_state.h"
 #include "config/ini.h"
@@ -131,9 +131,11 @@ struct Program {
     void act(const QString& step) {
         const QString where = step.section(':', 0, 0);
         const QString what = step.section(':', 1);
+        const QString name = step.mid(1).section('=', 0, 0);
         if (step.startsWith('?')) {
-            const QString name = step.mid(1).section('=', 0, 0);
             QCOMPARE(name + '=' + look(name), step.mid(1));
+        } else if (step.startsWith('~')) { // waited for, as long as a sweep may take
+            QTRY_COMPARE_WITH_TIMEOUT(name + '=' + look(name), step.mid(1), 60000);
         } else if (QStringList{"open", "save", "print", "ask"}.contains(where)) {
             platform.answers[where] << what;
         } else if (where == "write") {
