@@ -138,26 +138,30 @@ class FlowTest : public QObject {
     void handOvers() { runRow(true); }
 
     // A program folder with its configuration alone: no cover picture,
-    // default case or report template. A modal message runs an event loop of
-    // its own, in which the window that was just left may be deleted while
-    // the next one is still loading: that is no closing of the program's last
-    // window. The sheet starts empty; the report still opens. Each message
-    // under the normal pointer although a window is loading.
+    // default case, report template or pages. A modal message runs an event
+    // loop of its own, in which the window that was just left may be deleted
+    // while the next one is still loading: that is no closing of the
+    // program's last window. The sheet starts empty (the core's
+    // StartUp.WithoutADefaultCase); the report still opens; a set without
+    // pages shows none. Each message under the normal pointer although a
+    // window is loading.
     void programFolderIncomplete() {
-        QTemporaryDir folder;
-        writeFile(folder.filePath("KELD4WIN.INI"), "[Brochure]\nTitleBar=T\n");
-        writeFile(folder.filePath("case.ini"), shipped("Files/default.ini"));
-        Program p(folder.path());
+        PageSet set("Instructions", 0, "[Brochure]\r\nTitleBar=T\r\n");
+        writeFile(set.folder.filePath("KELD4WIN.INI"), set.ini);
+        const QString file = set.folder.filePath("case.ini");
+        writeFile(file, shipped("Files/default.ini"));
+        Program& p = set.program;
         p.platform.modalLoop = true;
         p.startOnCover();
-        // (That the sheet starts empty is the core's StartUp.WithoutADefaultCase.)
-        p.run({"cover:MainMenu_3", "?ends=0", "?windows=calc /",
-               "open:" + folder.filePath("case.ini"), "calc:CalcMenu1_1", "calc:Command1",
+        p.run({"cover:MainMenu_3", "?ends=0", "?windows=calc /", "open:" + file, "calc:CalcMenu1_1",
+               "calc:Command1",
                "?messages=KELD Warning: Could not open cover GIF. | Could not load the file " +
-                   folder.filePath("Files/default.ini") +
+                   set.folder.filePath("Files/default.ini") +
                    " | All calculation completed without error. | Could not open Output File.",
                "?pointers=arrow,arrow,arrow,arrow", "?icons=exclamation,none,none,exclamation",
-               "?windows=report / calc", "?report:caption=T KELD2 Output - case.ini"});
+               "?windows=report / calc", "?report:caption=T KELD2 Output - case.ini",
+               "report:OutMenu_3", "calc:CalcMenu_3", "?windows=pages / calc"});
+        QCOMPARE(set.shown().section('|', 0, 4), "Page 1|Tutorial|||00");
     }
 
     // keld FILE.ini: the sheet with the file, no cover; a file that cannot be
@@ -223,11 +227,6 @@ class FlowTest : public QObject {
         p.act("pages:PageMenu_4");
         QCOMPARE(set.shown(), "Page 3 of 3|Title 3|Heading 3|Text of page 3. |01|" + message);
         QCOMPARE(p.look("windows") + p.look("ends"), "pages /0");
-    }
-    void noPages() {
-        PageSet set("Instructions", 0);
-        const Program& p = set.open();
-        QCOMPARE(p.look("windows") + '|' + set.shown(), "pages /|Page 1|Tutorial|||00|");
     }
 };
 

@@ -60,14 +60,11 @@ class TestPlatform : public Platform {
     // Counted only: a real pop-up would take the keyboard from the test.
     void openDropDown(QComboBox*) override { ++dropDowns; }
 
-    QStringList messages;
-    QStringList icons;
-    QStringList pointers;
+    QStringList messages, icons, pointers;
     std::map<QString, QStringList> answers;
     QStringList questions;
     QString lastFilter;
-    int endCount = 0;
-    int dropDowns = 0;
+    int endCount = 0, dropDowns = 0;
     bool modalLoop = false;
 
   private:
