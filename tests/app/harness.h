@@ -23,25 +23,8 @@
 #include "shell/app_windows.h"
 #include "test_platform.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontMetricsF>
-#include <QImage>
-#include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QScrollBar>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 #include <map>

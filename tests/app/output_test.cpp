@@ -8,14 +8,7 @@
 #include "alternatives/frm_alternatives.h"
 #include "report_print.h"
 
-#include <QChartView>
-#include <QClipboard>
-#include <QLineSeries>
-#include <QProcess>
-#include <QScatterSeries>
-#include <QStandardPaths>
-#include <QToolTip>
-#include <QValueAxis>
+#include <QtCharts>
 
 namespace {
 
@@ -78,7 +71,6 @@ class OutputTest : public QObject {
         const QStringList report = wordLines(p.look("report:txtOutputText"));
         QVERIFY(report.size() > 80);
         const double margin = 15 / 25.4 * 72;
-        const QRegularExpression number(R"re("([\d.]+)")re");
         for (const QString& pdf : {dir.filePath("printed.pdf"), dir.filePath("saved.pdf")}) {
             // Each page's size and each word's box, from the top, in points.
             const QString boxes = pdftotext("-bbox", pdf);
@@ -89,7 +81,7 @@ class OutputTest : public QObject {
             for (const QString& tag :
                  boxes.split('<').filter(QRegularExpression("^(page|word) "))) {
                 QList<double> n;
-                for (const auto& m : number.globalMatch(tag)) {
+                for (const auto& m : QRegularExpression(R"re("([\d.]+)")re").globalMatch(tag)) {
                     n << m.captured(1).toDouble();
                 }
                 if (tag.startsWith("page")) {
@@ -102,8 +94,7 @@ class OutputTest : public QObject {
                 QVERIFY(!std::exchange(first, false) || box.top() >= inside.top() + box.height());
             }
             // The lines page by page, the last of each its foot.
-            QStringList pages = pdftotext("-layout", pdf).split('\f');
-            pages.removeAll("");
+            const QStringList pages = pdftotext("-layout", pdf).split('\f', Qt::SkipEmptyParts);
             QVERIFY(pages.size() >= 2);
             QStringList body;
             for (qsizetype page = 0; page < pages.size(); ++page) {
