@@ -1,9 +1,7 @@
-// The window flow of the whole program with the real windows and the shipped
-// program folder: every hand-over between the cover, the sheet, the report,
-// the pages, the zoom window and the About box, and when the program ends.
-// On program folders of the tests' own: what is missing, and the page window
-// and the zoom window with page loading and its failures, pictures stretched
-// or not, and the menus that depend on the page and the configuration.
+// The window flow of the whole program with the real windows: every hand-over
+// between the cover, the sheet, the report, the pages, the zoom window and the
+// About box, and when the program ends; on program folders of the tests' own,
+// what is missing, and the page and zoom windows' loading and pictures.
 
 #include "harness.h"
 
@@ -13,7 +11,7 @@ namespace {
 
 // A program folder with a set of pages: page n has the caption "Title n",
 // the heading "Heading n", the text "Text of page n." and the picture
-// pictn.png of 40 by 30 pixels; the configuration is written on opening.
+// pictn.png of 40 by 30 pixels; `ini` is its configuration, to be written.
 struct PageSet {
     PageSet(const QByteArray& section, int pages, const QByteArray& extra = {})
         : ini("[" + section + "]\r\nPageCount=" + QByteArray::number(pages) + "\r\n") {
@@ -27,11 +25,6 @@ struct PageSet {
         }
         ini += extra;
         program.state.tutorial.PageSet = section.toStdString();
-    }
-    Program& open() {
-        writeFile(folder.filePath("KELD4WIN.INI"), ini);
-        program.windows.openPages();
-        return program;
     }
     // The label, the caption, the heading, the text, whether Next and
     // Calculations (which needs a report template) are enabled, and the
@@ -137,14 +130,13 @@ class FlowTest : public QObject {
     }
     void handOvers() { runRow(true); }
 
-    // A program folder with its configuration alone: no cover picture,
-    // default case, report template or pages. A modal message runs an event
-    // loop of its own, in which the window that was just left may be deleted
-    // while the next one is still loading: that is no closing of the
-    // program's last window. The sheet starts empty (the core's
-    // StartUp.WithoutADefaultCase); the report still opens; a set without
-    // pages shows none. Each message under the normal pointer although a
-    // window is loading.
+    // A program folder with its configuration alone: no cover picture, default
+    // case, report template or pages. A modal message runs an event loop of
+    // its own, in which the window just left may be deleted while the next is
+    // still loading: no closing of the program's last window. The sheet
+    // starts empty (the core's StartUp.WithoutADefaultCase), the report still
+    // opens, a set without pages shows none; each message under the normal
+    // pointer although a window is loading.
     void programFolderIncomplete() {
         PageSet set("Instructions", 0, "[Brochure]\r\nTitleBar=T\r\n");
         writeFile(set.folder.filePath("KELD4WIN.INI"), set.ini);
@@ -185,13 +177,12 @@ class FlowTest : public QObject {
         }
     }
 
-    // Paging through a set. A page whose text file cannot be opened is shown
-    // without its text and heading, after the message (under the normal
-    // pointer, although the page is loading), and the pages go on. "Pict" n:
-    // stretched to the frame unless its scale is 0, in the page and in the
-    // zoom window alike; a picture that cannot be loaded leaves the previous
-    // one, silently. The zoom window's caption is the configured TitleBar,
-    // "0" without one, as every window's.
+    // A page whose text file cannot be opened is shown without its text and
+    // heading, after the message (under the normal pointer, although the page
+    // is loading), and the pages go on. "Pict" n: stretched to the frame
+    // unless its scale is 0, in the page and the zoom window alike; one that
+    // cannot be loaded leaves the previous, silently. The zoom window's
+    // caption is the configured TitleBar, "0" without one, as every window's.
     void pages_data() {
         QTest::addColumn<QByteArray>("page2");
         QTest::addColumn<QByteArray>("pict1");
@@ -211,7 +202,9 @@ class FlowTest : public QObject {
         set.ini.replace("Pict1=pict1.png\r\n", "").replace("Page2=Pages\\page2.txt\r\n", page2);
         set.picture("fig.png", QSize(120, 80), Qt::darkGreen);
         writeFile(set.folder.filePath("pict2.png"), "no picture at all");
-        Program& p = set.open();
+        writeFile(set.folder.filePath("KELD4WIN.INI"), set.ini);
+        Program& p = set.program;
+        p.windows.openPages();
         QCOMPARE(set.shown(), "Page 1 of 3|Title 1|Heading 1|Text of page 1. |11|");
         const auto picture = [&p] { return p.control<QLabel>("pages", "IMGPAGEBMP"); };
         QCOMPARE(picture()->size(), stretched ? frmPages::pictureFrame() : QSize(120, 80));

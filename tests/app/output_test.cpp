@@ -34,14 +34,13 @@ class OutputTest : public QObject {
                                           "0 infeasible.";
 
   private slots:
-    // Read-only, in a face whose characters all have one advance, whatever
-    // face the machine gave, in a window wide enough for its lines; Copy
-    // takes the whole report, or the selection. Printed (here to a PDF
-    // printer) and saved as PDF, every word of the report, line by line, with
-    // the project's title and item as the document's title, none outside
-    // margins of 15 mm (the report's widest line neither), "Page n of N" at
-    // the foot of every page. A printer that cannot be opened is said so, as
-    // a PDF file that cannot be written; a cancel does nothing.
+    // Read-only, in a face whose characters all have one advance whatever face
+    // the machine gave, in a window wide enough for its lines; Copy takes the
+    // whole report or the selection. Printed (to a PDF printer here) and saved
+    // as PDF: every word, line by line, titled with the project's title and
+    // item, inside margins of 15 mm (the widest line too), "Page n of N" at
+    // each page's foot. A printer or PDF file that fails is said so; a cancel
+    // does nothing.
     void shownAndPrinted() {
         Program p;
         p.startOnSheet();
@@ -49,7 +48,7 @@ class OutputTest : public QObject {
         auto* shown = p.control<QPlainTextEdit>("report", "txtOutputText");
         QCOMPARE(shown->horizontalScrollBar()->maximum(), 0);
         const QString text = p.look("report:txtOutputText");
-        const QFontMetricsF metrics(p.control("report", "txtOutputText")->font());
+        const QFontMetricsF metrics(shown->font());
         for (const QChar c : QStringLiteral("iM0.")) {
             QCOMPARE(metrics.horizontalAdvance(c), metrics.horizontalAdvance(' '));
         }

@@ -1,7 +1,6 @@
-// The calculation sheet driven through its controls. The sheet's rules are
-// the core's to test; here, that what the user does with the controls
-// reaches them, that their outcome is shown, and the sheet's own keyboard
-// habits, dialogs and files, and File, Save where the file cannot be written.
+// The calculation sheet driven through its controls (its rules are the
+// core's to test): that what the user does reaches the sheet and its outcome
+// is shown, and the sheet's own keyboard habits, dialogs and files.
 
 #include "harness.h"
 
@@ -122,17 +121,16 @@ class SheetTest : public QObject {
             recent << QString("save:$DIR/%1.ini").arg(n) << "calc:CalcMenu1_2";
         }
         row("recent files",
-            recent +
-                QStringList{"open:$DIR/3.ini", "calc:CalcMenu1_1",
-                            "?recent files=$DIR/3.ini,$DIR/6.ini,$DIR/5.ini,$DIR/4.ini,$DIR/2.ini",
-                            "?calc:RecentFile1=&1 3.ini  ($DIR)",
-                            "?calc:RecentFile5=&5 2.ini  ($DIR)", "calc:CalcMenu_4",
-                            "calc:RecentFile2", "?calc:Text4=Recent", "?calc:caption=KELD - 6.ini",
-                            "calc:Text4=Kept", "remove:$DIR/6.ini", "calc:RecentFile1",
-                            "?messages=Could not load the file $DIR/6.ini\nIt no longer exists and "
-                            "was taken off the list of recent files.",
-                            "?recent files=$DIR/3.ini,$DIR/5.ini,$DIR/4.ini,$DIR/2.ini",
-                            "?calc:RecentFile5 visible=0", "?questions=", "?calc:Text4=Kept"});
+            recent += {"open:$DIR/3.ini", "calc:CalcMenu1_1",
+                       "?recent files=$DIR/3.ini,$DIR/6.ini,$DIR/5.ini,$DIR/4.ini,$DIR/2.ini",
+                       "?calc:RecentFile1=&1 3.ini  ($DIR)", "?calc:RecentFile5=&5 2.ini  ($DIR)",
+                       "calc:CalcMenu_4", "calc:RecentFile2", "?calc:Text4=Recent",
+                       "?calc:caption=KELD - 6.ini", "calc:Text4=Kept", "remove:$DIR/6.ini",
+                       "calc:RecentFile1",
+                       "?messages=Could not load the file $DIR/6.ini\nIt no longer exists and was "
+                       "taken off the list of recent files.",
+                       "?recent files=$DIR/3.ini,$DIR/5.ini,$DIR/4.ini,$DIR/2.ini",
+                       "?calc:RecentFile5 visible=0", "?questions=", "?calc:Text4=Kept"});
         // The Options: shown in the sheet's units, checked, kept between runs,
         // taken by the next report.
         row("options",
@@ -168,9 +166,8 @@ class SheetTest : public QObject {
 
     // File, Save where the file cannot be written: a folder the user may not
     // write to, a full disk (a file size limit cuts the write short as a full
-    // disk does, for any user), and a name that stands for a pipe or a folder.
-    // Each shows "Could not save the data in file " and the path, and leaves
-    // what was there as it was, with no stray file beside it.
+    // disk does, for any user), a name that stands for a pipe or a folder.
+    // Each says so and leaves what was there as it was, no stray file beside.
     void failedSaveKeepsWhatWasThere_data() {
         QTest::addColumn<QString>("trouble");
         QTest::newRow("read-only folder") << "read-only";
