@@ -134,14 +134,11 @@ struct Program {
         }
     }
 
-    // What is shown, by name: "windows" (the loaded ones, "shown / hidden"),
-    // "ends", "messages", "icons" and "pointers" (of each), "focus", "dropDowns",
-    // "seen", "filter" (of the last file dialog), "price", "rowsFixed", "kept
-    // options" and "recent files" (read back from the settings file),
-    // "questions" (asked before unsaved changes go), "window:caption",
-    // "window:Control" (its text, or 1 and 0 for an option), "window:Control
-    // property" ("calc:Combo1 count") and "report line:Label" (the report's
-    // line that starts so, one blank apart).
+    // What is shown, by name: a value named below ("windows": the loaded ones,
+    // "shown / hidden"; "kept options" and "recent files" read back from the
+    // settings file), "window:caption", "window:Control" (its text, or 1 and 0
+    // for an option), "window:Control property" ("calc:Combo1 count") or
+    // "report line:Label" (the report's line that starts so, one blank apart).
     QString look(const QString& what) const {
         if (what == "windows") {
             QStringList shown;

@@ -3,8 +3,6 @@
 
 #include "harness.h"
 
-#include <cstdio>
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
@@ -12,7 +10,7 @@ int main(int argc, char** argv) {
     QStringList args = QApplication::arguments();
     const auto test = testClasses().find(args.value(1));
     if (test == testClasses().end()) {
-        std::fputs("Usage: keld_gui_test CLASS [QtTest options]\n", stderr);
+        qCritical("Usage: keld_gui_test CLASS [QtTest options]");
         return 2;
     }
     args.removeAt(1);
