@@ -81,15 +81,12 @@ class FlowTest : public QObject {
         const QString next3 = "pages:PageMenu_4 pages:PageMenu_4 pages:PageMenu_4 ";
         const QString back3 = "pages:PageMenu_3 pages:PageMenu_3 pages:PageMenu_3 ";
         const QStringList kept = {"?calc:Text4=Kept", "?price=125000"};
-        flow("cover &Tutorial", "cover:MainMenu_2", "pages /", 0, {"?pages:lblPage=Page 1 of 16"});
         flow("cover &About", "cover:MainMenu_4", "cover about /", 0);
         flow("cover &Exit", "cover:MainMenu1_1", "/", 1);
         flow("cover closed", "cover:close", "/", 1);
         flow("About OK", "cover:MainMenu_4 about:cmdOK", "cover /", 0);
         flow("About loses the focus", "cover:MainMenu_4 about:deactivate", "cover /", 0);
         flow("tutorial &Previous from page 1", tutorial + "pages:PageMenu_3", "cover /", 0);
-        flow("zoom &Back keeps the page", tutorial + next3 + "pages:PageMenu_5 zoom:GraphMenu",
-             "pages /", 0, {"?pages:lblPage=Page 4 of 16"});
         flow("pages &Exit", tutorial + "pages:PageMenu1_1", "/", 1);
         flow("tutorial closed, nothing else loaded", tutorial + "pages:close", "/", 1);
         flow("tutorial &Calculations", tutorial + "pages:PageMenu_2", "calc /", 0);
@@ -98,11 +95,12 @@ class FlowTest : public QObject {
         flow("sheet &Tutorial, then &Calculations: a new sheet",
              "SHEET calc:CalcMenu_5 pages:PageMenu_2", "calc /", 0,
              {"?calc:Text4=Cooling Water Return", "?price=0"});
-        flow("the tutorial resumes from the sheet",
-             tutorial + next3 + "pages:PageMenu_2 calc:CalcMenu_5", "pages /", 0,
-             {"?pages:lblPage=Page 4 of 16"});
-        flow("the cover's tutorial starts at page 1",
-             tutorial + next3 + "pages:PageMenu_2 calc:CalcMenu_5 " + back3 +
+        // The tutorial keeps its page through the zoom window and the sheet
+        // (paged back from page 4, it reaches the cover); the cover's starts
+        // at page 1.
+        flow("the tutorial's page kept, and the cover's tutorial from page 1",
+             tutorial + next3 +
+                 "pages:PageMenu_5 zoom:GraphMenu pages:PageMenu_2 calc:CalcMenu_5 " + back3 +
                  "pages:PageMenu_3 cover:MainMenu_2",
              "pages /", 0, {"?pages:lblPage=Page 1 of 16"});
         flow("report &Print", report + "report:OutMenu_2", "report / calc", 0);

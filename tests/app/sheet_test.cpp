@@ -41,10 +41,10 @@ class SheetTest : public QObject {
         // fluid list; the shortcuts.
         row("Enter", {"calc:Text12 Return", "?focus=Text6", "calc:Text8 Return", "?focus=Combo2",
                       "calc:Text3 Return", "?focus=Option3_0"});
-        row("Tab onto a service", {"calc:Option2_1 Tab", "?focus=Option1_2", "?dropDowns=1"});
-        row("Tab and Shift+Tab onto the option shown",
-            {"calc:Option2_1", "calc:Option3_1", "calc:Text9 Tab", "?focus=Option2_1",
-             "calc:Text12 Backtab", "?focus=Option3_1"});
+        row("Tab and Shift+Tab onto the option shown, a service's opening its list",
+            {"calc:Option2_1", "calc:Option2_1 Tab", "?focus=Option1_2", "?dropDowns=1",
+             "calc:Option3_1", "calc:Text9 Tab", "?focus=Option2_1", "calc:Text12 Backtab",
+             "?focus=Option3_1"});
         row("a click on a service", {"calc:Option1_1", "?calc:Combo1 count=20", "?dropDowns=1"});
         row("F1: the instructions",
             {"calc:Text5 F1", "?windows=pages / calc", "?pages:lblPage=Page 1 of 13"});
