@@ -59,7 +59,7 @@ class FlowTest : public QObject {
     // hidden), whether the program has ended, what the sheet kept. On the
     // way through the sheet ("SHEET") a title is typed and a price entered.
     void handOvers_data() {
-        stepColumn();
+        QTest::addColumn<QStringList>("steps");
         const auto flow = [](const char* name, const QString& steps, const QString& windows,
                              int ends, const QStringList& more = {}) {
             QStringList list;

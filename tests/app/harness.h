@@ -2,19 +2,18 @@
 // What every window test shares: the program with its real windows on the
 // platform double, and the steps a user takes, written as text so that a test
 // is a table of rows ("$DIR": a folder of the row's own). A step:
-//   "cover:MainMenu_3"      a menu item of a window (cover, calc, report, pages,
-//                           zoom, about, alternatives) triggered, or a control clicked
-//   "calc:close"            the close box ("about:deactivate": the focus goes away)
-//   "calc:Text6=181"        typed over a field's text (pasted where it is more than
-//                           ASCII), or a list entry chosen; "calc:Text4 Ctrl+P" one key
+//   "cover:MainMenu_3"   a window's menu item triggered or control clicked (cover,
+//                        calc, report, pages, zoom, about, alternatives); "calc:close"
+//                        its close box, "about:deactivate" the focus gone away
+//   "calc:Text6=181"     typed over a field (pasted where not ASCII) or a list entry
+//                        chosen; "calc:Text4 Ctrl+P" one key
 //   "answer:Text1=5;Command1"  the dialog that the next step opens (none: a failure):
-//                           fields filled, buttons pressed, "seen Text2" notes a field ("seen
-//                           inside": whether it lies wholly on its screen); then cancelled if open
-//   "open:PATH", "save:PATH", "print:PATH"  the next dialog's answer ("cancel")
-//   "ask:save", "ask:discard", "ask:cancel"  the answer to the next question
-//                           before unsaved changes go (none scripted: discard)
-//   "write:PATH=TEXT"       a file written ("remove:PATH": removed)
-//   "?NAME=VALUE"           what look(NAME) shows, compared ("~NAME=VALUE": waited for)
+//                        fields filled, buttons pressed, "seen Text2" a field noted ("seen
+//                        inside": whether it lies wholly on its screen); then cancelled
+//   "open:PATH", "save:PATH", "print:PATH", "ask:save" (discard, cancel)  the next
+//                        answer of a file dialog or of the question before unsaved changes go
+//   "write:PATH=TEXT"    a file written ("remove:PATH": removed)
+//   "?NAME=VALUE"        what look(NAME) shows, compared ("~NAME=VALUE": waited for)
 
 #include "app_state.h"
 #include "config/ini.h"
@@ -281,10 +280,8 @@ struct Program {
     QObject m_answering; // its timers, gone with the program
 };
 
-// A table of rows, each its steps (checks among them), on the sheet or the cover.
-inline void stepColumn() {
-    QTest::addColumn<QStringList>("steps");
-}
+// A table of rows (its column "steps"), each its steps, checks among them, on
+// the sheet or the cover.
 inline void row(const char* name, const QStringList& steps) {
     QTest::newRow(name) << steps;
 }

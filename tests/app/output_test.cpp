@@ -147,7 +147,6 @@ class OutputTest : public QObject {
         QCOMPARE(cell(0, 1) + ' ' + cell(0, 2), "4 58");
         QCOMPARE(best->at(0).toPoint(), QPoint(58, 175146));
         auto* fourRows = qobject_cast<QLineSeries*>(series.at(1));
-        QCOMPARE(fourRows->name(), "4 rows");
         emit fourRows->hovered(QPointF(57.3, 176000), true);
         QVERIFY(QToolTip::text().startsWith("4 rows, 58 ft, Steel\nprice 175,000 US$"));
         emit best->hovered(best->at(0), true);
