@@ -27,8 +27,7 @@ struct PageSet {
         program.state.tutorial.PageSet = section.toStdString();
     }
     // The label, the caption, the heading, the text, whether Next and
-    // Calculations (which needs a report template) are enabled, and the
-    // messages so far.
+    // Calculations (which needs a report template) are enabled, the messages.
     QString shown() const {
         QStringList all;
         for (const char* what : {"lblPage", "caption", "lblSectTitle", "txtPageText"}) {
@@ -139,7 +138,7 @@ class FlowTest : public QObject {
         PageSet set("Instructions", 0, "[Brochure]\r\nTitleBar=T\r\n");
         writeFile(set.folder.filePath("KELD4WIN.INI"), set.ini);
         const QString file = set.folder.filePath("case.ini");
-        writeFile(file, shipped("Files/default.ini"));
+        writeFile(file, readFile(kDefaultCase));
         Program& p = set.program;
         p.platform.modalLoop = true;
         p.startOnCover();
@@ -160,7 +159,7 @@ class FlowTest : public QObject {
         QTemporaryDir dir;
         const QString file = dir.filePath("E-101.ini");
         const QString none = dir.filePath("none.ini");
-        writeFile(file, shipped("Files/default.ini").replace("Cooling Water Return", "Outside"));
+        writeFile(file, readFile(kDefaultCase).replace("Cooling Water Return", "Outside"));
         for (const QString& given : {file, none}) {
             Program p;
             p.state.settingsFile = dir.filePath("keld.conf");

@@ -48,17 +48,18 @@ inline void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A file written, its folder made if need be.
+// A file written, its folder made if need be, and read.
 inline void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-inline QByteArray shipped(const QString& name) {
-    QFile file(QStringLiteral(KELD_PROGRAM_DIR "/") + name);
+inline QByteArray readFile(const QString& path) { // none where it cannot be read
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+inline const QString kDefaultCase = KELD_PROGRAM_DIR "/Files/default.ini"; // the shipped one
 
 // The offscreen platform's notes on every window shown say nothing.
 inline QtMessageHandler testLog = nullptr;

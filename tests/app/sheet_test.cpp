@@ -190,14 +190,11 @@ class SheetTest : public QObject {
         QFile::setPermissions(folder, trouble == "read-only"
                                           ? owner | QFileDevice::ReadOther | QFileDevice::ExeOther
                                           : owner | QFileDevice::WriteOwner);
-        // The names in the folder, and what the case holds if it is a file.
-        const auto listing = [&folder, &path] {
-            QFile file(path);
-            const bool read = QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly);
+        const auto listing = [&folder, &path] { // the names in the folder, the case's bytes
             return QDir(folder)
                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                        .join(',') +
-                   '|' + (read ? file.readAll() : QByteArray());
+                   '|' + (QFileInfo(path).isFile() ? readFile(path) : QByteArray());
         };
         const QString before = listing();
 

@@ -20,9 +20,8 @@ const QStringList kTyped = QString("|0|-0|12.5|95|180|5|30|-40|750|1 2|1e400|-1e
                                    "&O17|1e308|4.9e-324|abc|12,5|$20|999.996|Caf\u00e9|<TEXT1>")
                                .split('|');
 
-// The field and how a refusal names it: its own name, or one it is checked
-// against (the temperatures and the duty with one another), or the rows
-// that the field's entry suggests afresh.
+// The field and how a refusal names it: its own name, one it is checked against
+// (the temperatures and the duty), or the rows that its entry suggests afresh.
 const std::map<QString, QStringList> kRefusalNames = {
     {"Text3", {"Overall Heat Transfer Coefficient (Item 3)", "Tube Rows (Item 6)"}},
     {"Text4", {"Project Title (Item 1)"}},
@@ -56,7 +55,7 @@ class SoakTest : public QObject {
         const std::uint64_t seed = qEnvironmentVariable("KELD_SOAK_SEED", "20261206").toULongLong();
         const int actions = qEnvironmentVariable("KELD_SOAK_ACTIONS", "2500").toInt();
         QTemporaryDir files; // what File, Open and Save are pointed at
-        writeFile(files.filePath("case.ini"), shipped("Files/default.ini"));
+        writeFile(files.filePath("case.ini"), readFile(kDefaultCase));
         QVERIFY(QDir(files.path()).mkpath("folder.ini"));
         m_rng.seed(seed);
         m_files = files.path();
