@@ -36,7 +36,6 @@ struct PageSet {
         return all.join('|') + '|' + program.look("pages:PageMenu_4 enabled") +
                program.look("pages:PageMenu_2 enabled") + '|' + program.look("messages");
     }
-    // A picture in PNG, whatever the name's extension.
     void picture(const QString& name, QSize size, QColor colour) const {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
@@ -90,7 +89,7 @@ class FlowTest : public QObject {
         flow("tutorial closed, nothing else loaded", tutorial + "pages:close", "/", 1);
         flow("tutorial &Calculations", tutorial + "pages:PageMenu_2", "calc /", 0);
         flow("sheet &About", "SHEET calc:CalcMenu_6", "calc about /", 0, kept);
-        // (The sheet's Exit and close box: SheetTest::unsavedChanges.)
+        // (The sheet's Exit and close box: SheetTest's unsaved-changes rows.)
         flow("sheet &Tutorial, then &Calculations: a new sheet",
              "SHEET calc:CalcMenu_5 pages:PageMenu_2", "calc /", 0,
              {"?calc:Text4=Cooling Water Return", "?price=0"});
@@ -137,18 +136,16 @@ class FlowTest : public QObject {
     void programFolderIncomplete() {
         PageSet set("Instructions", 0, "[Brochure]\r\nTitleBar=T\r\n");
         writeFile(set.folder.filePath("KELD4WIN.INI"), set.ini);
-        const QString file = set.folder.filePath("case.ini");
-        writeFile(file, readFile(kDefaultCase));
         Program& p = set.program;
         p.platform.modalLoop = true;
         p.startOnCover();
-        p.run({"cover:MainMenu_3", "?ends=0", "?windows=calc /", "open:" + file, "calc:CalcMenu1_1",
-               "calc:Command1",
+        p.run({"cover:MainMenu_3", "?ends=0", "?windows=calc /", "open:" + kDefaultCase,
+               "calc:CalcMenu1_1", "calc:Command1",
                "?messages=KELD Warning: Could not open cover GIF. | Could not load the file " +
                    set.folder.filePath("Files/default.ini") +
                    " | All calculation completed without error. | Could not open Output File.",
                "?pointers=arrow,arrow,arrow,arrow", "?icons=exclamation,none,none,exclamation",
-               "?windows=report / calc", "?report:caption=T KELD2 Output - case.ini",
+               "?windows=report / calc", "?report:caption=T KELD2 Output - default.ini",
                "report:OutMenu_3", "calc:CalcMenu_3", "?windows=pages / calc"});
         QCOMPARE(set.shown().section('|', 0, 4), "Page 1|Tutorial|||00");
     }

@@ -26,10 +26,9 @@ class TestPlatform : public Platform {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    // The answers scripted next, by what asks: "open", "save" and "print" a
-    // path or "cancel", "ask" (before unsaved changes go) "save", "discard" or
-    // "cancel". None scripted: cancelled; the question Discard, as the program
-    // did before it asked.
+    // The answers scripted next: "open", "save", "print" a path or "cancel"
+    // (none: cancelled), "ask" "save", "discard" or "cancel" before unsaved
+    // changes go (none: discard, as the program did before it asked).
     SaveChoice askToSave(QWidget*, const QString& text) override {
         questions << text;
         const QString a = answers["ask"].isEmpty() ? "discard" : answers["ask"].takeFirst();
