@@ -79,10 +79,9 @@ class FlowTest : public QObject {
         const QString next3 = "pages:PageMenu_4 pages:PageMenu_4 pages:PageMenu_4 ";
         const QString back3 = "pages:PageMenu_3 pages:PageMenu_3 pages:PageMenu_3 ";
         const QStringList kept = {"?calc:Text4=Kept", "?price=125000"};
-        flow("cover &About", "cover:MainMenu_4", "cover about /", 0);
         flow("cover &Exit", "cover:MainMenu1_1", "/", 1);
         flow("cover closed", "cover:close", "/", 1);
-        flow("About OK", "cover:MainMenu_4 about:cmdOK", "cover /", 0);
+        flow("cover &About, OK", "cover:MainMenu_4 about:cmdOK", "cover /", 0);
         flow("About loses the focus", "cover:MainMenu_4 about:deactivate", "cover /", 0);
         flow("tutorial &Previous from page 1", tutorial + "pages:PageMenu_3", "cover /", 0);
         flow("pages &Exit", tutorial + "pages:PageMenu1_1", "/", 1);

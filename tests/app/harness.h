@@ -2,9 +2,8 @@
 // What every window test shares: the program with its real windows on the
 // platform double, and the steps a user takes, written as text so that a test
 // is a table of rows ("$DIR": a folder of the row's own). A step:
-//   "cover:MainMenu_3"   a window's menu item triggered or control clicked (cover,
-//                        calc, report, pages, zoom, about, alternatives); "calc:close"
-//                        its close box, "about:deactivate" the focus gone away
+//   "cover:MainMenu_3"   a window's (kWindows) menu item triggered or control
+//                        clicked; "calc:close" its close box, "about:deactivate" the focus gone
 //   "calc:Text6=181"     typed over a field (pasted where not ASCII) or a list entry
 //                        chosen; "calc:Text4 Ctrl+P" one key
 //   "answer:Text1=5;Command1"  the dialog that the next step opens (none: a failure):
@@ -141,8 +140,7 @@ struct Program {
     // "report line:Label" (the report's line that starts so, one blank apart).
     QString look(const QString& what) const {
         if (what == "windows") {
-            QStringList shown;
-            QStringList hidden;
+            QStringList shown, hidden;
             for (const QString& name : kWindows) {
                 if (QWidget* w = window(name)) {
                     (w->isVisible() ? shown : hidden) << name;

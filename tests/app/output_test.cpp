@@ -1,6 +1,5 @@
-// The windows that the sheet opens for its results: the report window opened
-// by Calculate (its font, its caption, its width, the printed page and the
-// PDF file) and the Alternatives window (what needs its widgets; the sweep's
+// The windows of the sheet's results: the report window opened by Calculate,
+// and the Alternatives window, where what needs its widgets (the sweep's
 // figures are the core's to test, each alternative equal to a single run).
 
 #include "harness.h"
@@ -123,11 +122,10 @@ class OutputTest : public QObject {
         QCOMPARE(keld::print::paperOfLocale("C.UTF-8"), keld::print::Paper::A4);
     }
 
-    // A curve per row count, the best marked where the cheapest row lies;
-    // a point is found from anywhere near it on its curve: hovering shows
-    // its figures, double-clicking takes exactly its rows and length to the
-    // sheet, which shows them again. The table: lengths with the step's
-    // decimals, the note whole, a row taken by a double click.
+    // A curve per row count, the best marked where the cheapest row lies; a
+    // point found from anywhere near it on its curve: hovering shows its
+    // figures, a double click takes its rows and length to the sheet. The
+    // table: lengths with the step's decimals, the note whole, a row taken.
     void taken() {
         Program p;
         p.startOnSheet();
@@ -168,12 +166,11 @@ class OutputTest : public QObject {
         QCOMPARE(p.look("calc:Text8") + '|' + p.look("calc:Text11"), rows + "|60");
     }
 
-    // The controls: ranking, every material, unusual proportions left out,
-    // a range that gives no lengths, a cancelled sweep that leaves the
-    // fields as the shown sweep was asked; the counts grouped by thousands
-    // and the length axis in round steps. A CSV that cannot be written says
-    // so; closing leaves the sheet as it was; the Options reach the next
-    // sweep (no fan meets a noise limit of 40 dB(A)).
+    // The controls: ranking, every material, unusual proportions left out, a
+    // range that gives no lengths, a cancelled sweep that leaves the fields as
+    // the shown sweep was asked; counts grouped by thousands, the length axis
+    // in round steps. A CSV that cannot be written says so; closing leaves the
+    // sheet as it was; the Options reach the next sweep (no fan meets 40 dB(A)).
     void controls() {
         Program p;
         p.startOnSheet();

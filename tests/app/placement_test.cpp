@@ -1,7 +1,6 @@
-// Every window of the flow opens wholly inside the screen's available area,
-// on the screen the test is given (a test entry per screen size), and every
-// page of the tutorial and of the instructions shows its whole heading and a
-// text box inside the window, which scrolls a long text.
+// Every window of the flow opens wholly inside the available area of the
+// screen the test is given (a test entry per screen size); every page shows
+// its whole heading and a text box inside the window, which scrolls.
 
 #include "harness.h"
 
