@@ -1,11 +1,10 @@
 // A seeded soak of the whole program: random user actions over every window
 // and dialog (the Options, the Alternatives and Save as PDF among them), each
-// answered either way. After every action no field, no table cell and no
-// report shows NaN or infinity and no dialog is left open. Now and then the sheet's
-// default case gets one random entry, and Calculate either opens a report or
-// refuses with a message that names the field. The seed is fixed;
-// KELD_SOAK_SEED=<seed> runs (or replays) another, KELD_SOAK_ACTIONS=<n> sets
-// the number of actions.
+// answered either way. After every action no field, table cell or report
+// shows NaN or infinity and no dialog is left open; now and then the default
+// case gets one random entry, and Calculate opens a report or refuses with a
+// message that names the field. KELD_SOAK_SEED=<seed> runs (or replays)
+// another seed than the fixed one, KELD_SOAK_ACTIONS=<n> another count.
 
 #include "harness.h"
 
@@ -17,14 +16,12 @@ namespace {
 
 // What a user may type: proper values, edge values and junk ("NaN" typed
 // is the user's own text, so it is not typed here).
-const QStringList kTyped = {"",       "0",      "-0",     "12.5",    "95",        "180",
-                            "5",      "30",     "-40",    "750",     "1 2",       "1e400",
-                            "-1e400", "1e-400", "&HFFFF", "&O17",    "1e308",     "4.9e-324",
-                            "abc",    "12,5",   "$20",    "999.996", "Caf\u00e9", "<TEXT1>"};
+const QStringList kTyped = QString("|0|-0|12.5|95|180|5|30|-40|750|1 2|1e400|-1e400|1e-400|&HFFFF|"
+                                   "&O17|1e308|4.9e-324|abc|12,5|$20|999.996|Caf\u00e9|<TEXT1>")
+                               .split('|');
 
-// The field and how a refusal names it: its own name, or one it is checked
-// against (the temperatures and the duty with one another), or the rows
-// that the field's entry suggests afresh.
+// The field and how a refusal names it: its own name, one it is checked against
+// (the temperatures and the duty), or the rows that its entry suggests afresh.
 const std::map<QString, QStringList> kRefusalNames = {
     {"Text3", {"Overall Heat Transfer Coefficient (Item 3)", "Tube Rows (Item 6)"}},
     {"Text4", {"Project Title (Item 1)"}},
@@ -37,34 +34,50 @@ const std::map<QString, QStringList> kRefusalNames = {
     {"Text12", {"(Item 5)"}}};
 
 // The items of each window, the first one of those that may end the program.
-const std::map<QString, QStringList> kItems = {
-    {"cover", {"MainMenu1_1", "MainMenu_2", "MainMenu_3", "MainMenu_3", "MainMenu_4"}},
-    {"pages",
-     {"PageMenu1_1", "PageMenu_2", "PageMenu_3", "PageMenu_4", "PageMenu_5", "PageMenu_6"}},
-    {"zoom", {"close", "GraphMenu"}},
-    {"about", {"close", "cmdOK", "deactivate"}},
-    {"report", {"OutMenu_4", "OutMenu_2", "OutMenu1_2", "OutMenu_3", "close"}},
+const std::map<QString, QString> kItems = {
+    {"cover", "MainMenu1_1,MainMenu_2,MainMenu_3,MainMenu_3,MainMenu_4"},
+    {"pages", "PageMenu1_1,PageMenu_2,PageMenu_3,PageMenu_4,PageMenu_5,PageMenu_6"},
+    {"zoom", "close,GraphMenu"},
+    {"about", "close,cmdOK,deactivate"},
+    {"report", "OutMenu_4,OutMenu_2,OutMenu1_2,OutMenu_3,close"},
     {"calc",
-     {"CalcMenu1_3", "CalcMenu_2", "CalcMenu_3", "CalcMenu_4", "CalcMenu_5", "CalcMenu_6",
-      "CalcMenu_7", "CalcMenu_8"}},
-    {"alternatives",
-     {"cmdClose", "close", "cmdSweep", "cmdCancel", "cmdExport", "chkAllMaterials", "chkUsualOnly",
-      "cboRank=Evaluated cost", "cboRank=Sound pressure", "txtFrom", "txtTo", "txtStep"}}};
+     "CalcMenu1_3,CalcMenu_2,CalcMenu_3,CalcMenu_4,CalcMenu_5,CalcMenu_6,CalcMenu_7,CalcMenu_8"},
+    {"alternatives", "cmdClose,close,cmdSweep,cmdCancel,cmdExport,chkAllMaterials,chkUsualOnly,"
+                     "cboRank=Evaluated cost,cboRank=Sound pressure,txtFrom,txtTo,txtStep"}};
 
-class Soak {
-  public:
-    Soak(std::uint64_t seed, const QString& files) : m_rng(seed), m_files(files) {
-        m_watch.setInterval(0);
-        QObject::connect(&m_watch, &QTimer::timeout, [this] { answerModal(); });
-        m_watch.start();
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void randomUserActions() {
+        const std::uint64_t seed = qEnvironmentVariable("KELD_SOAK_SEED", "20261206").toULongLong();
+        const int actions = qEnvironmentVariable("KELD_SOAK_ACTIONS", "2500").toInt();
+        QTemporaryDir files; // what File, Open and Save are pointed at
+        writeFile(files.filePath("case.ini"), readFile(kDefaultCase));
+        QVERIFY(QDir(files.path()).mkpath("folder.ini"));
+        m_rng.seed(seed);
+        m_files = files.path();
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [this] { answerModal(); });
+        watch.start(0);
+        for (int i = 0; i < actions; ++i) {
+            const QString fault = step();
+            const QString where = QString("KELD_SOAK_SEED=%1, action %2 (%3): ").arg(seed).arg(i);
+            QVERIFY2(fault.isEmpty(), qPrintable(where.arg(m_last) + fault));
+        }
+        qInfo("soak: seed %llu, %d actions, %d reports opened, %d refusals seen",
+              static_cast<unsigned long long>(seed), actions, m_reports, m_refusals);
+        QVERIFY(m_reports > 0 && m_refusals > 0);
     }
 
+  private:
     // One action on one of the visible windows; a fault found, or none.
     QString step() {
-        QStringList windows; // the visible ones
-        if (m_program) {
-            windows = m_program->look("windows").section('/', 0, 0).split(' ', Qt::SkipEmptyParts);
-        }
+        QStringList windows =
+            m_program ? m_program->look("windows").section('/', 0, 0).split(' ', Qt::SkipEmptyParts)
+                      : QStringList(); // the visible ones
         if (windows.isEmpty() || m_program->platform.endCount > 0) {
             m_program.reset();
             settle();
@@ -76,29 +89,22 @@ class Soak {
         if (w == "calc" && chance(4)) {
             return probe();
         }
-        using Choice = Platform::SaveChoice;
-        m_program->platform.saveChoices = {
-            std::array{Choice::Save, Choice::Discard, Choice::Cancel}[pick(3)]};
+        m_program->platform.answers["ask"] =
+            QStringList{"save", "discard", "cancel"}.mid(pick(3), 1);
         if (w == "calc" && chance(2)) {
             sheet();
         } else {
-            const QStringList& items = kItems.at(w);
+            const QStringList items = kItems.at(w).split(',');
             const QString item = chance(40) ? items[0] : items[1 + pick(items.size() - 1)];
             // Print, Save as PDF and Export: a file, a folder, or cancelled.
             act("print:" + file({"r.pdf", "cancel"}));
             act("save:" + file({"r.pdf", "a.csv", "folder.ini", "cancel"}));
             act(w + ":" + item + (item.startsWith("txt") ? "=" + typed() : QString()));
-            m_program->platform.printAnswers.clear();
-            m_program->platform.saveAnswers.clear();
+            m_program->platform.answers["print"].clear();
+            m_program->platform.answers["save"].clear();
         }
         return fault();
     }
-
-    QString last;
-    int reports = 0;
-    int refusals = 0;
-
-  private:
     int pick(qsizetype n) {
         return static_cast<int>(std::uniform_int_distribution<qsizetype>(0, n - 1)(m_rng));
     }
@@ -113,9 +119,8 @@ class Soak {
         return name == "cancel" ? name : m_files + "/" + name;
     }
     void act(const QString& step) {
-        last = step;
-        const QString where = step.section(':', 0, 0);
-        auto* item = m_program->control<QAction>(where, step.section(':', 1));
+        m_last = step;
+        auto* item = m_program->control<QAction>(step.section(':', 0, 0), step.section(':', 1));
         if (item == nullptr || item->isEnabled()) {
             m_program->act(step);
         }
@@ -146,7 +151,7 @@ class Soak {
 
     // From the default case, one field typed, Calculate.
     QString probe() {
-        m_program->platform.saveChoices.clear(); // Reset discards what was typed
+        m_program->platform.answers["ask"].clear(); // Reset discards what was typed
         act("calc:CalcMenu_4");
         if (chance(3)) {
             act("calc:Option2_1");
@@ -154,15 +159,15 @@ class Soak {
         const auto field = std::next(kRefusalNames.begin(), pick(kRefusalNames.size()));
         const QString typing = "calc:" + field->first + "=" + typed();
         act(typing);
-        const std::size_t before = m_program->platform.messages.size();
+        const qsizetype before = m_program->platform.messages.size();
         act("calc:Command1");
-        const QStringList shown = m_program->platform.texts().mid(static_cast<int>(before));
+        const QStringList shown = m_program->platform.messages.mid(before);
         if (m_program->window("report") != nullptr) {
-            ++reports;
+            ++m_reports;
             return shown.value(0) == "All calculation completed without error." ? fault()
                                                                                 : "no completion";
         }
-        ++refusals;
+        ++m_refusals;
         const auto named = [&](const QString& name) { return shown.value(0).contains(name); };
         return std::any_of(field->second.begin(), field->second.end(), named)
                    ? fault()
@@ -204,7 +209,7 @@ class Soak {
             for (auto* e : modal->findChildren<QLineEdit*>()) {
                 e->setText(chance(2) ? typed() : e->text());
             }
-            last += " / " + modal->objectName();
+            m_last += " / " + modal->objectName();
             for (const char* name : {chance(3) ? "Command3" : "none", // the Options' Defaults
                                      chance(3) ? "Command2" : "Command1", "Command2"}) {
                 auto* button = modal->findChild<QPushButton*>(name);
@@ -219,38 +224,9 @@ class Soak {
     QString m_files;
     std::unique_ptr<Program> m_program;
     const keld::sweep::Result* m_scanned = nullptr; // the last sweep whose table was looked at
-    QTimer m_watch;
-};
-
-} // namespace
-
-class SoakTest : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void randomUserActions() {
-        const std::uint64_t seed = qEnvironmentVariableIsSet("KELD_SOAK_SEED")
-                                       ? qgetenv("KELD_SOAK_SEED").toULongLong()
-                                       : 20261206;
-        const int actions = qEnvironmentVariableIsSet("KELD_SOAK_ACTIONS")
-                                ? qEnvironmentVariableIntValue("KELD_SOAK_ACTIONS")
-                                : 2500;
-        QTemporaryDir files; // what File, Open and Save are pointed at
-        writeFile(files.filePath("case.ini"), shipped("Files/default.ini"));
-        QVERIFY(QDir(files.path()).mkpath("folder.ini"));
-        Soak soak(seed, files.path());
-        for (int i = 0; i < actions; ++i) {
-            const QString fault = soak.step();
-            QVERIFY2(fault.isEmpty(),
-                     qPrintable(QStringLiteral("KELD_SOAK_SEED=%1, action %2 (%3): %4")
-                                    .arg(seed)
-                                    .arg(i)
-                                    .arg(soak.last, fault)));
-        }
-        qInfo("soak: seed %llu, %d actions, %d reports opened, %d refusals seen",
-              static_cast<unsigned long long>(seed), actions, soak.reports, soak.refusals);
-        QVERIFY(soak.reports > 0 && soak.refusals > 0);
-    }
+    QString m_last;                                 // the last action
+    int m_reports = 0;
+    int m_refusals = 0;
 };
 
 KELD_TEST_CLASS(SoakTest)

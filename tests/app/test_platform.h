@@ -1,7 +1,6 @@
 #pragma once
 // The platform double of the window tests (and of the desktop benchmarks):
-// records every message with the mouse pointer it was shown with, and
-// answers the next dialog as the test scripted it.
+// records every message, and answers the next dialog as the test scripted it.
 
 #include "platform/platform.h"
 
@@ -9,51 +8,47 @@
 #include <QCursor>
 #include <QPrinter>
 
-#include <deque>
-#include <vector>
+#include <map>
 
 namespace keld::app::test {
 
-struct ShownMessage {
-    QString text;
-    MessageIcon icon;
-    Qt::CursorShape pointer; // the arrow where no pointer is set for the program
-};
-
 class TestPlatform : public Platform {
   public:
+    // Every message, with its icon and the mouse pointer it was shown with
+    // (the arrow where none is set for the program).
     void showMessage(QWidget*, const QString& text, MessageIcon icon) override {
         const QCursor* pointer = QApplication::overrideCursor();
-        messages.push_back({text, icon, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
+        messages << text;
+        icons << (icon == MessageIcon::Exclamation ? "exclamation" : "none");
+        pointers << (pointer == nullptr || pointer->shape() == Qt::ArrowCursor ? "arrow" : "other");
         if (modalLoop) { // as the message box's own event loop would
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    // The answer scripted next; Discard where none is, as the program did
-    // before it asked.
+    // The answers scripted next: "open", "save", "print" a path or "cancel"
+    // (none: cancelled), "ask" "save", "discard" or "cancel" before unsaved
+    // changes go (none: discard, as the program did before it asked).
     SaveChoice askToSave(QWidget*, const QString& text) override {
         questions << text;
-        if (saveChoices.empty()) {
-            return SaveChoice::Discard;
-        }
-        const SaveChoice choice = saveChoices.front();
-        saveChoices.pop_front();
-        return choice;
+        const QString a = answers["ask"].isEmpty() ? "discard" : answers["ask"].takeFirst();
+        return a == "save"     ? SaveChoice::Save
+               : a == "cancel" ? SaveChoice::Cancel
+                               : SaveChoice::Discard;
     }
     std::optional<QString> getOpenFileName(QWidget*, const QString&,
                                            const QString& filter) override {
         lastFilter = filter;
-        return next(openAnswers);
+        return next("open");
     }
     std::optional<QString> getSaveFileName(QWidget*, const QString&,
                                            const QString& filter) override {
         lastFilter = filter;
-        return next(saveAnswers);
+        return next("save");
     }
     // A PDF printer writing to the scripted file; none when none is scripted.
     std::unique_ptr<QPrinter> choosePrinter(QWidget*) override {
-        const std::optional<QString> pdf = next(printAnswers);
+        const std::optional<QString> pdf = next("print");
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFileName(pdf.value_or(QString())); // a PDF printer
         return pdf ? std::move(printer) : nullptr;
@@ -64,33 +59,17 @@ class TestPlatform : public Platform {
     // Counted only: a real pop-up would take the keyboard from the test.
     void openDropDown(QComboBox*) override { ++dropDowns; }
 
-    QStringList texts() const {
-        QStringList list;
-        for (const ShownMessage& m : messages) {
-            list << m.text;
-        }
-        return list;
-    }
-
-    std::vector<ShownMessage> messages;
-    std::deque<std::optional<QString>> openAnswers; // nullopt: cancelled
-    std::deque<std::optional<QString>> saveAnswers;
-    std::deque<std::optional<QString>> printAnswers;
+    QStringList messages, icons, pointers;
+    std::map<QString, QStringList> answers;
     QStringList questions;
-    std::deque<SaveChoice> saveChoices;
     QString lastFilter;
-    int endCount = 0;
-    int dropDowns = 0;
+    int endCount = 0, dropDowns = 0;
     bool modalLoop = false;
 
   private:
-    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<QString> a = answers.front();
-        answers.pop_front();
-        return a;
+    std::optional<QString> next(const QString& asking) {
+        const QString a = answers[asking].isEmpty() ? "cancel" : answers[asking].takeFirst();
+        return a == "cancel" ? std::nullopt : std::optional<QString>(a);
     }
 };
 
