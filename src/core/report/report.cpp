@@ -270,9 +270,10 @@ const std::vector<Tag>& reportTags() {
          })},
         // The distance in feet as the option gives it (30.48 m is 100 ft).
         {"<!NOISEDISTANCE#>", fansTag([](const FanPlan& f) {
-             return twoUnits(planning::fromCanonical(planning::optionRow(planning::Option::Distance),
-                                                     f.distanceM, UnitSystem::English),
-                             f.distanceM, 12, "");
+             return twoUnits(
+                 planning::fromCanonical(planning::optionRow(planning::Option::Distance),
+                                         f.distanceM, UnitSystem::English),
+                 f.distanceM, 12, "");
          })},
         {"<!SOUNDPRESSURE#>", layoutTag([](const FanPlan& f, const FanLayout&) {
              return FormatReportValue(f.soundPressureDbA);
