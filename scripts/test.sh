@@ -11,7 +11,9 @@
 #      built once and checked by lintian, desktop-file-validate,
 #      appstreamcli and for what makes it reproducible;
 #   5. the fuzz build (clang, libFuzzer) and the fuzz smoke tests, a few
-#      seconds of fuzzing each from the committed seed corpus.
+#      seconds of fuzzing each from the committed seed corpus;
+#   6. the sweep's threads under ThreadSanitizer (preset tsan: the core and
+#      its tests of the sweep alone).
 # Each stage's time is printed at the end. A test that is skipped fails the
 # run, as a failed test does: a skip hides what it would have checked.
 set -euo pipefail
@@ -92,10 +94,17 @@ fuzz() {
     tests_without_skips fuzz -j"${jobs}"
 }
 
+thread_sanitizer() {
+    cmake --preset tsan >/dev/null
+    cmake --build --preset tsan -j"${jobs}"
+    tests_without_skips tsan
+}
+
 total_start=$SECONDS
 stage "setup and layout" setup_and_layout
 stage "checked build" checked_build
 stage "checked tests" checked_tests
 stage "release package" release_package
 stage "fuzz build and smoke tests" fuzz
+stage "thread sanitizer" thread_sanitizer
 printf '%s\n' "${times[@]}" "all: $((SECONDS - total_start)) s"
